@@ -1,0 +1,138 @@
+#pragma once
+
+#include <cstdint>
+
+#include "Evaluation.h"
+#include "FreeSpins.h"
+#include "Gamble.h"
+#include "PlayerRecord.h"
+#include "RandomSource.h"
+#include "SpinRecords.h"
+
+namespace kestrel {
+
+// What a press of a play button led to.
+enum class PlayResult {
+    Paid,     // a paid spin was decided and charged; the reels may turn
+    Free,     // a free spin of the running feature was decided
+    Refused,  // the total bet exceeds the credit; nothing moved
+    Busy,     // the machine is not ready for a spin (unsettled spin, open gamble, untaken feature)
+};
+
+// What settling the decided spin did.
+struct Settlement {
+    bool freeSpin = false;      // the spin was played inside a feature
+    bool triggered = false;     // three or more specials started or extended a feature
+    bool firstTrigger = false;  // ... and the feature is new
+    bool completed = false;     // the spin was the feature's last
+    std::int32_t credited = 0;  // paid into the credit now
+};
+
+struct GuessResult {
+    int card = 0;  // 1 hearts, 2 clubs, 3 diamonds, 4 spades; 0 when no gamble was open
+    bool won = false;
+};
+
+// The slot machine without a window: the player's money and statistics, the bet, the outcome
+// of every spin, the free-spin feature and the gamble. Every movement of credit is one method
+// here; the window only presents what these methods decide.
+//
+// Phases: Idle → play() → Spinning → settle() → Idle; Idle → openGamble() → Gamble →
+// collect() or a lost guess → Idle. A feature runs across spins: while it runs every play() is
+// a free spin, and once complete the machine waits for takeWin().
+class Machine {
+public:
+    enum class Phase { Idle, Spinning, Gamble };
+
+    explicit Machine(RandomSource& random);
+
+    // The active player's record. Settings and the name may be changed here; credit and
+    // statistics move only through the methods below.
+    PlayerRecord& player() { return player_; }
+    const PlayerRecord& player() const { return player_; }
+
+    // Makes another record the active one; a pending gamble offer does not carry over.
+    void switchPlayer(PlayerRecord record);
+    // Zeroes the active player's credit and statistics, keeping the name and settings.
+    void clearStatistics();
+
+    // --- bet ---
+    int linesPlayed() const { return linesPlayed_; }
+    int betPerLine() const { return betPerLine_; }
+    int totalBet() const { return linesPlayed_ * betPerLine_; }
+    // Lines 1, 5, 10, 15 or 25; refused inside a feature and while a gamble is open.
+    bool setLinesPlayed(int lines);
+
+    // --- one game ---
+    // Play button 1..6 (its bet per line; another value keeps the bet). Decides the whole
+    // outcome, redrawing under the payout control, and charges a paid spin.
+    PlayResult play(int button);
+    // Settles the decided spin: credits a paid win, or books the feature's count-down.
+    Settlement settle();
+
+    Phase phase() const { return phase_; }
+    bool spinIsFree() const { return spinIsFree_; }
+    const SpinRecords& records() const { return records_; }
+    const SpinResult& result() const { return result_; }
+    std::int32_t spinWin() const { return result_.spinWin; }
+    int specialCount() const { return records_.specialCount; }
+
+    // --- credit ---
+    bool insertNote();  // 5000 credits; not while a feature runs
+    bool insertCoin();  // 25 credits
+
+    // --- free spins ---
+    const FreeSpins& freeSpins() const { return freeSpins_; }
+    bool freeSpinsActive() const { return freeSpins_.active(); }
+    bool featureCompleted() const { return freeSpins_.state() == FreeSpins::State::Completed; }
+    std::int32_t featureWin() const { return freeSpins_.featureWin(); }
+    // Pays a completed feature's total into the credit and offers it to the gamble.
+    bool takeWin();
+    std::int32_t heldFeatureWin() const { return heldFeatureWin_; }
+
+    // --- gamble ---
+    // The amount a gamble would stake now: a feature total just taken, else the last win.
+    std::int32_t gambleStake() const;
+    bool canGamble() const;
+    bool openGamble();
+    GuessResult guessColour(CardColour colour);
+    GuessResult guessSuit(int card);
+    bool collect();
+    std::int32_t atRisk() const { return gamble_.atRisk(); }
+    bool gambleOpen() const { return gamble_.isOpen(); }
+
+    // Brings every pending amount home before the record is saved at exit: settles a decided
+    // spin, plays out a running feature without presentation, takes its win and collects an
+    // open gamble.
+    void settleForExit();
+
+private:
+    // The reel chain: reel 1 resets the records, each reel draws its stop and calls the next.
+    void spinreel1();
+    void spinreel2();
+    void spinreel3();
+    void spinreel4();
+    void spinreel5();
+    void drawReel(int reel);
+    // Scores the drawn outcome and applies the payout control; false means "draw again".
+    bool checkwins();
+    void decideOutcome();
+    void book();
+    bool insertCredit(std::int32_t amount);
+    GuessResult guess(int card, bool won, int factor);
+
+    RandomSource& random_;
+    PlayerRecord player_;
+    int linesPlayed_ = 25;
+    int betPerLine_ = 1;
+    Phase phase_ = Phase::Idle;
+    bool spinIsFree_ = false;
+    SpinRecords records_;
+    SpinResult result_;
+    FreeSpins freeSpins_;
+    Gamble gamble_;
+    std::int32_t heldFeatureWin_ = 0;
+    bool gambleOffered_ = false;
+};
+
+}  // namespace kestrel

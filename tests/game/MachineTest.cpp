@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "MachineFixture.h"
+
+namespace kestrel {
+namespace {
+
+using test::kLosingStops;
+using test::kThreeSpecials;
+
+class MachinePlay : public test::MachineFixture {};
+
+TEST_F(MachinePlay, BetEqualToCreditIsAcceptedOneCreditShortIsRefused) {
+    machine.player().bank = 25;
+    random.pushSpin(kLosingStops);
+    EXPECT_EQ(machine.play(1), PlayResult::Paid);
+    machine.settle();
+    EXPECT_EQ(machine.player().bank, 0);
+
+    machine.player().bank = 24;
+    EXPECT_EQ(machine.play(1), PlayResult::Refused);
+    EXPECT_EQ(machine.player().bank, 24);
+    EXPECT_EQ(machine.player().games, 1);
+    EXPECT_EQ(machine.phase(), Machine::Phase::Idle);
+}
+
+TEST_F(MachinePlay, RefusedPressStillSetsTheBetPerLine) {
+    machine.player().bank = 499;
+    EXPECT_EQ(machine.play(6), PlayResult::Refused);
+    EXPECT_EQ(machine.betPerLine(), 20);
+    EXPECT_EQ(machine.totalBet(), 500);
+}
+
+TEST_F(MachinePlay, PaidSpinChargesAtDecisionAndCreditsAtSettling) {
+    machine.player().bank = 1000;
+    random.pushSpin(kThreeSpecials);  // pays 5 × the total bet, a feature trigger
+    ASSERT_EQ(machine.play(2), PlayResult::Paid);  // first draw: accepted (k = 1)
+    EXPECT_EQ(machine.player().bank, 950);
+    EXPECT_EQ(machine.player().wager, 50);
+    EXPECT_EQ(machine.player().games, 1);
+    EXPECT_EQ(machine.player().total, 250);
+    EXPECT_EQ(machine.spinWin(), 250);
+    EXPECT_EQ(machine.play(2), PlayResult::Busy);  // not settled yet
+}
+
+TEST_F(MachinePlay, RejectedOutcomeIsDrawnAgainAndChargedOnce) {
+    machine.player().bank = 1000;
+    random.pushSpin(kThreeSpecials, 2);  // wins more than the bet, k = 2 of 7: redrawn
+    random.pushSpin(kLosingStops, 5);    // a loss always stands
+    ASSERT_EQ(machine.play(1), PlayResult::Paid);
+    EXPECT_TRUE(random.exhausted());
+    EXPECT_EQ(machine.spinWin(), 0);
+    EXPECT_EQ(machine.specialCount(), 0);
+    EXPECT_EQ(machine.player().bank, 975);
+    EXPECT_EQ(machine.player().wager, 25);
+    EXPECT_EQ(machine.player().games, 1);
+    EXPECT_EQ(machine.player().total, 0);
+    EXPECT_EQ(machine.records().reelStop[1], kLosingStops[0]);
+}
+
+TEST_F(MachinePlay, WinEqualToTheBetIsNeverRedrawn) {
+    // Two specials pay exactly the total bet: the acceptance draw is made but cannot reject.
+    const auto records = test::windowAtStops({1, 1, 2, 1, 1});
+    ASSERT_EQ(records.specialCount, 2);
+    ASSERT_EQ(evaluate(records, 1, 1).spinWin, 1);
+    machine.setLinesPlayed(1);
+    random.pushSpin({1, 1, 2, 1, 1}, 7);
+    ASSERT_EQ(machine.play(1), PlayResult::Paid);
+    EXPECT_EQ(machine.spinWin(), 1);
+    EXPECT_TRUE(random.exhausted());
+}
+
+TEST_F(MachinePlay, PayoutSettingOneLetsEveryOutcomeStand) {
+    machine.player().machinepay = 1;
+    random.pushSpin(kThreeSpecials, 1);
+    ASSERT_EQ(machine.play(1), PlayResult::Paid);
+    EXPECT_EQ(machine.spinWin(), 125);
+}
+
+TEST_F(MachinePlay, FirstSpinTurnsAnUnchosenReelSpeedIntoFast) {
+    machine.player().reelspeed = 0;
+    spinAndSettle(kLosingStops);
+    EXPECT_EQ(machine.player().reelspeed, 1);
+}
+
+TEST_F(MachinePlay, PaidWinOffersTheGambleALossDoesNot) {
+    spinAndSettle(kLosingStops);
+    EXPECT_FALSE(machine.canGamble());
+    machine.setLinesPlayed(1);
+    random.pushSpin({1, 1, 2, 1, 1});
+    machine.play(1);
+    EXPECT_FALSE(machine.canGamble());  // not before it is settled
+    const Settlement settled = machine.settle();
+    EXPECT_EQ(settled.credited, 1);
+    EXPECT_TRUE(machine.canGamble());
+}
+
+TEST_F(MachinePlay, LinesCanOnlyTakeTheFiveCounts) {
+    EXPECT_TRUE(machine.setLinesPlayed(10));
+    EXPECT_FALSE(machine.setLinesPlayed(11));
+    EXPECT_FALSE(machine.setLinesPlayed(0));
+    EXPECT_EQ(machine.linesPlayed(), 10);
+}
+
+class MachineCredit : public test::MachineFixture {};
+
+TEST_F(MachineCredit, NoteAndCoinAddToCreditAndInvestment) {
+    machine.player().bank = 0;
+    EXPECT_TRUE(machine.insertNote());
+    EXPECT_TRUE(machine.insertCoin());
+    EXPECT_EQ(machine.player().bank, 5025);
+    EXPECT_EQ(machine.player().amountinvested, 5025);
+}
+
+TEST_F(MachineCredit, NotesNearTheLimitLeaveCreditUnchanged) {
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    machine.player().bank = kMax - 6000;
+    machine.player().amountinvested = 0;
+    EXPECT_TRUE(machine.insertNote());
+    for (int i = 0; i < 100; ++i) {
+        EXPECT_FALSE(machine.insertNote());
+    }
+    EXPECT_EQ(machine.player().bank, kMax - 1000);
+    EXPECT_EQ(machine.player().amountinvested, 5000);
+}
+
+TEST_F(MachineCredit, InsertionIsAllOrNothingWhenOnlyTheInvestmentWouldOverflow) {
+    machine.player().bank = 0;
+    machine.player().amountinvested = std::numeric_limits<std::int32_t>::max() - 10;
+    EXPECT_FALSE(machine.insertCoin());
+    EXPECT_EQ(machine.player().bank, 0);
+}
+
+TEST_F(MachineCredit, NoteIsRefusedWhileAFeatureRuns) {
+    spinAndSettle(kThreeSpecials);
+    ASSERT_TRUE(machine.freeSpinsActive());
+    const auto bank = machine.player().bank;
+    EXPECT_FALSE(machine.insertNote());
+    EXPECT_EQ(machine.player().bank, bank);
+}
+
+TEST_F(MachineCredit, StatisticsAtTheLimitStayPutWhilePlayGoesOn) {
+    machine.player().wager = std::numeric_limits<std::int32_t>::max();
+    spinAndSettle(kLosingStops);
+    EXPECT_EQ(machine.player().wager, std::numeric_limits<std::int32_t>::max());
+    EXPECT_EQ(machine.player().bank, 10000 - 25);
+}
+
+class MachineExit : public test::MachineFixture {};
+
+TEST_F(MachineExit, DecidedSpinIsCreditedBeforeSaving) {
+    machine.setLinesPlayed(1);
+    random.pushSpin({1, 1, 2, 1, 1});
+    machine.play(1);
+    machine.settleForExit();
+    EXPECT_EQ(machine.player().bank, 10000 - 1 + 1);
+    EXPECT_EQ(machine.phase(), Machine::Phase::Idle);
+}
+
+TEST_F(MachineExit, RunningFeatureIsPlayedOutAndPaid) {
+    spinAndSettle(kThreeSpecials);  // 125 into the feature, 10 spins to go
+    spinAndSettle(kLosingStops);
+    ASSERT_EQ(machine.freeSpins().spinsLeft(), 9);
+    for (int i = 0; i < 9; ++i) {
+        random.pushSpin(kLosingStops);
+    }
+    machine.settleForExit();
+    EXPECT_TRUE(random.exhausted());
+    EXPECT_EQ(machine.freeSpins().state(), FreeSpins::State::None);
+    EXPECT_EQ(machine.player().bank, 10000 - 25 + 125);
+}
+
+TEST_F(MachineExit, OpenGambleIsCollected) {
+    machine.setLinesPlayed(1);
+    spinAndSettle({1, 1, 2, 1, 1});
+    ASSERT_TRUE(machine.openGamble());
+    random.push({1});  // hearts: red wins
+    machine.guessColour(CardColour::Red);
+    machine.settleForExit();
+    EXPECT_EQ(machine.player().bank, 10000 - 1 + 2);
+}
+
+class MachinePlayers : public test::MachineFixture {};
+
+TEST_F(MachinePlayers, SwitchingPlayerWithdrawsThePendingGamble) {
+    machine.setLinesPlayed(1);
+    spinAndSettle({1, 1, 2, 1, 1});
+    ASSERT_TRUE(machine.canGamble());
+    PlayerRecord other;
+    other.bank = 5000;
+    machine.switchPlayer(other);
+    EXPECT_FALSE(machine.canGamble());
+    EXPECT_FALSE(machine.openGamble());
+    EXPECT_EQ(machine.player().bank, 5000);
+}
+
+TEST_F(MachinePlayers, ClearingStatisticsKeepsNameAndSettings) {
+    machine.player().currentplayer = "bob";
+    machine.player().soundonoff = -1;
+    machine.player().reelspeed = 2;
+    spinAndSettle(kLosingStops);
+    machine.clearStatistics();
+    EXPECT_EQ(machine.player().bank, 0);
+    EXPECT_EQ(machine.player().games, 0);
+    EXPECT_EQ(machine.player().wager, 0);
+    EXPECT_EQ(machine.player().currentplayer, "bob");
+    EXPECT_EQ(machine.player().soundonoff, -1);
+    EXPECT_EQ(machine.player().reelspeed, 2);
+    EXPECT_EQ(machine.player().machinepay, 7);
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include "Machine.h"
+#include "ScriptedRandom.h"
+#include "Windows.h"
+
+namespace kestrel::test {
+
+// A machine driven by a scripted random source, with a player who has some credit.
+class MachineFixture : public ::testing::Test {
+protected:
+    MachineFixture() {
+        machine.player().bank = 10000;
+        machine.player().machinepay = 7;
+    }
+
+    // Plays one paid or free spin that lands on the given stops and settles it.
+    Settlement spinAndSettle(const std::array<int, kReels>& stops, int button = 1) {
+        random.pushSpin(stops);
+        const PlayResult result = machine.play(button);
+        EXPECT_TRUE(result == PlayResult::Paid || result == PlayResult::Free);
+        return machine.settle();
+    }
+
+    ScriptedRandom random;
+    Machine machine{random};
+};
+
+}  // namespace kestrel::test

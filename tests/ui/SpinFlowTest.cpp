@@ -1,0 +1,269 @@
+#include <gtest/gtest.h>
+
+#include "ReelAnimation.h"
+#include "WindowFixture.h"
+
+namespace kestrel {
+namespace {
+
+using test::kLosingStops;
+constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays 1 × the total bet
+
+class SpinFlow : public test::WindowFixture {};
+
+TEST_F(SpinFlow, FirstRunStartsEmptyWithTwentyFiveLinesAtOneCredit) {
+    open();
+    EXPECT_EQ(window->windowTitle(), "Current Player       ");
+    EXPECT_EQ(text("PANELBANK"), "0");
+    EXPECT_EQ(text("Lblcredit"), "$ 0");
+    EXPECT_EQ(window->machine().linesPlayed(), 25);
+    EXPECT_EQ(window->machine().betPerLine(), 1);
+    EXPECT_EQ(window->machine().player().machinepay, 7);
+    EXPECT_TRUE(window->keysEnabled());
+    EXPECT_TRUE(sounds.entries.empty());  // sounds are off for a new player
+    for (int m = 1; m <= 26; ++m) {
+        EXPECT_TRUE(control(QStringLiteral("lin%1").arg(m))->isVisible());
+        EXPECT_FALSE(control(QStringLiteral("lin%1").arg(m))->isEnabled());
+    }
+}
+
+TEST_F(SpinFlow, OpeningShowsTheStoredPlayerAndPlaysTheOpeningSound) {
+    storePlayer(1234);
+    open();
+    EXPECT_EQ(window->windowTitle(), "Current Player       bob");
+    EXPECT_EQ(text("PANELBANK"), "1234");
+    EXPECT_EQ(text("Lblcredit"), "$ 12.34");
+    EXPECT_EQ(sounds.resources(), std::vector<int>{105});
+}
+
+TEST_F(SpinFlow, UnchosenSpeedStopsEveryReelOnTheFirstTick) {
+    storePlayer(1000, 0);
+    open();
+    random.pushSpin(kLosingStops);
+    press("pplay1");
+    clock.advance(50);
+    EXPECT_EQ(sounds.count(104), 5);
+    clock.advance(200);
+    EXPECT_EQ(text("LABWIN"), "No Win");
+    EXPECT_EQ(window->machine().player().reelspeed, 1);  // stored as fast from now on
+}
+
+TEST_F(SpinFlow, BetEqualToCreditIsAcceptedOneCreditMoreIsRefused) {
+    storePlayer(25);
+    open();
+    spin(kLosingStops);
+    EXPECT_EQ(window->machine().player().bank, 0);
+    EXPECT_FALSE(control("pannomoney")->isVisible());
+    sounds.entries.clear();
+    press("pplay1");
+    EXPECT_TRUE(control("pannomoney")->isVisible());
+    EXPECT_EQ(sounds.entries.back().resource, 103);  // the buzz cuts the spin sound short
+    EXPECT_FALSE(timer("tmrspin")->isActive());
+    EXPECT_EQ(window->machine().player().games, 1);
+}
+
+TEST_F(SpinFlow, SpaceTwiceStartsOneSpin) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kLosingStops);
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    QTest::keyClick(window.get(), Qt::Key_Space);
+    clock.advance(5000);
+    EXPECT_EQ(window->machine().player().games, 1);
+    EXPECT_TRUE(random.exhausted());
+    EXPECT_TRUE(window->keysEnabled());
+}
+
+TEST_F(SpinFlow, SpaceWithTooLittleCreditShowsThePanelWithoutSpinning) {
+    storePlayer(10);
+    open();
+    sounds.entries.clear();
+    key(Qt::Key_Space);
+    EXPECT_TRUE(control("pannomoney")->isVisible());
+    EXPECT_EQ(sounds.resources(), std::vector<int>{103});
+    EXPECT_EQ(window->machine().player().games, 0);
+}
+
+TEST_F(SpinFlow, OtherKeysDoNothing) {
+    storePlayer(1000);
+    open();
+    for (Qt::Key k : {Qt::Key_Return, Qt::Key_A, Qt::Key_1, Qt::Key_Escape}) {
+        key(k);
+    }
+    EXPECT_EQ(window->machine().player().games, 0);
+    EXPECT_TRUE(window->keysEnabled());
+}
+
+struct Pace {
+    int reelspeed;
+    qint64 gap;
+};
+class ReelPace : public test::WindowFixture, public ::testing::WithParamInterface<Pace> {};
+
+TEST_P(ReelPace, ReelsStopOneAfterAnotherWithTheirThunks) {
+    storePlayer(1000, GetParam().reelspeed);
+    open();
+    random.pushSpin(kLosingStops);
+    const qint64 pressed = clock.now();
+    press("pplay1");
+    clock.advance(6000);
+    const std::vector<qint64> stops = sounds.timesOf(104);
+    ASSERT_EQ(stops.size(), 5u);
+    EXPECT_EQ(stops[0] - pressed, 300);  // the sixth 50 ms tick
+    for (int r = 1; r < 5; ++r) {
+        EXPECT_EQ(stops[r] - stops[r - 1], GetParam().gap);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(FastAndSlow, ReelPace, ::testing::Values(Pace{1, 250}, Pace{2, 750}));
+
+TEST_F(SpinFlow, AStoppedReelNeverShowsABlurFrameAgain) {
+    storePlayer(1000, 2);
+    open();
+    random.pushSpin(kLosingStops);
+    press("pplay1");
+    std::array<bool, kReels + 1> stopped{};
+    for (int t = 0; t < 80; ++t) {
+        clock.advance(50);
+        for (int r = 1; r <= kReels; ++r) {
+            const qint64 shown = control<QLabel>(QStringLiteral("Picture%1").arg(r))->pixmap().cacheKey();
+            bool blur = false;
+            for (int f : {1, 2, 3, 4, 7, 8, 9, 10}) {
+                blur |= shown == art().picture(PictureList::spinlist, f).cacheKey();
+            }
+            if (stopped[r]) {
+                EXPECT_FALSE(blur) << "reel " << r << " at " << clock.now();
+            }
+            stopped[r] = stopped[r] || shown == art().picture(columnList(r), kLosingStops[r - 1]).cacheKey();
+        }
+    }
+    for (int r = 1; r <= kReels; ++r) {
+        EXPECT_TRUE(stopped[r]);
+    }
+}
+
+TEST_F(SpinFlow, LosingSpinShowsNoWinAndOffersNoGamble) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kLosingStops);
+    press("pplay1");
+    EXPECT_EQ(text("LABWIN"), "Good Luck");
+    EXPECT_EQ(text("lblwin"), " ");
+    EXPECT_EQ(text("lbllast"), "25");
+    EXPECT_FALSE(window->keysEnabled());
+    clock.advance(5000);
+    EXPECT_EQ(text("LABWIN"), "No Win");
+    EXPECT_EQ(text("lblwin"), "");
+    EXPECT_FALSE(control("doublebutton")->isEnabled());
+    EXPECT_TRUE(window->keysEnabled());
+    EXPECT_EQ(window->machine().player().bank, 975);
+    for (int c = 1; c <= kCells; ++c) {
+        EXPECT_TRUE(control(QStringLiteral("flasher%1").arg(c))->isVisible());
+    }
+}
+
+TEST_F(SpinFlow, WinningSpinIsCreditedAtSettlingWithItsSound) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kTwoSpecials);
+    press("pplay1");
+    EXPECT_EQ(window->machine().player().bank, 975);  // charged when decided
+    clock.advance(5000);
+    EXPECT_EQ(window->machine().player().bank, 1000);
+    EXPECT_EQ(sounds.count(113), 1);  // a win of 25
+    EXPECT_TRUE(control("doublebutton")->isEnabled());
+}
+
+TEST_F(SpinFlow, PressWhileReelsTurnStopsThemAndTheSpinIsCredited) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kTwoSpecials);
+    press("pplay1");
+    clock.advance(100);
+    sounds.entries.clear();
+    press("pplay3");  // stops the reels; does not start another spin
+    EXPECT_EQ(sounds.count(104), 1);
+    EXPECT_FALSE(timer("tmrspin")->isActive());
+    clock.advance(200);
+    EXPECT_EQ(window->machine().phase(), Machine::Phase::Idle);
+    EXPECT_EQ(window->machine().player().bank, 1000);
+    EXPECT_EQ(window->machine().player().games, 1);
+    EXPECT_EQ(window->machine().betPerLine(), 1);
+    EXPECT_TRUE(random.exhausted());
+    spin(kLosingStops);  // the next press spins again
+    EXPECT_EQ(window->machine().player().games, 2);
+}
+
+enum class Exit { Picture, Menu, CloseBox };
+class Exits : public test::WindowFixture, public ::testing::WithParamInterface<Exit> {
+protected:
+    void leave() {
+        switch (GetParam()) {
+            case Exit::Picture:
+                press("cmdexit");
+                break;
+            case Exit::Menu:
+                control<QPushButton>("xit")->click();
+                break;
+            case Exit::CloseBox:
+                window->close();
+                break;
+        }
+        clock.settle();
+    }
+};
+
+TEST_P(Exits, SaveTheRecordStopTimersAndRestoreTheDisplay) {
+    storePlayer(1000);
+    settings.setValue("player1", "machinepay", "4");
+    open();
+    spin(kLosingStops);
+    leave();
+    EXPECT_TRUE(window->isShutDown());
+    const auto stored = [&](const char* key) { return settings.value("player1", key); };
+    EXPECT_EQ(stored("bank"), "975");
+    EXPECT_EQ(stored("games"), "1");
+    EXPECT_EQ(stored("wager"), "25");
+    EXPECT_EQ(stored("total"), "0");
+    EXPECT_EQ(stored("amountinvested"), "0");
+    EXPECT_EQ(stored("machinepay"), "4");
+    EXPECT_EQ(stored("reelspeed"), "1");
+    EXPECT_EQ(stored("soundonoff"), "-1");
+    EXPECT_EQ(stored("winroll"), "0");
+    EXPECT_EQ(stored("howmanyspins"), "0");
+    EXPECT_EQ(stored("currentplayer"), "bob");
+    EXPECT_EQ(display.restores, 2);
+    EXPECT_EQ(sounds.entries.back().resource, 128);
+    for (ClockTimer* t : window->findChildren<ClockTimer*>()) {
+        EXPECT_FALSE(t->isActive()) << t->objectName().toStdString();
+    }
+}
+
+TEST_P(Exits, MidSpinCreditsTheDecidedWinBeforeSaving) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kTwoSpecials);
+    press("pplay1");
+    clock.advance(400);
+    leave();
+    EXPECT_EQ(settings.value("player1", "bank"), "1000");
+    EXPECT_EQ(settings.value("player1", "total"), "25");
+}
+
+INSTANTIATE_TEST_SUITE_P(AllThree, Exits,
+                         ::testing::Values(Exit::Picture, Exit::Menu, Exit::CloseBox));
+
+TEST_F(SpinFlow, ScreenOfAnotherSizeGetsTheFullScreenPresentation) {
+    display = test::FakeDisplay({1024, 768});
+    open();
+    EXPECT_EQ(display.switches, 1);
+}
+
+TEST_F(SpinFlow, ScreenWithOneMatchingDimensionIsLeftAlone) {
+    display = test::FakeDisplay({1024, 600});
+    open();
+    EXPECT_EQ(display.switches, 0);
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QTest>
+#include <memory>
+
+#include "ArtBook.h"
+#include "FakeDisplay.h"
+#include "MemorySettingsStore.h"
+#include "PictureButton.h"
+#include "ScriptedRandom.h"
+#include "SoundLog.h"
+#include "VirtualClock.h"
+#include "Windows.h"
+#include "kestrel.h"
+
+namespace kestrel::test {
+
+// The machine's window on a virtual clock, scripted reels, a recorded sound player and an
+// in-memory settings store. Tests press controls by name and advance time.
+class WindowFixture : public ::testing::Test {
+protected:
+    static const ArtBook& art() {
+        static const ArtBook book;
+        return book;
+    }
+
+    // Creates and loads the window; the store may be prepared before.
+    void open() {
+        window = std::make_unique<ui::kestrel>(
+            ui::Services{clock, sounds, settings, random, display, art()});
+        window->load();
+        window->show();
+        clock.settle();
+    }
+
+    // A player record in slot 1 before the window opens.
+    void storePlayer(int bank, int reelspeed = 1, bool soundsOn = true) {
+        settings.setValue("player1", "bank", QString::number(bank));
+        settings.setValue("player1", "reelspeed", QString::number(reelspeed));
+        settings.setValue("player1", "soundonoff", soundsOn ? "-1" : "0");
+        settings.setValue("player1", "currentplayer", "bob");
+    }
+
+    template <typename T = QWidget>
+    T* control(const QString& name) const {
+        T* found = window->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
+        return found;
+    }
+    QString text(const QString& name) const { return control<QLabel>(name)->text(); }
+    ClockTimer* timer(const QString& name) const { return control<ClockTimer>(name); }
+
+    // A mouse press and release on a picture button.
+    void press(const QString& name) {
+        auto* button = control<ui::PictureButton>(name);
+        QTest::mousePress(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        clock.settle();
+    }
+    void key(Qt::Key k) {
+        QTest::keyClick(window.get(), k);
+        clock.settle();
+    }
+
+    // Plays one paid spin with play button k onto the given stops, through to its settling.
+    void spin(const std::array<int, kReels>& stops, int k = 1, int acceptance = 1) {
+        random.pushSpin(stops, acceptance);
+        press(QStringLiteral("pplay%1").arg(k));
+        clock.advance(5000);
+    }
+
+    VirtualClock clock;
+    SoundLog sounds{clock};
+    MemorySettingsStore settings;
+    ScriptedRandom random;
+    FakeDisplay display;
+    std::unique_ptr<ui::kestrel> window;
+};
+
+}  // namespace kestrel::test

@@ -103,7 +103,8 @@ std::string usageText() {
            "       kestrel-par --csv           the same as CSV\n"
            "       kestrel-par --simulate SPINS [--seed S] [--lines L] [--payout N]\n"
            "           plays SPINS paid spins through the machine at 1 credit per line\n"
-           "           (defaults: 25 lines, payout 7, a seed from the random device)\n";
+           "           (defaults: 25 lines, payout 7, a seed from the random device)\n"
+           "       kestrel-par --help\n";
 }
 
 }  // namespace kestrel::par

@@ -63,7 +63,10 @@ std::string tableOf(const std::vector<ParRow>& rows) {
                         percent(f.hitFrequency).c_str(), percent(f.triggerProbability).c_str(),
                         number(f.meanFreeSpins, 4).c_str(), number(f.freeSpinBranching, 4).c_str());
     }
-    return table;
+    return table +
+           "\npayout 1 in N: a spin paying more than the total bet stands one time in N\n"
+           "free spins: mean played after a trigger, re-triggers included\n"
+           "alpha: free spins one free spin awards on average (a feature ends only below 1)\n";
 }
 
 }  // namespace kestrel::par

@@ -36,7 +36,7 @@ std::string showTable(const ShowTable& command) {
     const double ms = std::chrono::duration<double, std::milli>(elapsed).count();
     char footer[160];
     std::snprintf(footer, sizeof footer,
-                  "\nfrom all 22^5 = 5153632 stop combinations, computed in %.1f ms\n", ms);
+                  "from all 22^5 = 5153632 stop combinations, computed in %.1f ms\n", ms);
     return "Kestrel: exact return at any bet per line, under the payout control\n\n" +
            tableOf(rows) + footer;
 }

@@ -1,0 +1,182 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <limits>
+#include <utility>
+#include <vector>
+
+#include "Machine.h"
+#include "MemorySettingsStore.h"
+#include "PlayerRecordStore.h"
+#include "QSettingsStore.h"
+#include "QStringPrinter.h"
+#include "ScriptedRandom.h"
+
+namespace kestrel {
+namespace {
+
+PlayerRecord playedRecord() {
+    PlayerRecord record;
+    record.howmanyspins = 3;
+    record.soundonoff = PlayerRecord::kTrue;
+    record.machinepay = 4;
+    record.winroll = 1;
+    record.reelspeed = 2;
+    record.amountinvested = 5000;
+    record.wager = 2500;
+    record.total = 1980;
+    record.bank = 4480;
+    record.games = 10;
+    record.currentplayer = "Ann";
+    return record;
+}
+
+class PlayerRecordStoreTest : public ::testing::Test {
+protected:
+    test::MemorySettingsStore memory;
+    PlayerRecordStore records{memory};
+};
+
+TEST_F(PlayerRecordStoreTest, FirstRunGivesZeroesNoNameAndThePayoutTheGameStartsWith) {
+    PlayerRecord expected;
+    expected.machinepay = 7;
+    EXPECT_EQ(records.loadFirstSlot(PlayerRecord{}), expected);
+    EXPECT_EQ(records.playernumber(), "1");
+
+    PlayerRecord loose;
+    loose.machinepay = 4;
+    EXPECT_EQ(records.loadFirstSlot(loose).machinepay, 4);
+}
+
+TEST_F(PlayerRecordStoreTest, StoredPayoutOverridesTheStartValue) {
+    memory.setValue("player1", "machinepay", "4");
+    EXPECT_EQ(records.loadFirstSlot(PlayerRecord{}).machinepay, 4);
+}
+
+TEST(PlayerRecordFile, FullRecordRoundTripsThroughTheSettingsFile) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kestrelslot.conf");
+    PlayerRecord record = playedRecord();
+    record.bank = 12345;
+    record.total = -1;
+    record.wager = std::numeric_limits<std::int32_t>::max();
+    record.games = std::numeric_limits<std::int32_t>::min();
+    record.currentplayer = "Zoë 🎰 Ñandú";
+    {
+        QSettingsStore file(path);
+        ASSERT_TRUE(PlayerRecordStore(file).write(record));
+    }
+    QSettingsStore file(path);
+    PlayerRecord read;
+    PlayerRecordStore(file).read(read);
+    EXPECT_EQ(read, record);
+
+    QFile raw(path);
+    ASSERT_TRUE(raw.open(QIODevice::ReadOnly));
+    const QByteArray text = raw.readAll();
+    EXPECT_TRUE(text.startsWith("[player1]\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nbank=12345\n")) << text.toStdString();
+    EXPECT_TRUE(text.contains("\nsoundonoff=-1\n")) << text.toStdString();
+}
+
+TEST_F(PlayerRecordStoreTest, WriteStoresTheElevenKeysAndReportsAFailedSync) {
+    memory.setWritable(false);
+    EXPECT_FALSE(records.write(playedRecord()));
+    EXPECT_EQ(memory.syncCount(), 1);
+    for (const char* key : {"howmanyspins", "soundonoff", "machinepay", "winroll", "reelspeed",
+                            "amountinvested", "wager", "total", "bank", "games", "currentplayer"}) {
+        EXPECT_TRUE(memory.contains("player1", key)) << key;
+    }
+}
+
+TEST(PlayerRecordValues, ValuesThatDoNotFitTheirFieldLeaveItUnchanged) {
+    const std::vector<std::pair<const char*, const char*>> refused = {
+        {"bank", "abc"},          {"bank", ""},
+        {"bank", "12.5"},         {"bank", "99999999999"},
+        {"games", "-2147483649"}, {"howmanyspins", "70000"},
+        {"reelspeed", "-32769"},  {"soundonoff", "1x"},
+        {"machinepay", "0x4"},
+    };
+    for (const auto& [key, text] : refused) {
+        test::MemorySettingsStore memory;
+        memory.setValue("player1", key, text);
+        memory.setValue("player1", "currentplayer", "Ann");
+        PlayerRecord record = playedRecord();
+        PlayerRecordStore(memory).read(record);
+        EXPECT_EQ(record, playedRecord()) << key << "=" << text;
+    }
+
+    test::MemorySettingsStore memory;
+    memory.setValue("player1", "howmanyspins", "32767");
+    memory.setValue("player1", "bank", "-2147483648");
+    memory.setValue("player1", "games", "2147483647");
+    PlayerRecord record;
+    PlayerRecordStore(memory).read(record);
+    EXPECT_EQ(record.howmanyspins, 32767);
+    EXPECT_EQ(record.bank, std::numeric_limits<std::int32_t>::min());
+    EXPECT_EQ(record.games, std::numeric_limits<std::int32_t>::max());
+}
+
+TEST_F(PlayerRecordStoreTest, StoredNamesLongerThanTwelveCharactersAreCut) {
+    memory.setValue("player1", "currentplayer", "ÄÖÜäöüßéèêëçX");
+    memory.setValue("player2", "currentplayer", "🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰");
+    memory.setValue("player3", "currentplayer", "🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰");
+    PlayerRecord record;
+    records.read(record);
+    EXPECT_EQ(record.currentplayer, "ÄÖÜäöüßéèêëç");
+    EXPECT_EQ(records.slotName(2), "🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰");
+    EXPECT_EQ(records.slotName(3), "🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰🎰");
+    EXPECT_EQ(records.slotName(4), "");
+}
+
+TEST_F(PlayerRecordStoreTest, SectionIsPlayerWithTheSlotDigitOrPlainPlayer) {
+    EXPECT_EQ(PlayerRecordStore::sectionFor("1"), "player1");
+    EXPECT_EQ(PlayerRecordStore::sectionFor("6"), "player6");
+    for (const char* odd : {"", "0", "7", "01", " 1", "1 ", "+1", "one"}) {
+        EXPECT_EQ(PlayerRecordStore::sectionFor(odd), "player") << '"' << odd << '"';
+    }
+    records.setPlayernumber("9");
+    ASSERT_TRUE(records.write(playedRecord()));
+    EXPECT_EQ(memory.value("player", "bank"), "4480");
+}
+
+TEST_F(PlayerRecordStoreTest, EmptySlotStartsClearedButKeepsSoundsAndPayout) {
+    const PlayerRecord next = records.switchTo(2, playedRecord());
+    PlayerRecord expected;
+    expected.soundonoff = PlayerRecord::kTrue;
+    expected.machinepay = 4;
+    EXPECT_EQ(next, expected);  // the free-spin count is the new player's too
+    EXPECT_EQ(records.playernumber(), "2");
+    EXPECT_EQ(memory.syncCount(), 0) << "the record being left is not written";
+}
+
+TEST_F(PlayerRecordStoreTest, SwitchingMovesTheMachineBetweenStoredPlayers) {
+    test::ScriptedRandom random;
+    Machine machine{random};
+    machine.player() = records.loadFirstSlot(PlayerRecord{});
+    machine.player().currentplayer = "Ann";
+    ASSERT_TRUE(machine.insertNote());
+    ASSERT_TRUE(records.write(machine.player()));
+
+    memory.setValue("player3", "bank", "250");
+    memory.setValue("player3", "soundonoff", "0");
+    memory.setValue("player3", "currentplayer", "Bea");
+    machine.player().soundonoff = PlayerRecord::kTrue;
+    machine.switchPlayer(records.switchTo(3, machine.player()));
+    EXPECT_EQ(machine.player().bank, 250);
+    EXPECT_EQ(machine.player().soundonoff, 0);
+    EXPECT_EQ(machine.player().machinepay, 7);
+    EXPECT_EQ(machine.player().currentplayer, "Bea");
+
+    machine.switchPlayer(records.switchTo(1, machine.player()));
+    EXPECT_EQ(machine.player().bank, 5000);
+    EXPECT_EQ(machine.player().amountinvested, 5000);
+    EXPECT_EQ(machine.player().currentplayer, "Ann");
+    EXPECT_EQ(records.slotName(3), "Bea");
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+namespace kestrel::art {
+
+// `imagelistcards`: the aces of hearts, clubs, diamonds and spades (1–4), the back (5), the four
+// suit icons (6–9) and fifteen reveal frames (10–24) in which the back peels away from its lower
+// right corner. A reveal frame is transparent where the back has gone, so drawn over a face it
+// shows the face there.
+std::vector<QImage> cardPictures();
+
+}  // namespace kestrel::art

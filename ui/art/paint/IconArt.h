@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QImage>
+
+namespace kestrel::art {
+
+class SymbolArt;
+
+// The application icon: the jukebox before a turquoise starburst on a cherry tile.
+QImage appIcon(const SymbolArt& symbols);
+
+}  // namespace kestrel::art

@@ -1,0 +1,39 @@
+#include "MeterArt.h"
+
+#include <QPainter>
+
+#include "Layout.h"
+#include "Lettering.h"
+#include "Materials.h"
+#include "Palette.h"
+
+namespace kestrel::art {
+
+void paintMeter(QPainter& p, const QRect& frame) {
+    const QRectF outer = QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5);
+    paintChromeFrame(p, outer, 2.5, 6);
+    paintGlass(p, outer.adjusted(2.5, 2.5, -2.5, -2.5), 4);
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal split = frame.x() + frame.width() / 2.0 - 0.5;
+    p.setPen(QPen(palette::colour(palette::kTurquoise, 70), 1));
+    p.drawLine(QPointF(split, frame.y() + 18), QPointF(split, frame.bottom() - 5));
+    p.restore();
+}
+
+void paintMeterCaption(QPainter& p, const QRect& strip, const QString& text) {
+    const QPainterPath caption =
+        fittedText(text, letteringFont(10), QRectF(strip).adjusted(2, 1.5, -2, -1.5));
+    paintLettering(p, caption, {palette::colour(palette::kTurquoiseLight)});
+}
+
+QImage betMeterCaption(const QImage& cabinet, const QString& text) {
+    const QRect strip = layout::meterCaption(layout::kBetMeter);
+    QImage image = cabinet.copy(strip);
+    QPainter p(&image);
+    p.translate(-strip.topLeft());
+    paintMeterCaption(p, strip, text);
+    return image;
+}
+
+}  // namespace kestrel::art

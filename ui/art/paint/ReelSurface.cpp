@@ -1,0 +1,124 @@
+#include "ReelSurface.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRandomGenerator>
+#include <QtMath>
+
+#include "Layout.h"
+#include "Materials.h"
+#include "Palette.h"
+#include "Raster.h"
+
+namespace kestrel::art {
+
+namespace {
+
+// A boomerang: two curved arms meeting at a rounded elbow.
+QPainterPath boomerang(qreal size) {
+    QPainterPath p;
+    p.moveTo(-size, size * 0.35);
+    p.quadTo(-size * 0.1, -size * 0.55, size, -size * 0.05);
+    p.quadTo(size * 0.1, -size * 0.2, -size * 0.75, size * 0.6);
+    p.closeSubpath();
+    return p;
+}
+
+void paintPattern(QPainter& p, QSize size) {
+    // A fixed seed: the surface is the same on every build.
+    QRandomGenerator random(1955);
+    const QColor tints[] = {palette::colour(palette::kTurquoise, 34),
+                            palette::colour(palette::kPink, 40),
+                            palette::colour(palette::kButter, 52)};
+    p.setPen(Qt::NoPen);
+    // Place motifs on a jittered grid so they spread evenly and never clump.
+    const int step = 42;
+    int n = 0;
+    for (int gy = -step / 2; gy < size.height() + step; gy += step) {
+        for (int gx = -step / 2; gx < size.width() + step; gx += step) {
+            const QPointF at(gx + random.bounded(step), gy + random.bounded(step));
+            const qreal turn = random.bounded(360);
+            p.save();
+            p.translate(at);
+            p.rotate(turn);
+            p.setBrush(tints[n % 3]);
+            if (n % 4 == 3) {
+                p.drawPath(starburst({0, 0}, 6, 2, 4));
+            } else {
+                p.drawPath(boomerang(9));
+            }
+            p.restore();
+            ++n;
+        }
+    }
+}
+
+}  // namespace
+
+ReelSurface::ReelSurface()
+    : base_(transparentImage(layout::kReelPicture)),
+      shade_(transparentImage(layout::kReelPicture)) {
+    const QSize size = layout::kReelPicture;
+    {
+        QPainter p(&base_);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.fillRect(base_.rect(), palette::colour(palette::kCream));
+        paintPattern(p, size);
+    }
+    {
+        QPainter p(&shade_);
+        QLinearGradient drum(0, 0, 0, size.height());
+        drum.setColorAt(0.0, QColor(60, 20, 30, 100));
+        drum.setColorAt(0.16, QColor(60, 20, 30, 22));
+        drum.setColorAt(0.3, QColor(60, 20, 30, 0));
+        drum.setColorAt(0.7, QColor(60, 20, 30, 0));
+        drum.setColorAt(0.84, QColor(60, 20, 30, 22));
+        drum.setColorAt(1.0, QColor(60, 20, 30, 100));
+        p.fillRect(shade_.rect(), drum);
+        QLinearGradient rim(0, 0, size.width(), 0);
+        rim.setColorAt(0.0, QColor(60, 20, 30, 50));
+        rim.setColorAt(0.04, QColor(60, 20, 30, 0));
+        rim.setColorAt(0.96, QColor(60, 20, 30, 0));
+        rim.setColorAt(1.0, QColor(60, 20, 30, 50));
+        p.fillRect(shade_.rect(), rim);
+    }
+}
+
+QImage ReelSurface::column() const {
+    return column(QImage());
+}
+
+QImage ReelSurface::column(const QImage& content) const {
+    QImage out = base_.copy();
+    QPainter p(&out);
+    if (!content.isNull()) {
+        p.drawImage(0, 0, content);
+    }
+    p.drawImage(0, 0, shade_);
+    return out;
+}
+
+QImage ReelSurface::cell(Row row, const QImage& art, const QImage& backdrop,
+                         const QImage& overlay) const {
+    const int top = layout::kCell.height() * static_cast<int>(row);
+    const QRect slice(QPoint(0, top), layout::kCell);
+    QImage out = base_.copy(slice);
+    QPainter p(&out);
+    for (const QImage& layer : {backdrop, withShadow(art), overlay}) {
+        if (!layer.isNull()) {
+            p.drawImage(0, 0, layer);
+        }
+    }
+    p.drawImage(QPoint(0, 0), shade_, slice);
+    return out;
+}
+
+QImage ReelSurface::withShadow(const QImage& art) {
+    QImage out = silhouette(art, QColor(43, 26, 34, 110), 2, QPointF(2.5, 3.5));
+    QPainter p(&out);
+    p.drawImage(0, 0, art);
+    return out;
+}
+
+}  // namespace kestrel::art

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QImage>
+
+#include "Symbols.h"
+
+namespace kestrel::art {
+
+// The face of a reel: a cream band with a faint fifties boomerang pattern, darkening towards the
+// top and bottom like a drum seen through the window. Every column picture and every cell is cut
+// from this one surface, so a hidden cell shows exactly the background around its symbol.
+class ReelSurface {
+public:
+    ReelSurface();
+
+    // The empty reel (125 × 375): the picture under settled cells.
+    QImage column() const;
+    // A column with `content` (125 × 375, transparent where the reel shows) on the surface.
+    QImage column(const QImage& content) const;
+    // One cell (125 × 125) of the given row: `backdrop` lies on the surface, `art` over it with
+    // the symbols' soft shadow, `overlay` on top without one. Null layers are left out.
+    QImage cell(Row row, const QImage& art, const QImage& backdrop = {},
+                const QImage& overlay = {}) const;
+
+    // The soft drop shadow every symbol casts on the reel.
+    static QImage withShadow(const QImage& art);
+
+private:
+    QImage base_;   // cream and pattern
+    QImage shade_;  // the drum's shading, laid over everything on the reel
+};
+
+}  // namespace kestrel::art

@@ -1,0 +1,33 @@
+#include "SvgArt.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+namespace kestrel::art {
+
+SvgArt::SvgArt(const QString& name)
+    : renderer_(std::make_unique<QSvgRenderer>(QStringLiteral(":/artsrc/%1.svg").arg(name))) {}
+
+SvgArt::~SvgArt() = default;
+SvgArt::SvgArt(SvgArt&&) noexcept = default;
+SvgArt& SvgArt::operator=(SvgArt&&) noexcept = default;
+
+bool SvgArt::isValid() const {
+    return renderer_->isValid();
+}
+
+void SvgArt::paint(QPainter& painter, const QRectF& bounds) const {
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    renderer_->render(&painter, bounds);
+}
+
+QImage SvgArt::image(QSize size) const {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    paint(painter, QRectF(QPointF(0, 0), size));
+    return image;
+}
+
+}  // namespace kestrel::art

@@ -1,0 +1,136 @@
+#include "SymbolAnimation.h"
+
+#include <QPainter>
+#include <QRadialGradient>
+#include <QtMath>
+#include <array>
+#include <functional>
+
+#include "Geometry.h"
+#include "Layout.h"
+#include "Materials.h"
+#include "Palette.h"
+#include "Raster.h"
+#include "ReelSurface.h"
+#include "SymbolArt.h"
+
+namespace kestrel::art {
+
+namespace {
+
+constexpr int kFrames = 6;
+const QPointF kCentre(62.5, 62.5);
+const QRectF kCellRect(0, 0, 125, 125);
+
+// One animation frame in the layers a cell is built from.
+struct Frame {
+    QImage backdrop = transparentImage(layout::kCell);  // light on the reel, casts no shadow
+    QImage art = transparentImage(layout::kCell);       // the symbol, with its shadow
+    QImage overlay = transparentImage(layout::kCell);   // sparkles above the symbol
+};
+
+// The six frames for a top cell, then the same six for a middle and for a bottom cell.
+std::vector<QImage> forEachRow(const ReelSurface& surface, const std::function<Frame(int)>& make) {
+    std::vector<Frame> frames;
+    for (int f = 0; f < kFrames; ++f) {
+        frames.push_back(make(f));
+    }
+    std::vector<QImage> out;
+    for (int row = 0; row < kRows; ++row) {
+        for (const Frame& frame : frames) {
+            out.push_back(
+                surface.cell(static_cast<Row>(row), frame.art, frame.backdrop, frame.overlay));
+        }
+    }
+    return out;
+}
+
+// A soft light behind the symbol, as if it lit up the reel.
+void paintGlow(QImage& onto, QColor colour, qreal strength) {
+    QPainter p(&onto);
+    p.setRenderHint(QPainter::Antialiasing);
+    QRadialGradient g(kCentre, 62);
+    QColor inner = colour;
+    inner.setAlphaF(0.8 * strength);
+    QColor outer = colour;
+    outer.setAlpha(0);
+    g.setColorAt(0, inner);
+    g.setColorAt(0.72, inner);
+    g.setColorAt(1, outer);
+    p.setPen(Qt::NoPen);
+    p.setBrush(g);
+    p.drawEllipse(kCentre, 62, 62);
+}
+
+}  // namespace
+
+std::vector<QImage> scatterFrames(const SymbolArt& symbols, const ReelSurface& surface) {
+    // The twirl: the record turns edge-on, comes round mirrored, and turns back.
+    constexpr std::array<qreal, kFrames> turn = {1.0, 0.35, -1.0, -1.0, 0.35, 1.0};
+    constexpr std::array<qreal, kFrames> pulse = {1.0, 0.97, 0.93, 1.0, 0.97, 0.93};
+    constexpr std::array<qreal, kFrames> rock = {0, 0, -6, 6, 0, 6};
+    const std::array<QRgb, kFrames> halo = {palette::kPink, palette::kTurquoise, palette::kButter,
+                                            palette::kPink, palette::kTurquoise, palette::kButter};
+    return forEachRow(surface, [&](int f) {
+        Frame frame;
+        paintGlow(frame.backdrop, palette::colour(halo[f]), f % 3 == 2 ? 1.0 : 0.65);
+        {
+            QPainter p(&frame.art);
+            p.translate(kCentre);
+            p.rotate(rock[f]);
+            p.scale(turn[f] * pulse[f], pulse[f]);
+            p.translate(-kCentre);
+            symbols.paint(p, Symbol::SC, kCellRect);
+        }
+        QPainter p(&frame.overlay);
+        // Sparkles hop round the record from frame to frame.
+        for (int i = 0; i < 3; ++i) {
+            const qreal a = qDegreesToRadians(40.0 + 120.0 * i + 47.0 * f);
+            const QPointF at = kCentre + QPointF(qCos(a), qSin(a)) * (47 + 6 * ((f + i) % 2));
+            paintSparkle(p, at, 6 + 3 * ((f + i) % 3), palette::colour(palette::kButterLight));
+        }
+        return frame;
+    });
+}
+
+std::vector<QImage> wildFrames(const SymbolArt& symbols, const ReelSurface& surface) {
+    // The flower opens and closes while it turns an eighth (its petals repeat every 45°, so the
+    // cycle is seamless); the rainbow runs once round the colour wheel; the sign rocks and shines.
+    constexpr std::array<qreal, kFrames> bloom = {1.0, 0.95, 0.9, 0.88, 0.9, 0.95};
+    constexpr std::array<qreal, kFrames> rock = {0, 5, 8, 5, 0, -5};
+    constexpr std::array<qreal, kFrames> shine = {0.35, 0.6, 0.85, 1.0, 0.85, 0.6};
+    return forEachRow(surface, [&](int f) {
+        Frame frame;
+        paintGlow(frame.backdrop, palette::colour(palette::kButterLight), shine[f]);
+        QImage sign = transparentImage(layout::kCell);
+        {
+            QPainter s(&sign);
+            s.translate(kCentre);
+            s.rotate(rock[f]);
+            s.translate(-kCentre);
+            symbols.paintWildSign(s, kCellRect);
+        }
+        sign = hueShifted(sign, 60 * f);
+        {
+            QPainter p(&frame.art);
+            p.translate(kCentre);
+            p.rotate(7.5 * f);
+            p.scale(bloom[f], bloom[f]);
+            p.translate(-kCentre);
+            symbols.paintWildFlower(p, kCellRect);
+            p.resetTransform();
+            p.setOpacity(shine[f]);
+            p.drawImage(0, 0, silhouette(sign, QColor(255, 252, 220), 5));
+            p.setOpacity(1);
+            p.drawImage(0, 0, sign);
+        }
+        if (f >= 2 && f <= 4) {
+            QPainter p(&frame.overlay);
+            paintSparkle(p, QPointF(38 + f * 4, 28), 5 + f, Qt::white);
+            paintSparkle(p, QPointF(96 - f * 3, 100), 4 + f, Qt::white);
+        }
+        return frame;
+    });
+}
+
+}  // namespace kestrel::art

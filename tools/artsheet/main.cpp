@@ -1,0 +1,125 @@
+// kestrel-artsheet OUT.png [SECTION ...]: renders the art book as a labelled contact sheet — every
+// picture list (name and index under each picture), the single pictures, the buttons in both
+// looks and the background — for reviewing the art in one look. Naming sections (a list's name,
+// "pictures", "buttons" or "background") renders only those. Prints how long the book took to
+// build, to fetch the pictures the window shows in its first frame, and to fetch all the rest.
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QStringList>
+#include <cstdio>
+
+#include "ArtBook.h"
+#include "ArtCatalogue.h"
+#include "ContactSheet.h"
+
+using kestrel::ArtBook;
+
+namespace {
+
+// What the window shows when it first opens: the cabinet, every picture button, the idle reels,
+// the payline markers, the information plate, the bet caption and the window icon.
+void fetchFirstFrame(const ArtBook& book) {
+    using kestrel::Picture;
+    using kestrel::PictureList;
+    for (Picture p :
+         {Picture::Background, Picture::panfreespin, Picture::LABLASTBET, Picture::AppIcon}) {
+        book.picture(p);
+    }
+    for (int i = 0; i < kestrel::kButtonArtCount; ++i) {
+        book.button(static_cast<kestrel::ButtonArt>(i), true);
+    }
+    for (int k = 12; k <= 16; ++k) {
+        book.picture(PictureList::spinlist, k);
+    }
+    for (int k = 1; k <= 50; ++k) {
+        book.picture(PictureList::linepics, k);
+    }
+}
+
+void fetchEverything(const ArtBook& book) {
+    for (int i = 0; i < kestrel::kPictureListCount; ++i) {
+        const auto list = static_cast<kestrel::PictureList>(i);
+        for (int k = 1; k <= book.count(list); ++k) {
+            book.picture(list, k);
+        }
+    }
+    for (int i = 0; i < kestrel::kPictureCount; ++i) {
+        book.picture(static_cast<kestrel::Picture>(i));
+    }
+    for (int i = 0; i < kestrel::kButtonArtCount; ++i) {
+        book.button(static_cast<kestrel::ButtonArt>(i), false);
+    }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: kestrel-artsheet OUT.png [SECTION ...]\n");
+        return 2;
+    }
+    QStringList wanted;
+    for (int i = 2; i < argc; ++i) {
+        wanted << QString::fromLocal8Bit(argv[i]);
+    }
+    const auto show = [&](const QString& section) {
+        return wanted.isEmpty() || wanted.contains(section);
+    };
+
+    QElapsedTimer timer;
+    timer.start();
+    const ArtBook book;
+    const double built = timer.nsecsElapsed() / 1e6;
+    fetchFirstFrame(book);
+    const double firstFrame = timer.nsecsElapsed() / 1e6;
+    fetchEverything(book);
+    const double everything = timer.nsecsElapsed() / 1e6;
+    std::printf(
+        "art book: built in %.1f ms; first frame's pictures by %.1f ms; every picture by "
+        "%.1f ms\n",
+        built, firstFrame, everything);
+
+    kestrel::ContactSheet sheet(2200);
+    for (int i = 0; i < kestrel::kPictureListCount; ++i) {
+        const auto list = static_cast<kestrel::PictureList>(i);
+        const QString name = ArtBook::listName(list);
+        if (!show(name)) {
+            continue;
+        }
+        sheet.section(QStringLiteral("%1 (%2)").arg(name).arg(book.count(list)));
+        for (int k = 1; k <= book.count(list); ++k) {
+            sheet.add(book.picture(list, k), QStringLiteral("%1 %2").arg(name).arg(k));
+        }
+    }
+    if (show(QStringLiteral("pictures"))) {
+        sheet.section(QStringLiteral("pictures"));
+        for (int i = 1; i < kestrel::kPictureCount; ++i) {
+            const auto picture = static_cast<kestrel::Picture>(i);
+            sheet.add(book.picture(picture), QLatin1String(kestrel::art::entry(picture).name));
+        }
+    }
+    if (show(QStringLiteral("buttons"))) {
+        sheet.section(QStringLiteral("buttons: raised, then disabled"));
+        for (bool enabled : {true, false}) {
+            for (int i = 0; i < kestrel::kButtonArtCount; ++i) {
+                sheet.add(book.button(static_cast<kestrel::ButtonArt>(i), enabled),
+                          QLatin1String(kestrel::art::kButtonNames[i]));
+            }
+        }
+    }
+    if (show(QStringLiteral("background"))) {
+        sheet.section(QStringLiteral("Background (pressed buttons at their places)"));
+        sheet.add(book.picture(kestrel::Picture::Background), QStringLiteral("Background"));
+    }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    if (!sheet.render().save(out)) {
+        std::fprintf(stderr, "kestrel-artsheet: cannot write %s\n", argv[1]);
+        return 1;
+    }
+    std::printf("contact sheet written to %s\n", argv[1]);
+    return 0;
+}

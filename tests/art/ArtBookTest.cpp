@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+#include <QColor>
+#include <QPainter>
+
+#include "ArtCatalogue.h"
+#include "ArtTestSupport.h"
+#include "ButtonPlaces.h"
+#include "Geometry.h"
+#include "LineColours.h"
+#include "ReelStrips.h"
+
+namespace kestrel {
+namespace {
+
+using test::argb;
+using test::book;
+
+TEST(ArtBook, everyListHoldsItsCountOfPicturesAtItsSize) {
+    for (int i = 0; i < kPictureListCount; ++i) {
+        const auto list = static_cast<PictureList>(i);
+        const art::ListEntry& e = art::entry(list);
+        ASSERT_EQ(book().count(list), e.count) << e.name;
+        for (int k = 1; k <= e.count; ++k) {
+            const QPixmap& p = book().picture(list, k);
+            ASSERT_FALSE(p.isNull()) << e.name << " " << k;
+            EXPECT_EQ(p.size(), e.size) << e.name << " " << k;
+        }
+        EXPECT_TRUE(book().picture(list, 0).isNull()) << e.name;
+        EXPECT_TRUE(book().picture(list, e.count + 1).isNull()) << e.name;
+    }
+}
+
+TEST(ArtBook, everySinglePictureAndButtonLoadsAtItsSize) {
+    for (int i = 0; i < kPictureCount; ++i) {
+        const auto picture = static_cast<Picture>(i);
+        const QPixmap& p = book().picture(picture);
+        ASSERT_FALSE(p.isNull()) << art::entry(picture).name;
+        EXPECT_EQ(p.size(), art::entry(picture).size) << art::entry(picture).name;
+    }
+    for (int i = 0; i < kButtonArtCount; ++i) {
+        const auto art = static_cast<ButtonArt>(i);
+        for (bool enabled : {true, false}) {
+            const QPixmap& p = book().button(art, enabled);
+            ASSERT_FALSE(p.isNull()) << art::kButtonNames[i];
+            EXPECT_EQ(p.size(), buttonPlace(art).size()) << art::kButtonNames[i];
+        }
+    }
+}
+
+TEST(ArtBook, aPictureAskedForTwiceIsTheSamePicture) {
+    const QPixmap& first = book().picture(PictureList::bouncethree, 7);
+    const QPixmap& again = book().picture(PictureList::bouncethree, 7);
+    EXPECT_EQ(&first, &again);
+    EXPECT_EQ(first.cacheKey(), again.cacheKey());
+}
+
+// Each column picture must show exactly the three cells of its stop, in order, or the reel
+// would come to rest on one picture and settle into another.
+TEST(ArtBook, eachColumnIsTheThreeCellsOfItsStop) {
+    for (int reel = 1; reel <= kReels; ++reel) {
+        for (int stop = 1; stop <= kStops; ++stop) {
+            QImage expected(layout::kReelPicture, QImage::Format_ARGB32_Premultiplied);
+            expected.fill(Qt::transparent);
+            QPainter p(&expected);
+            for (Row row : {Row::Top, Row::Middle, Row::Bottom}) {
+                p.drawPixmap(0, 125 * static_cast<int>(row),
+                             book().picture(PictureList::listsingles,
+                                            pictureIndex(stopSymbol(reel, stop, row), row)));
+            }
+            p.end();
+            ASSERT_EQ(argb(book().picture(columnList(reel), stop)), expected)
+                << "reel " << reel << " stop " << stop;
+        }
+    }
+}
+
+// A blinking cell is hidden to show the plain reel under it: the cell's own background must be
+// that reel, or the cell would flash as a box. The corners of a cell lie outside every symbol.
+TEST(ArtBook, cellsSitOnThePlainReelTheyHideTo) {
+    const QImage reel = argb(book().picture(PictureList::spinlist, 11));
+    const int corners[4][2] = {{0, 0}, {121, 0}, {0, 121}, {121, 121}};
+    for (PictureList list :
+         {PictureList::listsingles, PictureList::ImageList1, PictureList::ImageList2}) {
+        const int perRow = book().count(list) / kRows;
+        for (int k = 1; k <= book().count(list); ++k) {
+            // listsingles runs top, middle, bottom per symbol; the animations run six frames per
+            // row.
+            const int row = list == PictureList::listsingles ? (k - 1) % kRows : (k - 1) / perRow;
+            const QImage cell = argb(book().picture(list, k));
+            for (const auto& c : corners) {
+                for (int dy = 0; dy < 4; ++dy) {
+                    for (int dx = 0; dx < 4; ++dx) {
+                        const int x = c[0] + dx;
+                        const int y = c[1] + dy;
+                        ASSERT_EQ(cell.pixel(x, y), reel.pixel(x, 125 * row + y))
+                            << ArtBook::listName(list).toStdString() << " " << k << " at " << x
+                            << "," << y;
+                    }
+                }
+            }
+        }
+    }
+}
+
+TEST(ArtBook, litMarkersShineInTheirLinesColourAndDimmedOnesDoNot) {
+    for (int line = 1; line <= kLines; ++line) {
+        const QColor lineColour = QColor::fromRgba(kLineColour[line]);
+        // A point of the lamp clear of the number and of the gloss.
+        const QColor lit = argb(book().picture(PictureList::linepics, line)).pixelColor(7, 14);
+        const QColor dim = argb(book().picture(PictureList::linepics, line + 25)).pixelColor(7, 14);
+        const int hueGap = std::abs(lit.hsvHue() - lineColour.hsvHue());
+        EXPECT_LE(std::min(hueGap, 360 - hueGap), 12) << "line " << line;
+        EXPECT_LT(dim.value(), lit.value()) << "line " << line;
+        EXPECT_LT(dim.hsvSaturation(), lit.hsvSaturation()) << "line " << line;
+    }
+}
+
+double meanSaturation(const QImage& image) {
+    double sum = 0;
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (c.alpha() == 255) {
+                sum += c.hsvSaturation();
+                ++n;
+            }
+        }
+    }
+    return n == 0 ? 0 : sum / n;
+}
+
+TEST(ArtBook, disabledButtonsAreGreyedVersionsOfTheirButtons) {
+    for (int i = 0; i < kButtonArtCount; ++i) {
+        const auto art = static_cast<ButtonArt>(i);
+        const QImage raised = argb(book().button(art, true));
+        const QImage disabled = argb(book().button(art, false));
+        EXPECT_LT(meanSaturation(disabled), 0.6 * meanSaturation(raised)) << art::kButtonNames[i];
+        // Same outline: where one is transparent, so is the other.
+        EXPECT_EQ(raised.pixelColor(0, 0).alpha(), disabled.pixelColor(0, 0).alpha());
+        EXPECT_EQ(raised.pixelColor(raised.width() / 2, raised.height() / 2).alpha(), 255);
+    }
+}
+
+}  // namespace
+}  // namespace kestrel

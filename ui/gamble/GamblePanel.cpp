@@ -1,0 +1,307 @@
+#include "GamblePanel.h"
+
+#include <QPainter>
+
+#include "Checked.h"
+#include "Layout.h"
+
+namespace kestrel::ui {
+
+namespace {
+
+constexpr int kColourFrameMs = 10;
+constexpr int kSuitFrameMs = 50;
+constexpr int kLostPauseMs = 3000;
+
+constexpr int kCardBack = 5;
+constexpr int kFirstIcon = 6;  // icon of card c is kFirstIcon + c - 1
+constexpr int kFirstRevealFrame = 10;
+constexpr int kLastRevealFrame = 24;
+
+constexpr int kSlideStartTwips = 10;
+
+// The gamble's recordings (RESOURCE_ID_<n>).
+constexpr int kSoundClick = 128;
+constexpr int kSoundRedRight = 114;
+constexpr int kSoundBlackRight = 105;
+constexpr std::array<int, 5> kSoundSuitRight = {0, 113, 117, 120, 115};  // by card
+constexpr int kSoundWrong = 106;
+constexpr int kSoundCollect = 115;
+
+const QString kRiskCaption = QStringLiteral("At Risk  ");
+const QString kColourWinCaption = QStringLiteral("Black/Red Win = ");
+const QString kSuitWinCaption = QStringLiteral("Suit Win = ");
+const QString kNoWinCaption = QStringLiteral("No Win  ");
+
+// The middle square of a suit icon picture, scaled to side × side.
+QPixmap squareIcon(const QPixmap& picture, int side) {
+    if (picture.isNull()) {
+        return {};
+    }
+    const int square = std::min(picture.width(), picture.height());
+    const QRect middle((picture.width() - square) / 2, (picture.height() - square) / 2, square,
+                       square);
+    return picture.copy(middle).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// A reveal frame drawn over a face: the face shows wherever the back has peeled away.
+QPixmap overlay(const QPixmap& face, const QPixmap& frame) {
+    QPixmap composite = face.copy();
+    QPainter painter(&composite);
+    painter.drawPixmap(0, 0, frame);
+    return composite;
+}
+
+QLabel* caption(QWidget* panel, const QString& name, const QRect& place, int pixelSize) {
+    auto* label = new QLabel(panel);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setStyleSheet(
+        QStringLiteral("color: #fff3c4; background: transparent; font: bold %1px 'DejaVu Sans';")
+            .arg(pixelSize));
+    return label;
+}
+
+QPushButton* guessButton(QWidget* panel, const QString& name, const QString& text,
+                         const QRect& place, const QString& colours) {
+    auto* button = new QPushButton(text, panel);
+    button->setObjectName(name);
+    button->setGeometry(place);
+    // The window keeps the keyboard focus: no key may act on the gamble.
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setStyleSheet(
+        QStringLiteral("QPushButton { %1 border: 2px solid #c8a24a; border-radius: 7px;"
+                       " font: bold 13px 'DejaVu Sans'; }"
+                       "QPushButton:disabled { color: #8a8070; background: #4a4036; }")
+            .arg(colours));
+    return button;
+}
+
+QLabel* slidePicture(QWidget* panel, const QString& name, const QPixmap& pixmap) {
+    auto* label = new QLabel(panel);
+    label->setObjectName(name);
+    label->resize(layout::gamble::kSlideSize);
+    label->setPixmap(pixmap);
+    label->setScaledContents(true);
+    label->hide();
+    return label;
+}
+
+}  // namespace
+
+GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, const ArtBook& art,
+                         SoundCue sound)
+    : QWidget(window),
+      machine_(machine),
+      clock_(clock),
+      art_(art),
+      sound_(std::move(sound)),
+      history_(this) {
+    namespace L = layout::gamble;
+    setObjectName(QStringLiteral("pandouble"));
+    setGeometry(layout::kGamblePanel);
+
+    piccardholder_ = new QLabel(this);
+    piccardholder_->setObjectName(QStringLiteral("piccardholder"));
+    piccardholder_->setGeometry(L::kCard);
+    piccardholder_->setAlignment(Qt::AlignCenter);
+
+    const int historySide = L::kHistorySize.width();
+    for (int card = 1; card <= 4; ++card) {
+        const QPixmap& picture = art.picture(PictureList::imagelistcards, kFirstIcon + card - 1);
+        icons_[card] = squareIcon(picture, historySide);
+        auto* button = guessButton(this, QStringLiteral("suitbet%1").arg(card), QString(),
+                                   L::kSuitButtons[card], QStringLiteral("background: #f6e7c8;"));
+        const int side = L::kSuitButtons[card].width() - 8;
+        button->setIcon(QIcon(squareIcon(picture, side)));
+        button->setIconSize(QSize(side, side));
+        connect(button, &QPushButton::clicked, this, [this, card] { guessSuit(card); });
+        suitbet_[card] = button;
+    }
+    betred_ = guessButton(this, QStringLiteral("betred"), QStringLiteral("RED"), L::kRed,
+                          QStringLiteral("color: #fff3c4; background: #b3202c;"));
+    betblack_ = guessButton(this, QStringLiteral("betblack"), QStringLiteral("BLACK"), L::kBlack,
+                            QStringLiteral("color: #fff3c4; background: #1d1a1a;"));
+    cancelbet_ = guessButton(this, QStringLiteral("cancelbet"), QStringLiteral("COLLECT"),
+                             L::kCollect, QStringLiteral("color: #2b1b12; background: #e8c25a;"));
+    connect(betred_, &QPushButton::clicked, this, [this] { guessColour(CardColour::Red); });
+    connect(betblack_, &QPushButton::clicked, this, [this] { guessColour(CardColour::Black); });
+    connect(cancelbet_, &QPushButton::clicked, this, &GamblePanel::collect);
+
+    risklab_ = caption(this, QStringLiteral("risklab"), L::kRiskLabel, 15);
+    lblblackred_ = caption(this, QStringLiteral("lblblackred"), L::kColourWinLabel, 12);
+    lblsuit_ = caption(this, QStringLiteral("lblsuit"), L::kSuitWinLabel, 12);
+    Lblpasthistory_ = caption(this, QStringLiteral("Lblpasthistory"), L::kPastHistoryLabel, 11);
+    Lblpasthistory_->setText(QStringLiteral("past history"));
+    Lblpasthistory_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+
+    const int slideStart = layout::twips(kSlideStartTwips);
+    gamblewin_ = slidePicture(this, QStringLiteral("gamblewin"), art.picture(Picture::gamblewin));
+    gamblelose_ =
+        slidePicture(this, QStringLiteral("gamblelose"), art.picture(Picture::gamblelose));
+    winSlide_ = new PictureSlide(gamblewin_, clock, L::kSlideLeft, slideStart, L::kSlideRestTop);
+    loseSlide_ = new PictureSlide(gamblelose_, clock, L::kSlideLeft, slideStart, L::kSlideRestTop);
+    connect(winSlide_, &PictureSlide::rested, this, &GamblePanel::slideRested);
+
+    hide();
+}
+
+void GamblePanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(rect(), art_.picture(Picture::GamblePanel));
+}
+
+void GamblePanel::play(int resource) const {
+    if (sound_) {
+        sound_(resource);
+    }
+}
+
+// --- opening and collecting ----------------------------------------------------------------
+
+bool GamblePanel::open() {
+    if (state_ != State::Closed || !machine_.canGamble()) {
+        return false;
+    }
+    play(kSoundClick);
+    (void)machine_.openGamble();
+    piccardholder_->setPixmap(art_.picture(PictureList::imagelistcards, kCardBack));
+    setPressesEnabled(true);
+    winSlide_->hide();
+    loseSlide_->hide();
+    lblblackred_->show();
+    lblsuit_->show();
+    showStakes();
+    state_ = State::Open;
+    show();
+    raise();
+    return true;
+}
+
+void GamblePanel::collect() {
+    if (!acceptsPress()) {
+        return;
+    }
+    const std::int32_t amount = machine_.atRisk();
+    hide();
+    state_ = State::Closed;
+    (void)machine_.collect();
+    play(kSoundCollect);
+    emit collected(amount);
+}
+
+// --- guesses ---------------------------------------------------------------------------------
+
+bool GamblePanel::acceptsPress() const {
+    return state_ == State::Open && machine_.gambleOpen();
+}
+
+void GamblePanel::guessColour(CardColour colour) {
+    if (!acceptsPress()) {
+        return;
+    }
+    if (colour == CardColour::Black) {
+        play(kSoundClick);
+    }
+    beginDraw();
+    const GuessResult guess = machine_.guessColour(colour);
+    reveal(guess.card, kColourFrameMs);
+    recordCard(guess.card);
+    if (guess.won) {
+        play(colour == CardColour::Red ? kSoundRedRight : kSoundBlackRight);
+        guessWon();
+    } else {
+        guessLost();
+    }
+}
+
+void GamblePanel::guessSuit(int suit) {
+    if (!acceptsPress()) {
+        return;
+    }
+    beginDraw();
+    const GuessResult guess = machine_.guessSuit(suit);
+    recordCard(guess.card);
+    reveal(guess.card, kSuitFrameMs);
+    if (guess.won) {
+        play(kSoundSuitRight[suit]);
+        guessWon();
+    } else {
+        guessLost();
+    }
+}
+
+void GamblePanel::beginDraw() {
+    state_ = State::Busy;
+    setPressesEnabled(false);
+    winSlide_->hide();
+    risklab_->setText(kRiskCaption + QString::number(machine_.atRisk()));
+}
+
+void GamblePanel::reveal(int card, int frameMs) {
+    const QPixmap& face = art_.picture(PictureList::imagelistcards, card);
+    for (int k = kFirstRevealFrame; k <= kLastRevealFrame; ++k) {
+        piccardholder_->setPixmap(overlay(face, art_.picture(PictureList::imagelistcards, k)));
+        clock_.yield();
+        clock_.pause(frameMs);
+    }
+    piccardholder_->setPixmap(face);
+    clock_.yield();
+}
+
+void GamblePanel::recordCard(int card) {
+    history_.add(icons_[card]);
+}
+
+void GamblePanel::guessWon() {
+    showStakes();
+    winSlide_->start();  // the presses come back when it rests
+}
+
+void GamblePanel::slideRested() {
+    // The gamble may have been settled under the panel meanwhile (the window closing).
+    if (state_ == State::Busy && machine_.gambleOpen()) {
+        setPressesEnabled(true);
+        state_ = State::Open;
+    }
+}
+
+void GamblePanel::guessLost() {
+    play(kSoundWrong);
+    loseSlide_->start();
+    lblblackred_->hide();
+    lblsuit_->hide();
+    risklab_->setText(kNoWinCaption);
+    clock_.yield();
+    clock_.pause(kLostPauseMs);
+    hide();
+    state_ = State::Closed;
+    emit lost();
+}
+
+// The amounts a colour and a suit guess would bring. An amount past the 32-bit range cannot be
+// won (the stake stays as it is), so its line keeps what it showed.
+void GamblePanel::showStakes() {
+    const std::int32_t atRisk = machine_.atRisk();
+    risklab_->setText(kRiskCaption + QString::number(atRisk));
+    std::int32_t colourWin = atRisk;
+    if (checkedMul(colourWin, 2)) {
+        lblblackred_->setText(kColourWinCaption + QString::number(colourWin));
+    }
+    std::int32_t suitWin = atRisk;
+    if (checkedMul(suitWin, 4)) {
+        lblsuit_->setText(kSuitWinCaption + QString::number(suitWin));
+    }
+}
+
+void GamblePanel::setPressesEnabled(bool enabled) {
+    for (int card = 1; card <= 4; ++card) {
+        suitbet_[card]->setEnabled(enabled);
+    }
+    betred_->setEnabled(enabled);
+    betblack_->setEnabled(enabled);
+    cancelbet_->setEnabled(enabled);
+}
+
+}  // namespace kestrel::ui

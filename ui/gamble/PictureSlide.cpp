@@ -1,0 +1,42 @@
+#include "PictureSlide.h"
+
+namespace kestrel::ui {
+
+PictureSlide::PictureSlide(QLabel* picture, Clock& clock, int left, int startTop, int restTop)
+    : QObject(picture),
+      picture_(picture),
+      timer_(clock.createTimer(this, kStepMs)),
+      left_(left),
+      startTop_(startTop),
+      restTop_(restTop) {
+    connect(timer_, &ClockTimer::timeout, this, &PictureSlide::step);
+}
+
+void PictureSlide::start() {
+    timer_->stop();  // a fresh rhythm, whatever was under way
+    step_ = 0;
+    picture_->move(left_, startTop_);
+    picture_->show();
+    picture_->raise();
+    timer_->start();
+}
+
+void PictureSlide::hide() {
+    timer_->stop();
+    picture_->hide();
+}
+
+bool PictureSlide::isMoving() const {
+    return timer_->isActive();
+}
+
+void PictureSlide::step() {
+    ++step_;
+    picture_->move(left_, startTop_ + (restTop_ - startTop_) * step_ / kSteps);
+    if (step_ >= kSteps) {
+        timer_->stop();
+        emit rested();
+    }
+}
+
+}  // namespace kestrel::ui

@@ -1,6 +1,7 @@
 #include "GamblePanel.h"
 
 #include <QPainter>
+#include <algorithm>
 
 #include "Checked.h"
 #include "Layout.h"
@@ -132,9 +133,10 @@ GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, const 
     risklab_ = caption(this, QStringLiteral("risklab"), L::kRiskLabel, 15);
     lblblackred_ = caption(this, QStringLiteral("lblblackred"), L::kColourWinLabel, 12);
     lblsuit_ = caption(this, QStringLiteral("lblsuit"), L::kSuitWinLabel, 12);
-    Lblpasthistory_ = caption(this, QStringLiteral("Lblpasthistory"), L::kPastHistoryLabel, 11);
-    Lblpasthistory_->setText(QStringLiteral("past history"));
-    Lblpasthistory_->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+    QLabel* Lblpasthistory =
+        caption(this, QStringLiteral("Lblpasthistory"), L::kPastHistoryLabel, 11);
+    Lblpasthistory->setText(QStringLiteral("past history"));
+    Lblpasthistory->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     const int slideStart = layout::twips(kSlideStartTwips);
     gamblewin_ = slidePicture(this, QStringLiteral("gamblewin"), art.picture(Picture::gamblewin));

@@ -84,7 +84,6 @@ private:
     QLabel* risklab_;
     QLabel* lblblackred_;
     QLabel* lblsuit_;
-    QLabel* Lblpasthistory_;
     QLabel* gamblewin_;
     QLabel* gamblelose_;
     CardHistory history_;

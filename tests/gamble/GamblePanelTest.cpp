@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include "GambleFixture.h"
+
+namespace kestrel {
+namespace {
+
+using test::kClubs;
+using test::kDiamonds;
+using test::kHearts;
+using test::kSpades;
+
+class GamblePanel : public test::GambleFixture {};
+
+TEST_F(GamblePanel, OpensOnTheWinWithTheBackAndWhatEachGuessWouldPay) {
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_FALSE(panel->open());  // nothing won yet: no gamble
+    openOnAWin(25, 6);            // 25 lines × 20 wins 500
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_EQ(panel->objectName(), "pandouble");
+    EXPECT_EQ(panel->geometry(), layout::kGamblePanel);
+    EXPECT_EQ(sounds(), std::vector<int>{128});
+    EXPECT_EQ(machine.player().bank, bankBefore - 500);
+    EXPECT_EQ(text("risklab"), "At Risk  500");
+    EXPECT_EQ(text("lblblackred"), "Black/Red Win = 1000");
+    EXPECT_EQ(text("lblsuit"), "Suit Win = 2000");
+    EXPECT_EQ(text("Lblpasthistory"), "past history");
+    EXPECT_EQ(control<QLabel>("piccardholder")->pixmap().toImage(),
+              art().picture(PictureList::imagelistcards, 5).toImage());
+    EXPECT_TRUE(pressesEnabled());
+    EXPECT_FALSE(control("gamblewin")->isVisible());
+    EXPECT_FALSE(control("gamblelose")->isVisible());
+
+    guess("betblack", kSpades);
+    EXPECT_EQ(text("risklab"), "At Risk  1000");
+    EXPECT_EQ(text("lblblackred"), "Black/Red Win = 2000");
+    EXPECT_EQ(text("lblsuit"), "Suit Win = 4000");
+    EXPECT_TRUE(pressesEnabled());
+}
+
+TEST_F(GamblePanel, ThreeRightColoursOnAHundredThenCollectPaysEightHundred) {
+    openOnAWin(5, 6);  // 5 lines × 20
+    guess("betred", kHearts);
+    guess("betblack", kClubs);
+    guess("betred", kDiamonds);
+    EXPECT_EQ(text("risklab"), "At Risk  800");
+    EXPECT_EQ(machine.player().bank, bankBefore - 100);  // nothing paid before collecting
+    click("cancelbet");
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(collectedAmounts, std::vector<std::int32_t>{800});
+    EXPECT_EQ(machine.player().bank, bankBefore + 700);
+    EXPECT_EQ(machine.player().total, totalBefore + 700);
+    EXPECT_EQ(machine.phase(), Machine::Phase::Idle);
+    // The black button clicks as it is pressed; red does not.
+    EXPECT_EQ(sounds(), (std::vector<int>{128, 114, 128, 105, 114, 115}));
+    EXPECT_TRUE(lostAt.empty());
+}
+
+TEST_F(GamblePanel, RightThenWrongLosesTheStakeAndTheNextGambleStartsClean) {
+    openOnAWin(5, 6);
+    guess("betblack", kSpades);
+    guess("betblack", kHearts);
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(lostAt.size(), 1u);
+    EXPECT_TRUE(collectedAmounts.empty());
+    EXPECT_EQ(machine.player().bank, bankBefore - 100);
+    EXPECT_EQ(machine.player().total, totalBefore);
+    EXPECT_EQ(text("risklab"), "No Win  ");
+    EXPECT_FALSE(control("lblblackred")->isVisibleTo(panel));
+    EXPECT_FALSE(control("lblsuit")->isVisibleTo(panel));
+    EXPECT_TRUE(pressesDisabled());
+    EXPECT_EQ(sounds(), (std::vector<int>{128, 128, 105, 128, 106}));
+
+    openOnAWin(25, 1);
+    EXPECT_TRUE(panel->isVisible());
+    EXPECT_TRUE(pressesEnabled());
+    EXPECT_EQ(text("risklab"), "At Risk  25");
+    EXPECT_TRUE(control("lblblackred")->isVisible());
+    EXPECT_EQ(text("lblsuit"), "Suit Win = 100");
+    EXPECT_FALSE(control("gamblelose")->isVisible());
+    EXPECT_EQ(control<QLabel>("piccardholder")->pixmap().toImage(),
+              art().picture(PictureList::imagelistcards, 5).toImage());
+}
+
+TEST_F(GamblePanel, SuitGuessPaysFourTimesOnItsOwnCardOnly) {
+    openOnAWin(25, 1);
+    heard.clear();
+    guess("suitbet2", kClubs);
+    EXPECT_EQ(machine.atRisk(), 100);
+    EXPECT_EQ(text("risklab"), "At Risk  100");
+    EXPECT_EQ(text("lblblackred"), "Black/Red Win = 200");
+    EXPECT_EQ(text("lblsuit"), "Suit Win = 400");
+    EXPECT_EQ(sounds(), std::vector<int>{117});
+
+    guess("suitbet3", kHearts);
+    EXPECT_FALSE(machine.gambleOpen());
+    EXPECT_FALSE(panel->isVisible());
+    EXPECT_EQ(sounds(), (std::vector<int>{117, 106}));
+    EXPECT_EQ(machine.player().bank, bankBefore - 25);
+}
+
+TEST_F(GamblePanel, EachSuitHasItsWinSound) {
+    openOnAWin(25, 1);
+    heard.clear();
+    for (const int card : {kHearts, kClubs, kDiamonds, kSpades}) {
+        guess(QStringLiteral("suitbet%1").arg(card), card);
+    }
+    EXPECT_EQ(sounds(), (std::vector<int>{113, 117, 120, 115}));
+    EXPECT_EQ(machine.atRisk(), 25 * 256);
+}
+
+// 25 × 4¹³ = 1677721600: twice and four times that leave the 32-bit range.
+TEST_F(GamblePanel, AmountPastTheRangeStaysAndItsLinesKeepTheirText) {
+    openOnAWin(25, 1);
+    for (int i = 0; i < 13; ++i) {
+        guess("suitbet1", kHearts);
+    }
+    ASSERT_EQ(machine.atRisk(), 1677721600);
+    EXPECT_EQ(text("risklab"), "At Risk  1677721600");
+    EXPECT_EQ(text("lblblackred"), "Black/Red Win = 838860800");
+    EXPECT_EQ(text("lblsuit"), "Suit Win = 1677721600");
+
+    guess("suitbet4", kSpades);
+    guess("betred", kDiamonds);
+    EXPECT_EQ(machine.atRisk(), 1677721600);
+    EXPECT_EQ(text("risklab"), "At Risk  1677721600");
+    EXPECT_EQ(text("lblblackred"), "Black/Red Win = 838860800");
+    EXPECT_EQ(text("lblsuit"), "Suit Win = 1677721600");
+    EXPECT_TRUE(pressesEnabled());
+    click("cancelbet");
+    EXPECT_EQ(collectedAmounts, std::vector<std::int32_t>{1677721600});
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -1,0 +1,34 @@
+#include "SecondaryWindow.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace kestrel::ui {
+
+SecondaryWindow::SecondaryWindow(QWidget* parent, Qt::WindowFlags flags)
+    : QWidget(parent, flags | Qt::MSWindowsFixedSizeDialogHint) {
+    setWindowModality(Qt::ApplicationModal);
+}
+
+void SecondaryWindow::showCentred() {
+    closed_ = false;
+    adjustSize();
+    const QScreen* screen =
+        this->screen() != nullptr ? this->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        const QRect area = screen->geometry();
+        move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+    }
+    show();
+}
+
+void SecondaryWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!closed_) {
+        closed_ = true;
+        emit closed();
+    }
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QLabel>
+#include <QPixmap>
+#include <QPushButton>
+
+#include "LinkOpener.h"
+#include "Messages.h"
+#include "SecondaryWindow.h"
+
+namespace kestrel::ui {
+
+// The about box: the program's icon, its title and version, an OK button and a button that
+// opens the project's page.
+class aboutkestrel : public SecondaryWindow {
+    Q_OBJECT
+public:
+    static constexpr char kProjectPage[] = "https://github.com/kestrel-slot/kestrel";
+
+    aboutkestrel(const QPixmap& icon, LinkOpener& links, Messages& messages,
+                 QWidget* parent = nullptr);
+
+private:
+    void openProjectPage();
+
+    LinkOpener& links_;
+    Messages& messages_;
+    QLabel* picIcon_;
+    QLabel* lblTitle_;
+    QPushButton* cmdOK_;
+    QPushButton* cmdLink_;
+};
+
+}  // namespace kestrel::ui

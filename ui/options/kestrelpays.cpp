@@ -1,0 +1,43 @@
+#include "kestrelpays.h"
+
+#include <QPainter>
+
+#include "OptionsStyle.h"
+
+namespace kestrel::ui {
+
+namespace {
+constexpr QSize kButton(120, 34);
+// The picture fills its own area to the edges, so the button sits on a strip below it.
+constexpr int kFooter = 54;
+constexpr QColor kCream(0xff, 0xf4, 0xdc);
+constexpr QColor kCherry(0xc8, 0x10, 0x2e);
+}  // namespace
+
+kestrelpays::kestrelpays(const QPixmap& payTable, QWidget* parent)
+    : SecondaryWindow(parent, Qt::Window),
+      payTable_(payTable),
+      btnunloadpays_(new QPushButton(QStringLiteral(" EXIT"), this)) {
+    setObjectName(QStringLiteral("kestrelpays"));
+    setWindowTitle(QStringLiteral("Pay Table"));
+    setStyleSheet(secondaryWindowStyleSheet());
+    const QSize picture = payTable_.deviceIndependentSize().toSize();
+    setFixedSize(picture.width(), picture.height() + kFooter);
+    btnunloadpays_->setObjectName(QStringLiteral("btnunloadpays"));
+    btnunloadpays_->setCursor(Qt::PointingHandCursor);
+    btnunloadpays_->setProperty("primary", true);
+    btnunloadpays_->setGeometry((width() - kButton.width()) / 2,
+                                picture.height() + (kFooter - kButton.height()) / 2,
+                                kButton.width(), kButton.height());
+    connect(btnunloadpays_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void kestrelpays::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), kCream);
+    painter.drawPixmap(0, 0, payTable_);
+    const int strip = height() - kFooter;
+    painter.fillRect(0, strip, width(), 3, kCherry);
+}
+
+}  // namespace kestrel::ui

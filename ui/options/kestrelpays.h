@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPixmap>
+#include <QPushButton>
+
+#include "SecondaryWindow.h"
+
+namespace kestrel::ui {
+
+// The pay table: a fixed window showing the pay table picture, with one " EXIT" button.
+class kestrelpays : public SecondaryWindow {
+    Q_OBJECT
+public:
+    explicit kestrelpays(const QPixmap& payTable, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap payTable_;
+    QPushButton* btnunloadpays_;
+};
+
+}  // namespace kestrel::ui

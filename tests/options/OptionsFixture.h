@@ -1,0 +1,72 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTest>
+#include <memory>
+
+#include "FakeOptionsHost.h"
+#include "QStringPrinter.h"
+#include "ScriptedMessages.h"
+#include "VirtualClock.h"
+#include "frmkestreloptions.h"
+
+namespace kestrel::test {
+
+// The options dialog over a fake window, an in-memory store, scripted message boxes and a
+// virtual clock. Tests prepare the player and the store, open the dialog and press its
+// controls by name.
+class OptionsFixture : public ::testing::Test {
+protected:
+    PlayerRecord& player() { return host.machine().player(); }
+
+    // A stored slot, as an earlier run left it.
+    void storeSlot(int slot, const QString& name, int games = 0, int bank = 0) {
+        const QString section = QStringLiteral("player%1").arg(slot);
+        host.settings.setValue(section, "currentplayer", name);
+        host.settings.setValue(section, "games", QString::number(games));
+        host.settings.setValue(section, "bank", QString::number(bank));
+    }
+    QString stored(int slot, const char* key) const {
+        return host.settings.value(QStringLiteral("player%1").arg(slot), QLatin1String(key));
+    }
+
+    void open() {
+        dialog = std::make_unique<ui::frmkestreloptions>(host, clock, messages);
+        QObject::connect(dialog.get(), &ui::frmkestreloptions::closed, [this] { ++closings; });
+        dialog->load();
+        clock.settle();
+    }
+
+    template <typename T = QWidget>
+    T* control(const QString& name) const {
+        T* found = dialog->findChild<T*>(name);
+        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
+        return found;
+    }
+    QString text(const QString& name) const { return control<QLabel>(name)->text(); }
+    QString caption(const QString& name) const { return control<QAbstractButton>(name)->text(); }
+    bool marked(const QString& name) const { return control<QAbstractButton>(name)->isChecked(); }
+    void click(const QString& name) {
+        control<QAbstractButton>(name)->click();
+        clock.settle();
+    }
+    // Types into the name entry and presses Enter.
+    void enterName(const QString& typed) {
+        auto* box = control<QLineEdit>("player1");
+        box->setText(typed);
+        QTest::keyClick(box, Qt::Key_Return);
+        clock.settle();
+    }
+
+    FakeOptionsHost host;
+    VirtualClock clock;
+    ScriptedMessages messages;
+    std::unique_ptr<ui::frmkestreloptions> dialog;
+    int closings = 0;
+};
+
+}  // namespace kestrel::test

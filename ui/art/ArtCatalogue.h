@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRect>
 #include <QSize>
 #include <QString>
 #include <array>
@@ -62,6 +63,9 @@ inline constexpr std::array<PictureEntry, kPictureCount> kPictures = {{
     {"PayTable", QSize(600, 450)},
     {"AppIcon", QSize(256, 256)},
 }};
+
+// The corner of the pay table picture left plain for the pay table window's " EXIT" button.
+inline constexpr QRect kPayTableExitPlace(470, 402, 114, 36);
 
 constexpr const PictureEntry& entry(Picture picture) {
     return kPictures[static_cast<int>(picture)];

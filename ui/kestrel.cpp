@@ -6,12 +6,17 @@
 #include <QPainter>
 #include <limits>
 
-#include "Bets.h"
+#include "CoinDrop.h"
+#include "FreeSpinBanners.h"
 #include "Layout.h"
+#include "LineFlash.h"
+#include "LineOverlay.h"
 #include "Money.h"
-#include "PlayerRecordStore.h"
 #include "ReelAnimation.h"
-#include "WinSound.h"
+#include "ScatterDance.h"
+#include "Sounds.h"
+#include "WildGlow.h"
+#include "WinCounter.h"
 
 namespace kestrel::ui {
 
@@ -20,16 +25,6 @@ constexpr int kTickMs = 100;
 constexpr int kRespinMs = 200;
 constexpr int kAutospinMs = 400;
 constexpr int kShowButtonsMs = 500;
-constexpr int kLosingSpinPauseMs = 100;
-
-constexpr int kSoundSpin = 101;
-constexpr int kSoundRefused = 103;
-constexpr int kSoundReelStop = 104;
-constexpr int kSoundOpening = 105;
-constexpr int kSoundClick = 128;
-
-QString number(std::int64_t value) { return QString::number(value); }
-QString inDollars(std::int64_t credits) { return QString::fromStdString(dollars(credits)); }
 }  // namespace
 
 kestrel::kestrel(const Services& services, QWidget* parent)
@@ -37,8 +32,16 @@ kestrel::kestrel(const Services& services, QWidget* parent)
       services_(services),
       machine_(services.random),
       records_(services.settings),
+      // Stacking follows creation: reels and cells, the drawn lines, then the cabinet's controls.
       reels_(new ReelAnimation(this, services.clock, services.art)),
+      lineOverlay_(new LineOverlay(this)),
       c_(this, services.art),
+      lineFlash_(new LineFlash(this, services.clock, machine_, *reels_, *lineOverlay_, c_.lin)),
+      winCounter_(new WinCounter(this, services.clock, machine_, c_)),
+      coinDrop_(new CoinDrop(this, services.clock, c_)),
+      scatters_(new ScatterDance(this, services.clock, machine_, *reels_, services.art)),
+      wild_(new WildGlow(this, services.clock, machine_, *reels_, services.art)),
+      banners_(new FreeSpinBanners(this, services.clock, c_)),
       tmrtick_(services.clock.createTimer(this, kTickMs)),
       Timerrespin_(services.clock.createTimer(this, kRespinMs)),
       tmrautospin_(services.clock.createTimer(this, kAutospinMs)),
@@ -51,7 +54,10 @@ kestrel::kestrel(const Services& services, QWidget* parent)
     Timerrespin_->setObjectName(QStringLiteral("Timerrespin"));
     tmrautospin_->setObjectName(QStringLiteral("tmrautospin"));
     tmrshowbuttons_->setObjectName(QStringLiteral("tmrshowbuttons"));
+    banners_->spinsLeft = [this] { return machine_.freeSpins().spinsLeft(); };
     connectControls();
+    connectCreditControls();
+    connectFeatureControls();
     // The window sees every key first, whichever of its controls has the focus.
     qApp->installEventFilter(this);
     tmrshowbuttons_->start();
@@ -64,6 +70,7 @@ void kestrel::connectControls() {
     connect(reels_, &ReelAnimation::spinEnded, this, &kestrel::endOfSpin);
     connect(tmrtick_, &ClockTimer::timeout, this, &kestrel::onTick);
     connect(tmrshowbuttons_, &ClockTimer::timeout, this, &kestrel::onShowButtons);
+    connect(Timerrespin_, &ClockTimer::timeout, this, &kestrel::onRespinTick);
     for (int k = 1; k <= kPlayButtons; ++k) {
         connect(c_.play[k], &QPushButton::clicked, this, [this, k] { playClicked(k); });
         connect(c_.pplay[k], &PictureButton::mouseDown, this, [this, k] { c_.play[k]->click(); });
@@ -71,6 +78,11 @@ void kestrel::connectControls() {
     }
     connect(c_.cmdexit, &PictureButton::mouseDown, this, &kestrel::shutdown);
     connect(c_.xit, &QPushButton::clicked, this, &kestrel::shutdown);
+    connect(c_.btnopenmenu, &PictureButton::mouseMoved, this, [this] {
+        if (!machine_.freeSpinsActive()) {
+            c_.menupic->show();
+        }
+    });
 }
 
 void kestrel::playSound(int resource, bool loop) {
@@ -80,8 +92,8 @@ void kestrel::playSound(int resource, bool loop) {
 }
 
 void kestrel::showCredit() {
-    c_.PANELBANK->setText(number(machine_.player().bank));
-    c_.Lblcredit->setText(inDollars(machine_.player().bank));
+    c_.PANELBANK->setText(QString::number(machine_.player().bank));
+    c_.Lblcredit->setText(QString::fromStdString(dollars(machine_.player().bank)));
 }
 
 void kestrel::setCaption() {
@@ -107,12 +119,9 @@ void kestrel::load() {
     showCredit();
     reels_->showIdleReels();
     machine_.setLinesPlayed(25);
-    for (int m = 1; m <= kLines; ++m) {
-        c_.lin[m]->setPixmap(services_.art.picture(PictureList::linepics, m));
-        c_.lin[m]->setEnabled(false);
-    }
-    c_.lin[26]->setPixmap(services_.art.picture(PictureList::linepics, 1));
-    playSound(kSoundOpening);
+    showMarkers();
+    c_.setMarkersEnabled(false);
+    playSound(sound::kOpening);
     reels_->setSpeed(machine_.player().reelspeed);
 }
 
@@ -125,8 +134,9 @@ void kestrel::shutdown() {
         return;
     }
     shutDown_ = true;
-    playSound(kSoundClick);
-    // Nothing may move after the record is written: every timer stops first.
+    playSound(sound::kClick);
+    // Nothing may move after the record is written: every timer stops first, then whatever is
+    // still pending (a decided spin, a feature, an open gamble) is brought home.
     for (ClockTimer* timer : findChildren<ClockTimer*>()) {
         timer->stop();
     }
@@ -165,7 +175,7 @@ void kestrel::keyPressed(int key) {
         return;
     }
     if (machine_.totalBet() > machine_.player().bank) {
-        playSound(kSoundRefused);
+        playSound(sound::kRefused);
         c_.pannomoney->show();
         return;
     }
@@ -184,150 +194,6 @@ void kestrel::keyPressed(int key) {
 void kestrel::mouseMoveEvent(QMouseEvent* event) {
     c_.menupic->hide();
     QWidget::mouseMoveEvent(event);
-}
-
-// --- one game -----------------------------------------------------------------------------
-
-void kestrel::pressPlay(int k) {
-    services_.clock.defer(this, [this, k] { playClicked(k); });
-}
-
-void kestrel::pressPlayOfBet() {
-    const int k = playButtonOfBet(machine_.betPerLine());
-    if (k != 0) {
-        pressPlay(k);
-    }
-}
-
-void kestrel::playClicked(int k) {
-    if (shutDown_) {
-        return;
-    }
-    c_.pplay[k]->hide();
-    if (machine_.phase() == Machine::Phase::Spinning) {
-        // A press while the reels still turn stops them where the outcome has them; the spin
-        // then settles as usual.
-        reels_->stopNow();
-        return;
-    }
-    services_.clock.yield();
-    keysEnabled_ = false;
-    c_.autoplayon->setEnabled(false);
-
-    const bool freeSpin = machine_.freeSpinsActive();
-    if (!freeSpin) {
-        playSound(kSoundSpin);
-        idleTicks_ = 0;
-        reels_->abandon();
-        tmrautospin_->stop();
-    }
-    const PlayResult result = machine_.play(k);
-    if (result == PlayResult::Refused) {
-        refuse();
-        return;
-    }
-    if (result == PlayResult::Busy) {
-        keyGuard_ = 0;
-        return;
-    }
-    c_.coinsin->setEnabled(false);
-    if (!freeSpin) {
-        c_.LABWIN->setText(QStringLiteral("Good Luck"));
-        c_.lblwin->setText(QStringLiteral(" "));
-        c_.lbllast->setText(number(machine_.totalBet()));
-        showCredit();
-    }
-    resetForSpin();
-    showCredit();
-    reels_->start(machine_.records());
-    keyGuard_ = 0;
-
-    services_.clock.yield();
-    c_.autoplayon->setEnabled(true);
-    c_.setMarkersEnabled(false);
-    if (autoplayState_ == 0 && !freeSpin) {
-        c_.setPlayButtonsEnabled(true);
-        c_.setLineButtonsEnabled(true);
-        c_.coinsin->setEnabled(true);
-        c_.notes->setEnabled(true);
-    }
-    if (autoplayState_ >= 1 && !freeSpin && machine_.spinWin() < 1) {
-        // Autoplay goes straight on after a losing spin: the spin is settled (it pays nothing)
-        // and the same bet is pressed again.
-        reels_->abandon();
-        machine_.settle();
-        pressPlayOfBet();
-    }
-}
-
-void kestrel::resetForSpin() {
-    c_.doublebutton->setEnabled(false);
-    c_.pannomoney->hide();
-    Timerrespin_->stop();
-    for (int m = 1; m <= 26; ++m) {
-        c_.lin[m]->show();
-    }
-    services_.clock.yield();
-    reels_->hideCells();
-    services_.clock.yield();
-    services_.clock.yield();
-}
-
-void kestrel::refuse() {
-    keyGuard_ = 0;
-    playSound(kSoundRefused);
-    c_.pannomoney->show();
-    c_.coinsin->setEnabled(true);
-    c_.notes->setEnabled(true);
-    c_.setPlayButtonsEnabled(true);
-    c_.setLineButtonsEnabled(true);
-    autoplayState_ = 0;
-    c_.autoplayon->setEnabled(true);
-}
-
-void kestrel::onReelStopped(int) {
-    if (!machine_.spinIsFree()) {
-        playSound(kSoundReelStop);
-    }
-}
-
-void kestrel::endOfSpin() {
-    tmrtick_->start();
-    const bool freeSpin = machine_.spinIsFree();
-    const std::int32_t spinWin = machine_.spinWin();
-    if (!freeSpin) {
-        if (autoplayState_ == 10) {
-            tmrautospin_->start();
-        }
-        if (spinWin > 0) {
-            playSound(winSound(spinWin));
-        }
-        autoplayDelay_ = spinWin < 1 ? 15 : 25;
-        services_.clock.yield();
-    }
-    if (spinWin < 1) {
-        idleTicks_ = 5;
-        services_.clock.pause(kLosingSpinPauseMs);
-        services_.clock.yield();
-    }
-    const Settlement settled = machine_.settle();
-    if (freeSpin || settled.triggered) {
-        idleTicks_ = 0;
-        return;
-    }
-    if (spinWin < 1) {
-        c_.LABWIN->setText(QStringLiteral("No Win"));
-        c_.lblwin->setText(QString());
-    } else {
-        c_.LABWIN->setText(number(spinWin));
-        c_.lblwin->setText(inDollars(spinWin));
-        showCredit();
-    }
-    if (spinWin > 0 && autoplayState_ == 0 && machine_.canGamble()) {
-        c_.doublebutton->setEnabled(true);
-    }
-    keysEnabled_ = true;
-    idleTicks_ = 0;
 }
 
 // --- idle timers --------------------------------------------------------------------------

@@ -2,19 +2,26 @@
 
 #include <QString>
 #include <QWidget>
-#include <memory>
 
 #include "ArtBook.h"
 #include "Cabinet.h"
 #include "Clock.h"
 #include "DisplayMode.h"
 #include "Machine.h"
+#include "Messages.h"
 #include "PlayerRecordStore.h"
 #include "SoundPlayer.h"
 
 namespace kestrel::ui {
 
+class CoinDrop;
+class FreeSpinBanners;
+class LineFlash;
+class LineOverlay;
 class ReelAnimation;
+class ScatterDance;
+class WildGlow;
+class WinCounter;
 
 // What the window needs from the world around it.
 struct Services {
@@ -24,10 +31,14 @@ struct Services {
     RandomSource& random;
     DisplayMode& display;
     const ArtBook& art;
+    Messages& messages;
 };
 
 // The machine's window. It presents what the Machine decides and forwards the player's
 // presses to it; every timer, pause and deferred press runs on the injected clock.
+// Its handlers are grouped by topic: start-up, shutdown, keys and the menu (kestrel.cpp), one
+// game (kestrel_spin.cpp), bets and credit (kestrel_credit.cpp), free spins, take-win and
+// autoplay (kestrel_feature.cpp).
 class kestrel : public QWidget {
     Q_OBJECT
 public:
@@ -47,6 +58,9 @@ public:
     int idleTicks() const { return idleTicks_; }
     int autoplayState() const { return autoplayState_; }
     bool isShutDown() const { return shutDown_; }
+    const LineFlash& lineFlash() const { return *lineFlash_; }
+    const LineOverlay& lineOverlay() const { return *lineOverlay_; }
+    const WinCounter& winCounter() const { return *winCounter_; }
 
 signals:
     void finished();  // the program ends
@@ -58,13 +72,19 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // kestrel.cpp
     void connectControls();
+    void connectCreditControls();
+    void connectFeatureControls();
     void playSound(int resource, bool loop = false);
     void showCredit();
     void setCaption();
     void writeRecord();
+    void keyPressed(int key);
+    void onTick();
+    void onShowButtons();
 
-    // --- one game ---
+    // kestrel_spin.cpp
     void playClicked(int k);
     void pressPlay(int k);
     void pressPlayOfBet();
@@ -72,17 +92,40 @@ private:
     void resetForSpin();
     void onReelStopped(int reel);
     void endOfSpin();
-    void keyPressed(int key);
+    void startPresentations();
+    void settlePaidSpin(std::int32_t spinWin);
+    void onRespinTick();
 
-    // --- idle timers ---
-    void onTick();
-    void onShowButtons();
+    // kestrel_credit.cpp
+    void onLineButton(int k);
+    void onNote();
+    void onCoinButton();
+    void onCoinDropped();
+    void showMarkers();
+
+    // kestrel_feature.cpp
+    void triggerFreeSpins(bool firstTrigger);
+    void countDown(const Settlement& settled);
+    void completeFeature();
+    void onTakeWin();
+    void pressTakeWin();
+    void onAutoplayOn();
+    void onAutoplayOff();
+    void onAutospinTick();
+    void setFeatureControlsEnabled(bool enabled);
 
     Services services_;
     Machine machine_;
     PlayerRecordStore records_;
     ReelAnimation* reels_;
+    LineOverlay* lineOverlay_;
     Cabinet c_;
+    LineFlash* lineFlash_;
+    WinCounter* winCounter_;
+    CoinDrop* coinDrop_;
+    ScatterDance* scatters_;
+    WildGlow* wild_;
+    FreeSpinBanners* banners_;
 
     ClockTimer* tmrtick_;
     ClockTimer* Timerrespin_;
@@ -94,6 +137,7 @@ private:
     int idleTicks_ = 0;
     int autoplayState_ = 0;
     int autoplayDelay_ = 0;
+    bool autoplayNoticeShown_ = false;
     bool shutDown_ = false;
 };
 

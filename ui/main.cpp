@@ -2,6 +2,7 @@
 
 #include "ArtBook.h"
 #include "MachineFrame.h"
+#include "Messages.h"
 #include "QSettingsStore.h"
 #include "QtClock.h"
 #include "SoundPlayer.h"
@@ -28,8 +29,9 @@ int main(int argc, char* argv[]) {
     kestrel::StdRandom random;
     const kestrel::ArtBook art;
     kestrel::ui::MachineFrame frame;
+    kestrel::ui::QtMessages messages;
 
-    auto* window = new kestrel::ui::kestrel({clock, sound, settings, random, frame, art});
+    auto* window = new kestrel::ui::kestrel({clock, sound, settings, random, frame, art, messages});
     frame.setMachine(window);
     window->load();
     if (!frame.presentingFullScreen()) {

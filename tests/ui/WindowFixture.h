@@ -10,6 +10,7 @@
 #include "FakeDisplay.h"
 #include "MemorySettingsStore.h"
 #include "PictureButton.h"
+#include "ScriptedMessages.h"
 #include "ScriptedRandom.h"
 #include "SoundLog.h"
 #include "VirtualClock.h"
@@ -30,7 +31,7 @@ protected:
     // Creates and loads the window; the store may be prepared before.
     void open() {
         window = std::make_unique<ui::kestrel>(
-            ui::Services{clock, sounds, settings, random, display, art()});
+            ui::Services{clock, sounds, settings, random, display, art(), messages});
         window->load();
         window->show();
         clock.settle();
@@ -77,6 +78,7 @@ protected:
     MemorySettingsStore settings;
     ScriptedRandom random;
     FakeDisplay display;
+    ScriptedMessages messages;
     std::unique_ptr<ui::kestrel> window;
 };
 

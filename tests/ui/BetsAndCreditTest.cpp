@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+
+#include "WindowFixture.h"
+
+namespace kestrel {
+namespace {
+
+using test::kLosingStops;
+using test::kThreeSpecials;
+
+class BetsAndCredit : public test::WindowFixture {
+protected:
+    qint64 markerPicture(int m) const {
+        return control<QLabel>(QStringLiteral("lin%1").arg(m))->pixmap().cacheKey();
+    }
+    qint64 linepic(int i) const { return art().picture(PictureList::linepics, i).cacheKey(); }
+};
+
+TEST_F(BetsAndCredit, LineButtonLightsThePlayedMarkersAndDimsTheRest) {
+    storePlayer(1000);
+    open();
+    spin(kLosingStops);
+    press("payline3");
+    EXPECT_EQ(window->machine().linesPlayed(), 10);
+    for (int m = 1; m <= 25; ++m) {
+        EXPECT_EQ(markerPicture(m), linepic(m <= 10 ? m : m + 25)) << "marker " << m;
+    }
+    EXPECT_EQ(markerPicture(26), linepic(1));
+    // The last result is cleared from the reels.
+    EXPECT_FALSE(control("flasher1")->isVisible());
+    EXPECT_EQ(control<QLabel>("Picture1")->pixmap().cacheKey(),
+              art().picture(PictureList::spinlist, 12).cacheKey());
+    EXPECT_TRUE(control("payline3")->isVisible());  // pressed look ended on release
+    spin(kLosingStops, 1);
+    EXPECT_EQ(window->machine().player().bank, 1000 - 25 - 10);
+}
+
+TEST_F(BetsAndCredit, TwentyFiveLinesAtTwentyNeedFiveHundred) {
+    storePlayer(499);
+    open();
+    press("pplay6");
+    EXPECT_TRUE(control("pannomoney")->isVisible());
+    EXPECT_EQ(window->machine().betPerLine(), 20);
+    EXPECT_EQ(window->machine().player().bank, 499);
+    press("notes");
+    EXPECT_FALSE(control("pannomoney")->isVisible());
+    spin(kLosingStops, 6);
+    EXPECT_EQ(window->machine().player().bank, 5499 - 500);
+}
+
+TEST_F(BetsAndCredit, NoteAddsFiftyDollarsWithAClick) {
+    storePlayer(0);
+    open();
+    sounds.entries.clear();
+    press("notes");
+    EXPECT_EQ(window->machine().player().bank, 5000);
+    EXPECT_EQ(window->machine().player().amountinvested, 5000);
+    EXPECT_EQ(text("PANELBANK"), "5000");
+    EXPECT_EQ(text("Lblcredit"), "$ 50");
+    EXPECT_EQ(sounds.resources(), std::vector<int>{128});
+}
+
+TEST_F(BetsAndCredit, NotesAtTheLimitLeaveTheCreditAsItIs) {
+    storePlayer(std::numeric_limits<std::int32_t>::max() - 7000);
+    open();
+    for (int i = 0; i < 5; ++i) {
+        press("notes");
+    }
+    EXPECT_EQ(window->machine().player().bank, std::numeric_limits<std::int32_t>::max() - 2000);
+    EXPECT_EQ(window->machine().player().amountinvested, 5000);
+}
+
+TEST_F(BetsAndCredit, NoteDuringFreeSpinsDoesNothing) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);
+    ASSERT_TRUE(window->machine().freeSpinsActive());
+    control("notes")->setEnabled(true);  // even if it could be reached
+    const auto bank = window->machine().player().bank;
+    QTest::mousePress(control("notes"), Qt::LeftButton);
+    EXPECT_EQ(window->machine().player().bank, bank);
+    EXPECT_TRUE(control("notes")->isVisible());  // not even the pressed look
+}
+
+TEST_F(BetsAndCredit, CoinButtonDropsFourteenCoins) {
+    storePlayer(0);
+    open();
+    sounds.entries.clear();
+    press("coinsin");
+    clock.advance(1500);
+    EXPECT_TRUE(control("dollar1")->isVisible() || control("halfcoin1")->isVisible());
+    press("coinsin");  // while it runs: adds nothing
+    clock.advance(2000);
+    EXPECT_EQ(window->machine().player().bank, 350);
+    EXPECT_EQ(window->machine().player().amountinvested, 350);
+    EXPECT_EQ(text("PANELBANK"), "350");
+    EXPECT_EQ(sounds.count(102), 14);
+    EXPECT_FALSE(control("dollar1")->isVisible());
+    EXPECT_FALSE(control("halfcoin1")->isVisible());
+    EXPECT_FALSE(timer("tmrcoins")->isActive());
+    EXPECT_TRUE(window->keysEnabled());
+}
+
+TEST_F(BetsAndCredit, CoinsAreSilentWithSoundsOff) {
+    storePlayer(0, 1, false);
+    open();
+    press("coinsin");
+    clock.advance(4000);
+    EXPECT_EQ(window->machine().player().bank, 350);
+    EXPECT_TRUE(sounds.entries.empty());
+}
+
+}  // namespace
+}  // namespace kestrel

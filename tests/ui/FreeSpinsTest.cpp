@@ -1,0 +1,191 @@
+#include <gtest/gtest.h>
+
+#include "WildGlow.h"
+#include "WindowFixture.h"
+
+namespace kestrel {
+namespace {
+
+using test::kFourSpecials;
+using test::kLosingStops;
+using test::kThreeSpecials;
+
+class FreeSpins : public test::WindowFixture {
+protected:
+    // Lets the machine play free spins by itself until `spins` more have settled.
+    void playFreeSpins(int spins) {
+        for (int i = 0; i < spins; ++i) {
+            random.pushSpin(kLosingStops);
+        }
+        const int target = window->machine().freeSpins().played() + spins;
+        for (int t = 0; t < spins * 80 && window->machine().freeSpins().played() < target; ++t) {
+            clock.advance(100);
+        }
+        clock.advance(300);
+    }
+    bool visible(const char* name) const { return control(name)->isVisible(); }
+};
+
+TEST_F(FreeSpins, FirstTriggerAnnouncesTenSpinsAndCountsThemDown) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);
+    EXPECT_EQ(window->machine().freeSpins().awarded(), 11);
+    EXPECT_EQ(window->machine().freeSpins().played(), 1);
+    EXPECT_EQ(sounds.count(121), 1);
+    ASSERT_EQ(sounds.entries.back().resource, 127);
+    EXPECT_TRUE(sounds.entries.back().loop);
+    EXPECT_FALSE(visible("panfreespin"));
+    EXPECT_TRUE(visible("LABTHISWIN"));
+    EXPECT_FALSE(visible("lbllast"));
+    EXPECT_FALSE(control("pplay1")->isEnabled());
+    EXPECT_FALSE(control("notes")->isEnabled());
+    EXPECT_FALSE(window->keysEnabled());
+    EXPECT_EQ(text("LABWIN"), "125");
+    clock.advance(2500);  // the blink is over
+    EXPECT_TRUE(visible("ctrlfreesleft1"));
+    EXPECT_EQ(text("spinsleft"), "10");
+    // The trigger's win waits for take-win.
+    EXPECT_EQ(window->machine().player().bank, 975);
+
+    for (int left = 9; left >= 1; --left) {
+        playFreeSpins(1);
+        EXPECT_EQ(text("spinsleft"), QString::number(left));
+    }
+    EXPECT_EQ(sounds.count(104), 5);  // the paid spin's stops only
+    playFreeSpins(1);
+    EXPECT_TRUE(window->machine().featureCompleted());
+    EXPECT_EQ(sounds.entries.back().resource, 125);
+    EXPECT_TRUE(visible("freespinscompleted1"));
+    EXPECT_TRUE(visible("takewin"));
+    EXPECT_TRUE(control("takewin")->isEnabled());
+    EXPECT_FALSE(visible("spinsleft"));
+    EXPECT_FALSE(window->keysEnabled());
+    clock.advance(20000);  // the machine waits for the player
+    EXPECT_TRUE(random.exhausted());
+    EXPECT_TRUE(window->machine().featureCompleted());
+
+    press("takewin");
+    EXPECT_EQ(window->machine().player().bank, 1100);
+    EXPECT_EQ(sounds.entries.back().resource, 119);
+    EXPECT_TRUE(visible("panfreespin"));
+    EXPECT_TRUE(visible("lbllast"));
+    EXPECT_FALSE(visible("takewin"));
+    EXPECT_TRUE(control("doublebutton")->isEnabled());
+    EXPECT_TRUE(control("pplay1")->isEnabled());
+    EXPECT_TRUE(window->keysEnabled());
+    EXPECT_EQ(text("PANELBANK"), "1100");
+}
+
+TEST_F(FreeSpins, FourSpecialsAwardFifteenMore) {
+    storePlayer(1000);
+    open();
+    spin(kFourSpecials);
+    clock.advance(2500);
+    EXPECT_EQ(text("spinsleft"), "15");
+}
+
+TEST_F(FreeSpins, RetriggerExtendsQuietlyAndCountsAsAFeatureWon) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);
+    playFreeSpins(1);
+    sounds.entries.clear();
+    random.pushSpin(kThreeSpecials);
+    for (int t = 0; t < 80 && window->machine().freeSpins().played() < 3; ++t) {
+        clock.advance(100);
+    }
+    clock.advance(4000);
+    EXPECT_EQ(window->machine().freeSpins().awarded(), 22);
+    EXPECT_EQ(window->machine().player().howmanyspins, 2);
+    EXPECT_EQ(sounds.count(121), 0);
+    EXPECT_EQ(sounds.count(127), 0);
+    EXPECT_EQ(text("spinsleft"), "19");
+}
+
+TEST_F(FreeSpins, WithSoundsOffTheFeaturePlaysSilently) {
+    storePlayer(1000, 1, false);
+    open();
+    spin(kThreeSpecials);
+    playFreeSpins(10);
+    EXPECT_TRUE(window->machine().featureCompleted());
+    press("takewin");
+    EXPECT_TRUE(sounds.entries.empty());
+}
+
+TEST_F(FreeSpins, MenuCannotOpenDuringTheFeature) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);
+    QTest::mouseMove(control("btnopenmenu"));
+    clock.settle();
+    EXPECT_FALSE(visible("menupic"));
+}
+
+TEST_F(FreeSpins, ClosingMidFeaturePaysTheWholeFeatureBeforeSaving) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);
+    playFreeSpins(3);
+    for (int i = 0; i < 7; ++i) {
+        random.pushSpin(kLosingStops);  // the rest, played out at exit
+    }
+    window->close();
+    EXPECT_TRUE(random.exhausted());
+    EXPECT_EQ(settings.value("player1", "bank"), "1100");
+}
+
+TEST_F(FreeSpins, ClosingWhileTheWinWaitsPaysIt) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);
+    playFreeSpins(10);
+    ASSERT_TRUE(window->machine().featureCompleted());
+    press("cmdexit");
+    EXPECT_EQ(settings.value("player1", "bank"), "1100");
+}
+
+// --- the wild's start rules -----------------------------------------------------------------
+
+using test::window;
+constexpr Symbol S1 = Symbol::S1, S2 = Symbol::S2, S3 = Symbol::S3, S4 = Symbol::S4,
+                 S5 = Symbol::S5, S6 = Symbol::S6, S7 = Symbol::S7, S8 = Symbol::S8,
+                 S9 = Symbol::S9, S10 = Symbol::S10, SC = Symbol::SC, W = Symbol::W;
+
+ui::WildStart startOf(const SpinRecords& records, int lines) {
+    return ui::wildStartFor(records, evaluate(records, lines, 1), lines);
+}
+
+TEST(WildStartRules, LoneWildWithoutAWinStartsNothing) {
+    const auto records = window({S4, S5, S6}, {S1, W, S2}, {S7, S8, S9}, {S1, S2, S3}, {S1, S2, S3});
+    ASSERT_EQ(evaluate(records, 25, 1).spinWin, 0);
+    EXPECT_FALSE(startOf(records, 25).start);
+}
+
+TEST(WildStartRules, TwoSymbolWinThroughAReelTwoWildNeedsAnotherSpecial) {
+    const auto two = window({S4, S10, S6}, {S1, W, S2}, {S7, S8, S9}, {S1, S2, S3}, {S1, S2, S3});
+    ASSERT_EQ(evaluate(two, 1, 1).winCount[1], 2);
+    EXPECT_FALSE(startOf(two, 1).start);
+    const auto withScatter =
+        window({S4, S10, S6}, {S1, W, S2}, {S7, S8, S9}, {S1, S2, S3}, {SC, S2, S3});
+    const ui::WildStart w = startOf(withScatter, 1);
+    EXPECT_TRUE(w.start);
+    EXPECT_TRUE(w.lineWinFlag);
+}
+
+TEST(WildStartRules, ThreeSymbolWinThroughAWildStartsIt) {
+    const auto records = window({S4, S2, S6}, {S1, W, S3}, {S1, S2, S3}, {S7, S8, S9}, {S7, S8, S9});
+    const ui::WildStart w = startOf(records, 1);
+    EXPECT_TRUE(w.start);
+    EXPECT_TRUE(w.lineWinFlag);
+}
+
+TEST(WildStartRules, WildOnAnUnplayedLineStartsNothingByItself) {
+    // The wild sits in reel 3's top cell: on lines 2, 5, 10, 14, 18 and 21, not on line 1.
+    const auto records = window({S4, S2, S6}, {S5, S2, S3}, {W, S1, S3}, {S7, S8, S9}, {SC, S8, S9});
+    EXPECT_TRUE(startOf(records, 25).start);
+    EXPECT_FALSE(startOf(records, 1).start);
+}
+
+}  // namespace
+}  // namespace kestrel

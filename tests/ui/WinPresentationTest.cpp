@@ -1,0 +1,174 @@
+#include <gtest/gtest.h>
+
+#include "LineFlash.h"
+#include "LineOverlay.h"
+#include "Paylines.h"
+#include "WinCounter.h"
+#include "WindowFixture.h"
+
+namespace kestrel {
+namespace {
+
+using test::kLosingStops;
+
+TEST(RollUp, HundredTakesAHundredTicksAndHundredAndOneOneMore) {
+    for (const int win : {100, 101}) {
+        ui::RollUp roll{0, 1};
+        int ticks = 1;
+        while (!roll.tick(win, true)) {
+            ++ticks;
+        }
+        EXPECT_EQ(ticks, win);
+    }
+}
+
+TEST(RollUp, LargerWinsAccelerateThroughTheSteps) {
+    ui::RollUp roll{0, 1};
+    std::vector<std::int64_t> shown;
+    while (!roll.tick(250, true)) {
+        shown.push_back(roll.count);
+    }
+    ASSERT_EQ(shown.size(), 107u);
+    EXPECT_EQ(shown[99], 100);
+    EXPECT_EQ(std::vector<std::int64_t>(shown.begin() + 100, shown.end()),
+              (std::vector<std::int64_t>{101, 115, 129, 149, 169, 199, 229}));
+}
+
+TEST(RollUp, OffShowsTheWholeWinOnTheFirstTick) {
+    ui::RollUp roll{0, 1};
+    EXPECT_TRUE(roll.tick(30000, false));
+}
+
+class WinPresentation : public test::WindowFixture {
+protected:
+    const ui::LineOverlay& overlay() const { return window->lineOverlay(); }
+    bool lineShown() const { return overlay().segment(1).visible; }
+};
+
+TEST_F(WinPresentation, WinRollsUpAndTheCreditFollowsAtTheEnd) {
+    storePlayer(1000);
+    settings.setValue("player1", "winroll", "1");
+    open();
+    random.pushSpin({1, 1, 2, 1, 1});  // two specials: the total bet, 250 at 25 × 10
+    press("pplay5");
+    clock.advance(1550);  // reels done, settled, the count under way
+    EXPECT_EQ(window->machine().player().bank, 1000);
+    EXPECT_EQ(text("PANELBANK"), "750");  // still the credit before the win
+    clock.advance(50 * 60);
+    EXPECT_EQ(text("PANELBANK"), "750");
+    EXPECT_LT(text("LABWIN").toInt(), 100);
+    clock.advance(50 * 60);
+    EXPECT_EQ(text("LABWIN"), "250");
+    EXPECT_EQ(text("lblwin"), "$ 2.5");
+    EXPECT_EQ(text("PANELBANK"), "1000");
+    EXPECT_FALSE(timer("Timerwincounter")->isActive());
+}
+
+TEST_F(WinPresentation, FlashAlternatesTheWinningLinesAboutASecondEach) {
+    storePlayer(1000);
+    open();
+    press("payline3");  // ten lines: 3 (two nines) and 7 win
+    random.pushSpin({2, 3, 1, 1, 1});
+    press("pplay1");
+    clock.advance(1500);
+    ASSERT_TRUE(timer("tmrlineflash")->isActive());
+    std::vector<int> order;
+    for (int t = 0; t < 40; ++t) {
+        clock.advance(200);
+        const int line = window->lineFlash().flashLine();
+        if (order.empty() || order.back() != line) {
+            order.push_back(line);
+        }
+    }
+    ASSERT_GE(order.size(), 6u);
+    for (size_t i = 1; i < order.size(); ++i) {
+        EXPECT_NE(order[i], order[i - 1]);
+        EXPECT_TRUE(order[i] == 3 || order[i] == 7);
+    }
+}
+
+TEST_F(WinPresentation, LineOneBlinksBothItsMarkersAgainstTheLine) {
+    storePlayer(1000);
+    open();
+    random.pushSpin({5, 5, 5, 1, 1});  // only line 1 wins, three symbols
+    press("pplay1");
+    clock.advance(1500);
+    bool sawLit = false, sawDark = false;
+    for (int t = 0; t < 10; ++t) {
+        clock.advance(200);
+        const bool lit = lineShown();
+        EXPECT_EQ(control("lin1")->isVisible(), !lit);
+        EXPECT_EQ(control("lin26")->isVisible(), !lit);
+        (lit ? sawLit : sawDark) = true;
+    }
+    EXPECT_TRUE(sawLit && sawDark);
+    EXPECT_EQ(overlay().segment(1).colour, QColor(0x00, 0xFF, 0xFF));
+}
+
+TEST_F(WinPresentation, TwoSymbolWinBlinksOnlyReelsOneAndTwo) {
+    storePlayer(1000);
+    open();
+    random.pushSpin({2, 5, 2, 1, 1});  // line 19 wins with two nines
+    press("pplay1");
+    clock.advance(1500);
+    const int cells[] = {lineCell(19, 1), lineCell(19, 2), lineCell(19, 3), lineCell(19, 4),
+                         lineCell(19, 5)};
+    std::array<bool, 5> everHidden{};
+    for (int t = 0; t < 15; ++t) {
+        clock.advance(200);
+        for (int r = 0; r < 5; ++r) {
+            everHidden[r] |= !control(QStringLiteral("flasher%1").arg(cells[r]))->isVisible();
+        }
+    }
+    EXPECT_TRUE(everHidden[0]);
+    EXPECT_TRUE(everHidden[1]);
+    EXPECT_FALSE(everHidden[2]);
+    EXPECT_FALSE(everHidden[3]);
+    EXPECT_FALSE(everHidden[4]);
+}
+
+TEST_F(WinPresentation, CompletingWildStaysLitWhileTheOthersBlink) {
+    storePlayer(1000);
+    open();
+    random.pushSpin({2, 6, 10, 1, 1});  // line 6: the wild on reel 3 completes three
+    press("pplay1");
+    clock.advance(1500);
+    const int wild = window->machine().records().wildCell[3];
+    ASSERT_EQ(wild, lineCell(6, 3));
+    bool reelOneHidden = false;
+    for (int t = 0; t < 15; ++t) {
+        clock.advance(200);
+        EXPECT_TRUE(control(QStringLiteral("flasher%1").arg(wild))->isVisible());
+        reelOneHidden |= !control(QStringLiteral("flasher%1").arg(lineCell(6, 1)))->isVisible();
+    }
+    EXPECT_TRUE(reelOneHidden);
+}
+
+TEST_F(WinPresentation, ScatterOnlyWinStartsNoFlash) {
+    storePlayer(1000);
+    open();
+    random.pushSpin({1, 1, 2, 1, 1});
+    press("pplay1");
+    clock.advance(1500);
+    EXPECT_GT(window->machine().spinWin(), 0);
+    EXPECT_FALSE(timer("tmrlineflash")->isActive());
+    EXPECT_TRUE(timer("Timerscatters")->isActive());
+}
+
+TEST_F(WinPresentation, NextSpinStopsTheFlashAndHidesTheLine) {
+    storePlayer(1000);
+    open();
+    random.pushSpin({5, 5, 5, 1, 1});
+    press("pplay1");
+    clock.advance(2000);
+    random.pushSpin(kLosingStops);
+    press("pplay1");
+    EXPECT_FALSE(timer("tmrlineflash")->isActive());
+    for (int j = 1; j <= 6; ++j) {
+        EXPECT_FALSE(overlay().segment(j).visible);
+    }
+    EXPECT_TRUE(control("lin1")->isVisible());
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -33,9 +33,8 @@ protected:
         machine.player().bank = 10000;
         machine.player().machinepay = 7;
         window.resize(layout::kWindow);
-        panel = new ui::GamblePanel(&window, machine, clock, art(), [this](int resource) {
-            heard.push_back({resource, clock.now()});
-        });
+        panel = new ui::GamblePanel(&window, machine, clock, art(),
+                                    [this](int resource) { sounds.push_back(resource); });
         QObject::connect(panel, &ui::GamblePanel::lost, [this] { lostAt.push_back(clock.now()); });
         QObject::connect(panel, &ui::GamblePanel::collected,
                          [this](std::int32_t amount) { collectedAmounts.push_back(amount); });
@@ -92,18 +91,7 @@ protected:
     Machine machine{random};
     QWidget window;
     ui::GamblePanel* panel = nullptr;
-    struct Heard {
-        int resource;
-        qint64 at;
-    };
-    std::vector<Heard> heard;
-    std::vector<int> sounds() const {
-        std::vector<int> resources;
-        for (const Heard& h : heard) {
-            resources.push_back(h.resource);
-        }
-        return resources;
-    }
+    std::vector<int> sounds;
     std::vector<qint64> lostAt;
     std::vector<std::int32_t> collectedAmounts;
     std::int32_t bankBefore = 0;

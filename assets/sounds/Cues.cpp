@@ -1,6 +1,8 @@
 // The machine's mechanical cues: short, dry and quick to speak.
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "Compositions.h"
 #include "Drums.h"

@@ -30,13 +30,4 @@ void Track::add(std::ptrdiff_t index, float value) {
     samples_[static_cast<std::size_t>(index)] += value;
 }
 
-void Track::mix(const Track& other, float gain) {
-    if (other.rate_ != rate_ || other.size() != size()) {
-        throw std::invalid_argument("mixing tracks of different shapes");
-    }
-    for (std::size_t i = 0; i < samples_.size(); ++i) {
-        samples_[i] += gain * other.samples_[i];
-    }
-}
-
 }  // namespace kestrel::sound

@@ -23,7 +23,6 @@ public:
 
     // Adds to one sample; indices outside the track wrap (looping track) or are dropped.
     void add(std::ptrdiff_t index, float value);
-    void mix(const Track& other, float gain);
 
     float operator[](std::size_t i) const { return samples_[i]; }
     float& operator[](std::size_t i) { return samples_[i]; }

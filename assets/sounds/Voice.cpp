@@ -34,7 +34,9 @@ struct Component {
 void play(Track& track, const Voice& voice, const Note& note) {
     const double rate = track.rate();
     const double highest = 0.45 * rate;
-    const double widest = 1.0 + voice.vibratoDepth;  // the scoop only lowers the pitch
+    // The highest the pitch goes: the top of the vibrato, or the start of a scoop from above.
+    const double widest =
+        (1.0 + voice.vibratoDepth) * std::pow(2.0, std::max(0.0, -voice.scoop) / 12.0);
     std::vector<Component> components;
     for (const Partial& p : voice.partials) {
         if (p.ratio * note.hz * widest < highest) {

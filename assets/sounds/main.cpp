@@ -2,12 +2,15 @@
 //   kestrel-soundgen FOLDER [--report]
 // --report prints each written file's format, length, peak and loudness.
 
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <exception>
 #include <filesystem>
 #include <fstream>
+#include <stdexcept>
 #include <string>
+#include <vector>
 
 #include "Catalogue.h"
 #include "Mastering.h"

@@ -10,9 +10,12 @@ void Gamble::open(std::int32_t stake) {
     staked_ = stake;
 }
 
-bool Gamble::resolve(bool won, int factor) {
+bool Gamble::resolve(bool won, int factor, std::int32_t ceiling) {
     if (won) {
-        (void)checkedMul(atRisk_, factor);
+        std::int32_t raised = atRisk_;
+        if (checkedMul(raised, factor) && raised <= ceiling) {
+            atRisk_ = raised;
+        }
         return true;
     }
     atRisk_ = 0;

@@ -12,13 +12,13 @@ constexpr CardColour colourOfCard(int card) {
 }
 
 // The amount at stake in a double-or-nothing gamble. A right colour guess doubles it, a right
-// suit guess quadruples it (an amount that would leave the 32-bit range stays as it is), a wrong
-// guess loses it.
+// suit guess quadruples it, a wrong guess loses it. An amount that would pass the ceiling (what
+// the credit can still take in, so that collecting always fits) stays as it is.
 class Gamble {
 public:
     void open(std::int32_t stake);
     // Applies a guess's result; returns whether the gamble is still open.
-    bool resolve(bool won, int factor);
+    bool resolve(bool won, int factor, std::int32_t ceiling);
     void close() { open_ = false; }
 
     bool isOpen() const { return open_; }

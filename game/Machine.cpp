@@ -1,6 +1,7 @@
 #include "Machine.h"
 
 #include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "Bets.h"
@@ -147,6 +148,11 @@ bool Machine::insertCredit(std::int32_t amount) {
     if (!checkedAdd(bank, amount) || !checkedAdd(invested, amount)) {
         return false;
     }
+    // An open gamble's amount must still fit into the credit when it is collected.
+    std::int32_t afterCollect = bank;
+    if (gamble_.isOpen() && !checkedAdd(afterCollect, gamble_.atRisk())) {
+        return false;
+    }
     player_.bank = bank;
     player_.amountinvested = invested;
     return true;
@@ -191,7 +197,8 @@ bool Machine::openGamble() {
 }
 
 GuessResult Machine::guess(int card, bool won, int factor) {
-    if (!gamble_.resolve(won, factor)) {
+    const std::int32_t roomInCredit = std::numeric_limits<std::int32_t>::max() - player_.bank;
+    if (!gamble_.resolve(won, factor, roomInCredit)) {
         phase_ = Phase::Idle;
     }
     return {card, won};

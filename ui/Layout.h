@@ -88,9 +88,11 @@ inline constexpr QRect kHalfCoin = twipsRect(10560, 270, 735, 495);    // halfco
 inline constexpr QRect kExit(762, 6, 32, 32);  // cmdexit
 
 // Inside each meter frame: the caption on top, the credits at the left, the dollars at the right.
+// The credits' side is the wider one, so words such as "Good Luck" fit; the two sides overlap
+// a little, which only matters for amounts of millions.
 constexpr QRect meterCaption(const QRect& frame) { return QRect(frame.x() + 4, frame.y() + 2, frame.width() - 8, 13); }
-constexpr QRect meterCredits(const QRect& frame) { return QRect(frame.x() + 4, frame.y() + 16, frame.width() / 2 - 4, 22); }
-constexpr QRect meterDollars(const QRect& frame) { return QRect(frame.x() + frame.width() / 2, frame.y() + 16, frame.width() / 2 - 4, 22); }
+constexpr QRect meterCredits(const QRect& frame) { return QRect(frame.x() + 4, frame.y() + 16, frame.width() * 5 / 8, 22); }
+constexpr QRect meterDollars(const QRect& frame) { return QRect(frame.x() + frame.width() * 2 / 5, frame.y() + 16, frame.width() * 3 / 5 - 4, 22); }
 
 // --- bottom: line buttons, play buttons, information plate / free-spin banners, right block ---
 inline constexpr std::array<QRect, 6> kLineButtons = {{

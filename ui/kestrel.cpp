@@ -8,6 +8,7 @@
 
 #include "CoinDrop.h"
 #include "FreeSpinBanners.h"
+#include "GamblePanel.h"
 #include "Layout.h"
 #include "LineFlash.h"
 #include "LineOverlay.h"
@@ -42,6 +43,8 @@ kestrel::kestrel(const Services& services, QWidget* parent)
       scatters_(new ScatterDance(this, services.clock, machine_, *reels_, services.art)),
       wild_(new WildGlow(this, services.clock, machine_, *reels_, services.art)),
       banners_(new FreeSpinBanners(this, services.clock, c_)),
+      gamble_(new GamblePanel(this, machine_, services.clock, services.art,
+                              [this](int resource) { playSound(resource); })),
       tmrtick_(services.clock.createTimer(this, kTickMs)),
       Timerrespin_(services.clock.createTimer(this, kRespinMs)),
       tmrautospin_(services.clock.createTimer(this, kAutospinMs)),
@@ -58,6 +61,7 @@ kestrel::kestrel(const Services& services, QWidget* parent)
     connectControls();
     connectCreditControls();
     connectFeatureControls();
+    connectGambleControls();
     // The window sees every key first, whichever of its controls has the focus.
     qApp->installEventFilter(this);
     tmrshowbuttons_->start();

@@ -15,6 +15,7 @@
 namespace kestrel::ui {
 
 class CoinDrop;
+class GamblePanel;
 class FreeSpinBanners;
 class LineFlash;
 class LineOverlay;
@@ -38,7 +39,7 @@ struct Services {
 // presses to it; every timer, pause and deferred press runs on the injected clock.
 // Its handlers are grouped by topic: start-up, shutdown, keys and the menu (kestrel.cpp), one
 // game (kestrel_spin.cpp), bets and credit (kestrel_credit.cpp), free spins, take-win and
-// autoplay (kestrel_feature.cpp).
+// autoplay (kestrel_feature.cpp), the gamble (kestrel_gamble.cpp).
 class kestrel : public QWidget {
     Q_OBJECT
 public:
@@ -114,6 +115,13 @@ private:
     void onAutospinTick();
     void setFeatureControlsEnabled(bool enabled);
 
+    // kestrel_gamble.cpp
+    void connectGambleControls();
+    void onGambleButton();
+    void onGambleLost();
+    void onGambleCollected(std::int32_t amount);
+    void gambleOver();
+
     Services services_;
     Machine machine_;
     PlayerRecordStore records_;
@@ -126,6 +134,7 @@ private:
     ScatterDance* scatters_;
     WildGlow* wild_;
     FreeSpinBanners* banners_;
+    GamblePanel* gamble_;
 
     ClockTimer* tmrtick_;
     ClockTimer* Timerrespin_;

@@ -79,6 +79,24 @@ TEST_F(GambleOnAWin, DoublingPastTheLimitKeepsTheAmount) {
         EXPECT_GT(machine.atRisk(), 0);
     }
     EXPECT_EQ(machine.atRisk(), 125 << 24);  // the 25th doubling would overflow
+    EXPECT_TRUE(machine.collect());
+    EXPECT_EQ(machine.player().bank, bankBefore - 125 + (125 << 24));
+}
+
+// Whatever the gamble grows to, collecting it must fit into the credit: no amount at stake is
+// ever lost to the credit's limit.
+TEST_F(GambleOnAWin, AmountNeverOutgrowsWhatTheCreditCanTake) {
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    ASSERT_TRUE(machine.openGamble());
+    machine.player().bank = kMax - 1000;
+    random.push({kHearts, kHearts, kHearts, kHearts});
+    for (int i = 0; i < 4; ++i) {
+        machine.guessColour(CardColour::Red);
+    }
+    EXPECT_EQ(machine.atRisk(), 1000);  // 125 → 250 → 500 → 1000, then 2000 would not fit
+    EXPECT_FALSE(machine.insertCoin());  // nor may a coin squeeze it out
+    EXPECT_TRUE(machine.collect());
+    EXPECT_EQ(machine.player().bank, kMax);
 }
 
 class GambleOnAFeature : public test::MachineFixture {};

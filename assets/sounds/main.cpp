@@ -1,7 +1,9 @@
 // kestrel-soundgen: writes the game's 21 recordings, RESOURCE_ID_<n>.wav, into a folder.
 //   kestrel-soundgen FOLDER [--report]
-// --report prints each written file's format, length, peak and loudness.
+// --report prints each written file's format, length, peak, RMS and loudness (the RMS of its
+// sounding parts, silences left out).
 
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -35,16 +37,24 @@ std::vector<std::uint8_t> render(const Recording& recording) {
     return kestrel::sound::encodeWave(track.samples(), recording.rate, recording.bits);
 }
 
+double rmsDb(const std::vector<float>& samples) {
+    double sum = 0.0;
+    for (float s : samples) {
+        sum += double(s) * s;
+    }
+    return 10.0 * std::log10(sum / static_cast<double>(samples.size()));
+}
+
 void report(const Recording& recording, const std::vector<std::uint8_t>& bytes) {
     const auto wave = kestrel::sound::decodeWave(bytes);
     if (!wave) {
         throw std::runtime_error("wrote an unreadable file");
     }
     std::printf(
-        "RESOURCE_ID_%d  %5d Hz  %2d bit  %7zu bytes  %6.3f s  peak %6.1f dBFS  loudness %6.1f "
-        "dBFS\n",
+        "RESOURCE_ID_%d  %5d Hz  %2d bit  %7zu bytes  %6.3f s  peak %5.1f dBFS  "
+        "RMS %5.1f dBFS  loudness %5.1f dBFS\n",
         recording.resource, wave->rate, wave->bits, bytes.size(), wave->seconds(),
-        kestrel::sound::peakDb(wave->samples),
+        kestrel::sound::peakDb(wave->samples), rmsDb(wave->samples),
         kestrel::sound::loudnessDb(wave->samples, wave->rate));
 }
 

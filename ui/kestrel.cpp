@@ -62,6 +62,7 @@ kestrel::kestrel(const Services& services, QWidget* parent)
     connectCreditControls();
     connectFeatureControls();
     connectGambleControls();
+    connectMenuControls();
     // The window sees every key first, whichever of its controls has the focus.
     qApp->installEventFilter(this);
     tmrshowbuttons_->start();
@@ -81,12 +82,6 @@ void kestrel::connectControls() {
         connect(c_.pplay[k], &PictureButton::mouseUp, c_.pplay[k], &QWidget::show);
     }
     connect(c_.cmdexit, &PictureButton::mouseDown, this, &kestrel::shutdown);
-    connect(c_.xit, &QPushButton::clicked, this, &kestrel::shutdown);
-    connect(c_.btnopenmenu, &PictureButton::mouseMoved, this, [this] {
-        if (!machine_.freeSpinsActive()) {
-            c_.menupic->show();
-        }
-    });
 }
 
 void kestrel::playSound(int resource, bool loop) {
@@ -100,7 +95,7 @@ void kestrel::showCredit() {
     c_.Lblcredit->setText(QString::fromStdString(dollars(machine_.player().bank)));
 }
 
-void kestrel::setCaption() {
+void kestrel::showPlayerCaption() {
     setWindowTitle(QStringLiteral("Current Player       ") +
                    QString::fromStdString(machine_.player().currentplayer));
 }
@@ -119,7 +114,7 @@ void kestrel::load() {
         move(0, 0);
     }
     machine_.switchPlayer(records_.loadFirstSlot(machine_.player()));
-    setCaption();
+    showPlayerCaption();
     showCredit();
     reels_->showIdleReels();
     machine_.setLinesPlayed(25);
@@ -161,6 +156,14 @@ void kestrel::closeEvent(QCloseEvent* event) {
 // --- keys and the mouse -------------------------------------------------------------------
 
 bool kestrel::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove) {
+        for (int m = 1; m <= 26; ++m) {
+            if (watched == c_.lin[m] && c_.lin[m]->isEnabled()) {
+                onMarkerHover(m);
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
     if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) {
         return QWidget::eventFilter(watched, event);
     }
@@ -193,11 +196,6 @@ void kestrel::keyPressed(int key) {
         keyGuard_ = 0;
     }
     c_.autoplayon->setEnabled(true);
-}
-
-void kestrel::mouseMoveEvent(QMouseEvent* event) {
-    c_.menupic->hide();
-    QWidget::mouseMoveEvent(event);
 }
 
 // --- idle timers --------------------------------------------------------------------------

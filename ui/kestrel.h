@@ -8,7 +8,9 @@
 #include "Clock.h"
 #include "DisplayMode.h"
 #include "Machine.h"
+#include "LinkOpener.h"
 #include "Messages.h"
+#include "OptionsHost.h"
 #include "PlayerRecordStore.h"
 #include "SoundPlayer.h"
 
@@ -21,6 +23,7 @@ class LineFlash;
 class LineOverlay;
 class ReelAnimation;
 class ScatterDance;
+class SecondaryWindow;
 class WildGlow;
 class WinCounter;
 
@@ -33,14 +36,17 @@ struct Services {
     DisplayMode& display;
     const ArtBook& art;
     Messages& messages;
+    LinkOpener& links;
+    QWidget* dialogParent = nullptr;  // top-level parent of the options dialog and other windows
 };
 
 // The machine's window. It presents what the Machine decides and forwards the player's
 // presses to it; every timer, pause and deferred press runs on the injected clock.
 // Its handlers are grouped by topic: start-up, shutdown, keys and the menu (kestrel.cpp), one
 // game (kestrel_spin.cpp), bets and credit (kestrel_credit.cpp), free spins, take-win and
-// autoplay (kestrel_feature.cpp), the gamble (kestrel_gamble.cpp).
-class kestrel : public QWidget {
+// autoplay (kestrel_feature.cpp), the gamble (kestrel_gamble.cpp), the menu and the options
+// (kestrel_menu.cpp).
+class kestrel : public QWidget, private OptionsHost {
     Q_OBJECT
 public:
     explicit kestrel(const Services& services, QWidget* parent = nullptr);
@@ -52,7 +58,7 @@ public:
     // amounts home, saves the active record, stops every timer, restores the display.
     void shutdown();
 
-    Machine& machine() { return machine_; }
+    Machine& machine() override { return machine_; }
     const Machine& machine() const { return machine_; }
     const QString& playernumber() const { return records_.playernumber(); }
     bool keysEnabled() const { return keysEnabled_; }
@@ -78,8 +84,7 @@ private:
     void connectCreditControls();
     void connectFeatureControls();
     void playSound(int resource, bool loop = false);
-    void showCredit();
-    void setCaption();
+    void showPlayerCaption();
     void writeRecord();
     void keyPressed(int key);
     void onTick();
@@ -114,6 +119,28 @@ private:
     void onAutoplayOff();
     void onAutospinTick();
     void setFeatureControlsEnabled(bool enabled);
+
+    // kestrel_menu.cpp
+    void connectMenuControls();
+    void onOptionsButton();
+    void onPaylineView();
+    void onReturnToGame();
+    void onMarkerHover(int marker);
+    void onPayTable();
+    void onAbout();
+    void showSecondary(SecondaryWindow* secondary);
+    // What the options dialog may do to the window.
+    PlayerRecordStore& records() override { return records_; }
+    DisplayMode& display() override { return services_.display; }
+    void showCredit() override;
+    void blankCredit() override;
+    void setCaption(const QString& caption) override { setWindowTitle(caption); }
+    void showIdleReels() override;
+    void hideCells() override;
+    void disableGamble() override;
+    void setReelSpeed(int reelspeed) override;
+    void restoreWindow() override;
+    void moveToCorner() override;
 
     // kestrel_gamble.cpp
     void connectGambleControls();

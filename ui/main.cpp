@@ -1,21 +1,14 @@
 #include <QApplication>
 
 #include "ArtBook.h"
+#include "LinkOpener.h"
 #include "MachineFrame.h"
 #include "Messages.h"
 #include "QSettingsStore.h"
 #include "QtClock.h"
-#include "SoundPlayer.h"
+#include "QtSoundPlayer.h"
 #include "RandomSource.h"
 #include "kestrel.h"
-
-namespace {
-// Silence until the sound player lands.
-class SilentSoundPlayer final : public kestrel::SoundPlayer {
-public:
-    void play(int, bool) override {}
-};
-}  // namespace
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -24,14 +17,15 @@ int main(int argc, char* argv[]) {
     QApplication::setDesktopFileName(QStringLiteral("kestrel"));
 
     kestrel::QtClock clock;
-    SilentSoundPlayer sound;
+    kestrel::QtSoundPlayer sound;
     kestrel::QSettingsStore settings;
     kestrel::StdRandom random;
     const kestrel::ArtBook art;
     kestrel::ui::MachineFrame frame;
     kestrel::ui::QtMessages messages;
+    kestrel::DesktopLinkOpener links;
 
-    auto* window = new kestrel::ui::kestrel({clock, sound, settings, random, frame, art, messages});
+    auto* window = new kestrel::ui::kestrel({clock, sound, settings, random, frame, art, messages, links, &frame});
     frame.setMachine(window);
     window->load();
     if (!frame.presentingFullScreen()) {

@@ -7,23 +7,13 @@
 #include <vector>
 
 #include "QStringPrinter.h"
+#include "ScriptedLinks.h"
 #include "ScriptedMessages.h"
 #include "aboutkestrel.h"
 #include "kestrelpays.h"
 
 namespace kestrel::test {
 namespace {
-
-// A link opener that records the addresses and answers as told.
-class ScriptedLinks final : public LinkOpener {
-public:
-    LinkResult open(const QUrl& address) override {
-        opened.push_back(address);
-        return answer;
-    }
-    std::vector<QUrl> opened;
-    LinkResult answer{true, {}};
-};
 
 QPixmap picture(QSize size) {
     QPixmap p(size);

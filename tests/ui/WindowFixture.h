@@ -8,6 +8,7 @@
 
 #include "ArtBook.h"
 #include "FakeDisplay.h"
+#include "ScriptedLinks.h"
 #include "MemorySettingsStore.h"
 #include "PictureButton.h"
 #include "ScriptedMessages.h"
@@ -31,7 +32,7 @@ protected:
     // Creates and loads the window; the store may be prepared before.
     void open() {
         window = std::make_unique<ui::kestrel>(
-            ui::Services{clock, sounds, settings, random, display, art(), messages});
+            ui::Services{clock, sounds, settings, random, display, art(), messages, links});
         window->load();
         window->show();
         clock.settle();
@@ -79,6 +80,7 @@ protected:
     ScriptedRandom random;
     FakeDisplay display;
     ScriptedMessages messages;
+    ScriptedLinks links;
     std::unique_ptr<ui::kestrel> window;
 };
 

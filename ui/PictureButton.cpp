@@ -56,7 +56,7 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
-    QWidget::mouseMoveEvent(event);
+    event->accept();  // the window behind would take a move as leaving the button
 }
 
 }  // namespace kestrel::ui

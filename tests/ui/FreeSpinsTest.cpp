@@ -117,8 +117,7 @@ TEST_F(FreeSpins, MenuCannotOpenDuringTheFeature) {
     storePlayer(1000);
     open();
     spin(kThreeSpecials);
-    QTest::mouseMove(control("btnopenmenu"));
-    clock.settle();
+    hover(control("btnopenmenu"));
     EXPECT_FALSE(visible("menupic"));
 }
 

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QTest>
 #include <memory>
 
@@ -60,6 +62,13 @@ protected:
         auto* button = control<ui::PictureButton>(name);
         QTest::mousePress(button, Qt::LeftButton);
         QTest::mouseRelease(button, Qt::LeftButton);
+        clock.settle();
+    }
+    // The mouse moving over a control (or the window itself), no button down.
+    void hover(QWidget* widget, QPoint at = {2, 2}) {
+        QMouseEvent move(QEvent::MouseMove, QPointF(at), widget->mapToGlobal(QPointF(at)),
+                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QApplication::sendEvent(widget, &move);
         clock.settle();
     }
     void key(Qt::Key k) {

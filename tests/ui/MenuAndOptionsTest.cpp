@@ -1,0 +1,135 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QRadioButton>
+
+#include "LineOverlay.h"
+#include "WindowFixture.h"
+
+namespace kestrel {
+namespace {
+
+using test::kLosingStops;
+constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};
+
+class MenuAndOptions : public test::WindowFixture {
+protected:
+    QWidget* topLevel(const QString& name) const {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == name && w->isVisible()) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
+    template <typename T>
+    T* inDialog(const QString& name) const {
+        QWidget* dialog = topLevel("frmkestreloptions");
+        return dialog == nullptr ? nullptr : dialog->findChild<T*>(name);
+    }
+    void clickInDialog(const QString& name) {
+        auto* button = inDialog<QAbstractButton>(name);
+        ASSERT_NE(button, nullptr) << name.toStdString();
+        button->click();
+        clock.settle();
+    }
+};
+
+TEST_F(MenuAndOptions, OptionsCannotOpenWhileASpinIsUnsettled) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kTwoSpecials);
+    press("pplay1");
+    press("btnoptions");
+    EXPECT_EQ(topLevel("frmkestreloptions"), nullptr);
+    EXPECT_TRUE(window->isEnabled());
+    clock.advance(2000);  // settled: now it opens
+    press("btnoptions");
+    EXPECT_NE(topLevel("frmkestreloptions"), nullptr);
+    EXPECT_FALSE(window->isEnabled());
+    clickInDialog("btnokplayer");
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(MenuAndOptions, ClosingTheOptionsWithAPendingGambleWithdrawsIt) {
+    storePlayer(1000);
+    open();
+    spin(kTwoSpecials);
+    ASSERT_TRUE(control("doublebutton")->isEnabled());
+    press("btnoptions");
+    clickInDialog("btnokplayer");
+    EXPECT_FALSE(control("doublebutton")->isEnabled());
+    EXPECT_EQ(settings.value("player1", "bank"), "1000");
+}
+
+TEST_F(MenuAndOptions, PickingAnEmptySlotShowsItsEmptyCreditInTheWindow) {
+    storePlayer(1000);
+    open();
+    press("btnoptions");
+    clickInDialog("machine2");
+    EXPECT_EQ(window->playernumber(), "2");
+    EXPECT_EQ(text("PANELBANK"), "0");
+    EXPECT_EQ(window->windowTitle(), "Current Player       ");
+    clickInDialog("btnokplayer");
+    EXPECT_EQ(settings.value("player1", "bank"), "1000");
+    EXPECT_EQ(settings.value("player2", "bank"), "0");
+    press("notes");
+    spin(kLosingStops);
+    window->close();
+    EXPECT_EQ(settings.value("player2", "bank"), "4975");
+    EXPECT_EQ(settings.value("player1", "bank"), "1000");
+}
+
+TEST_F(MenuAndOptions, MenuOpensOnHoverAndClosesOverTheCabinet) {
+    storePlayer(1000);
+    open();
+    hover(control("btnopenmenu"));
+    EXPECT_TRUE(control("menupic")->isVisible());
+    hover(window.get(), QPoint(400, 590));
+    EXPECT_FALSE(control("menupic")->isVisible());
+}
+
+TEST_F(MenuAndOptions, PaylineViewDrawsAHoveredLineAndReturnsToIdleReels) {
+    storePlayer(1000);
+    open();
+    spin(kLosingStops);
+    control<QPushButton>("viewpaylines")->click();
+    clock.settle();
+    EXPECT_FALSE(control("Picture1")->isVisible());
+    EXPECT_TRUE(control("Btnreturn2game")->isVisible());
+    EXPECT_FALSE(window->keysEnabled());
+    hover(control("lin7"));
+    const ui::LineOverlay& overlay = window->lineOverlay();
+    for (int j = 1; j <= 4; ++j) {
+        EXPECT_TRUE(overlay.segment(j).visible) << j;
+    }
+    EXPECT_FALSE(overlay.segment(5).visible);
+    EXPECT_EQ(overlay.segment(1).colour, QColor(0xFF, 0x00, 0x00));
+    control<QPushButton>("Btnreturn2game")->click();
+    clock.settle();
+    EXPECT_TRUE(control("Picture1")->isVisible());
+    EXPECT_FALSE(control("flasher1")->isVisible());
+    EXPECT_EQ(control<QLabel>("Picture3")->pixmap().cacheKey(),
+              art().picture(PictureList::spinlist, 14).cacheKey());
+    EXPECT_FALSE(overlay.segment(1).visible);
+    EXPECT_FALSE(control("lin7")->isEnabled());
+    EXPECT_TRUE(window->keysEnabled());
+}
+
+TEST_F(MenuAndOptions, PayTableAndAboutClosedByTheirCloseBoxGiveTheWindowBack) {
+    storePlayer(1000);
+    open();
+    for (const char* item : {"mnuviewpaytable", "about"}) {
+        control<QPushButton>(item)->click();
+        clock.settle();
+        EXPECT_FALSE(window->isEnabled()) << item;
+        QWidget* secondary = topLevel(item == std::string("about") ? "aboutkestrel" : "kestrelpays");
+        ASSERT_NE(secondary, nullptr) << item;
+        secondary->close();
+        clock.settle();
+        EXPECT_TRUE(window->isEnabled()) << item;
+    }
+}
+
+}  // namespace
+}  // namespace kestrel

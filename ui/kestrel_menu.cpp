@@ -37,7 +37,12 @@ void kestrel::connectMenuControls() {
 }
 
 void kestrel::mouseMoveEvent(QMouseEvent* event) {
-    c_.menupic->hide();  // the mouse is over the cabinet itself
+    // Moves over the menu and its opener reach the window too (their controls pass them on);
+    // only a move elsewhere on the cabinet closes the menu.
+    const QRect menuArea = c_.menupic->geometry().united(c_.btnopenmenu->geometry()).adjusted(-4, -4, 4, 4);
+    if (!menuArea.contains(event->position().toPoint())) {
+        c_.menupic->hide();
+    }
     QWidget::mouseMoveEvent(event);
 }
 

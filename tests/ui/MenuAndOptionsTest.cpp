@@ -85,6 +85,9 @@ TEST_F(MenuAndOptions, MenuOpensOnHoverAndClosesOverTheCabinet) {
     open();
     hover(control("btnopenmenu"));
     EXPECT_TRUE(control("menupic")->isVisible());
+    hover(control("menupic"), QPoint(80, 60));  // passes through the panel to the window
+    hover(window.get(), QPoint(20, 45));         // the gap between opener and panel
+    EXPECT_TRUE(control("menupic")->isVisible());
     hover(window.get(), QPoint(400, 590));
     EXPECT_FALSE(control("menupic")->isVisible());
 }

@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "Layout.h"
+#include "MarkerLabel.h"
 
 namespace kestrel::ui {
 
@@ -102,8 +103,10 @@ Cabinet::Cabinet(QWidget* window, const ArtBook& art) {
     cmdexit = button(window, QStringLiteral("cmdexit"), L::kExit, art, ButtonArt::cmdexit);
 
     for (int m = 1; m <= 26; ++m) {
-        lin[m] = picture(window, QStringLiteral("lin%1").arg(m), L::markerRect(m),
-                         art.picture(PictureList::linepics, m == 26 ? 1 : m));
+        lin[m] = new MarkerLabel(window);
+        lin[m]->setObjectName(QStringLiteral("lin%1").arg(m));
+        lin[m]->setGeometry(L::markerRect(m));
+        lin[m]->setPixmap(art.picture(PictureList::linepics, m == 26 ? 1 : m));
         lin[m]->setMouseTracking(true);
         lin[m]->setEnabled(false);
     }

@@ -4,6 +4,7 @@
 #include "ArtCatalogue.h"
 #include "ArtTestSupport.h"
 #include "ButtonArtist.h"
+#include "CabinetArt.h"
 #include "ButtonPlaces.h"
 #include "Layout.h"
 
@@ -14,13 +15,13 @@ using test::argb;
 using test::book;
 
 // The window shows a pressed picture button by hiding it: the background must hold exactly the
-// button's pressed look at exactly the button's place.
+// button's pressed look (the take-win button's out-of-use look) at exactly its place.
 TEST(Cabinet, showsEachButtonsPressedLookAtItsPlace) {
     const QImage background = argb(book().picture(Picture::Background));
     for (int i = 0; i < kButtonArtCount; ++i) {
         const auto art = static_cast<ButtonArt>(i);
         const QRect place = buttonPlace(art);
-        const QImage pressed = art::buttonPicture(art, art::ButtonLook::Pressed);
+        const QImage pressed = art::buttonPicture(art, art::cabinetLook(art));
         const QImage there = background.copy(place);
         int compared = 0;
         for (int y = 0; y < pressed.height(); ++y) {
@@ -33,7 +34,7 @@ TEST(Cabinet, showsEachButtonsPressedLookAtItsPlace) {
             }
         }
         EXPECT_GT(compared, place.width() * place.height() / 2) << art::kButtonNames[i];
-        // And pressed is not merely the raised button again.
+        // And it is not merely the raised button again.
         EXPECT_NE(argb(book().button(art, true)), pressed) << art::kButtonNames[i];
     }
 }

@@ -203,11 +203,17 @@ void paintDeck(QPainter& p) {
 void paintPressedButtons(QPainter& p) {
     for (int i = 0; i < kButtonArtCount; ++i) {
         const auto art = static_cast<ButtonArt>(i);
-        p.drawImage(buttonPlace(art).topLeft(), buttonPicture(art, ButtonLook::Pressed));
+        p.drawImage(buttonPlace(art).topLeft(), buttonPicture(art, cabinetLook(art)));
     }
 }
 
 }  // namespace
+
+ButtonLook cabinetLook(ButtonArt art) {
+    // The take-win button is hidden for all but the end of a feature and never shows a pressed
+    // look, so its place shows it out of use.
+    return art == ButtonArt::takewin ? ButtonLook::Disabled : ButtonLook::Pressed;
+}
 
 QImage cabinetPicture() {
     QImage image(lay::kWindow, QImage::Format_ARGB32_Premultiplied);

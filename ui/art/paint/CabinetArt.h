@@ -2,11 +2,18 @@
 
 #include <QImage>
 
+#include "ArtBook.h"
+#include "ButtonArtist.h"
+
 namespace kestrel::art {
 
 // The whole machine, 800 × 600, drawn from the rectangles of Layout.h: the reel window in its
 // chrome bezel, the marker columns with an unlit socket at every marker's place, the meters, the
 // logo and coin slot, the control deck, and at each picture button's place its pressed look.
 QImage cabinetPicture();
+
+// The look the cabinet shows at a button's place: pressed, or out of use for the take-win
+// button, which is hidden rather than pressed.
+ButtonLook cabinetLook(ButtonArt art);
 
 }  // namespace kestrel::art

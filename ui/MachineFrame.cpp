@@ -5,6 +5,7 @@
 #include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QScreen>
+#include <algorithm>
 
 #include "Layout.h"
 
@@ -44,6 +45,10 @@ void MachineFrame::switchTo800x600() {
     windowedGeometry_ = saveGeometry();
     fullScreen_ = true;
     showFullScreen();
+    // Without a window manager to honour the request, cover the screen by hand.
+    if (const QScreen* s = screen()) {
+        setGeometry(s->geometry());
+    }
     fit();
 }
 
@@ -57,8 +62,14 @@ void MachineFrame::restore() {
     fit();
 }
 
+// The largest scale at which the whole machine fits, aspect kept: exactly 1 in the ordinary
+// window (fitInView would leave a margin and blur every picture).
 void MachineFrame::fit() {
-    fitInView(scene()->sceneRect(), Qt::KeepAspectRatio);
+    const QSize area = viewport()->size();
+    const qreal scale = std::min(area.width() / qreal(layout::kWindow.width()),
+                                 area.height() / qreal(layout::kWindow.height()));
+    setTransform(QTransform::fromScale(scale, scale));
+    centerOn(scene()->sceneRect().center());
 }
 
 void MachineFrame::resizeEvent(QResizeEvent* event) {

@@ -14,7 +14,8 @@ namespace kestrel::ui {
 int rollStepFor(std::int64_t rollCount);
 
 // The count of a roll-up: each tick adds the step and picks the next one from the new count.
-// With the roll-up off the count jumps to the win and overshoots it on the first tick.
+// With the roll-up off the count jumps to the win and overshoots it on the first tick. A count
+// left without a step (take-win clears it) still moves on by one, so it always finishes.
 struct RollUp {
     std::int64_t count = 0;
     int step = 0;
@@ -23,7 +24,7 @@ struct RollUp {
         if (!rolling) {
             count = win;
         }
-        count += step;
+        count += step > 0 ? step : 1;
         step = rollStepFor(count);
         return count >= win;
     }

@@ -39,6 +39,7 @@ void kestrel::playClicked(int k) {
         // A press while the reels still turn stops them where the outcome has them; the spin
         // then settles as usual and nothing is thrown away.
         reels_->stopNow();
+        keyGuard_ = 0;
         return;
     }
     services_.clock.yield();

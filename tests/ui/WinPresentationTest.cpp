@@ -39,6 +39,16 @@ TEST(RollUp, OffShowsTheWholeWinOnTheFirstTick) {
     EXPECT_TRUE(roll.tick(30000, false));
 }
 
+// After take-win the step is zero; a count started then must still reach its win.
+TEST(RollUp, CountWithoutAStepStillFinishes) {
+    ui::RollUp roll{0, 0};
+    int ticks = 1;
+    while (!roll.tick(5, true) && ticks < 100) {
+        ++ticks;
+    }
+    EXPECT_EQ(ticks, 5);
+}
+
 class WinPresentation : public test::WindowFixture {
 protected:
     const ui::LineOverlay& overlay() const { return window->lineOverlay(); }

@@ -24,6 +24,10 @@ MachineFrame::MachineFrame() {
 void MachineFrame::setMachine(QWidget* machine) {
     machine_ = machine;
     proxy_ = scene()->addWidget(machine);
+    // The machine takes the keys (its space bar) as soon as the frame is active.
+    machine->setFocusPolicy(Qt::StrongFocus);
+    scene()->setFocusItem(proxy_);
+    machine->setFocus();
     scene()->setSceneRect(QRectF(QPointF(0, 0), layout::kWindow));
     setWindowTitle(machine->windowTitle());
     setWindowIcon(machine->windowIcon());

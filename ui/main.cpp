@@ -31,6 +31,7 @@ int main(int argc, char* argv[]) {
     if (!frame.presentingFullScreen()) {
         frame.show();
     }
+    frame.activateWindow();
     QObject::connect(window, &kestrel::ui::kestrel::finished, &app, &QApplication::quit,
                      Qt::QueuedConnection);
     return QApplication::exec();

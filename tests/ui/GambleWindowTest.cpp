@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "WindowFixture.h"
+
+namespace kestrel {
+namespace {
+
+constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays the total bet
+
+class GambleWindow : public test::WindowFixture {
+protected:
+    void openGambleOnAWin() {
+        storePlayer(1000);
+        open();
+        spin(kTwoSpecials);  // 25 credits
+        press("doublebutton");
+        ASSERT_TRUE(control("pandouble")->isVisible());
+    }
+    void guessRed(int card) {
+        random.push({card});
+        control<QPushButton>("betred")->click();
+        clock.advance(1000);
+    }
+};
+
+TEST_F(GambleWindow, OpeningTakesTheStakeAndLocksThePlayControls) {
+    openGambleOnAWin();
+    EXPECT_EQ(window->machine().player().bank, 975);
+    EXPECT_EQ(text("PANELBANK"), "975");
+    EXPECT_EQ(text("LABWIN"), "25");
+    EXPECT_FALSE(control("pplay1")->isEnabled());
+    EXPECT_FALSE(control("payline1")->isEnabled());
+    EXPECT_FALSE(control("coinsin")->isEnabled());
+    EXPECT_FALSE(window->keysEnabled());
+    press("btnoptions");  // the options stay shut while the gamble is open
+    EXPECT_TRUE(window->isEnabled());
+}
+
+TEST_F(GambleWindow, CollectPaysTheDoubledStakeAndFreesTheMachine) {
+    openGambleOnAWin();
+    guessRed(1);
+    control<QPushButton>("cancelbet")->click();
+    clock.advance(500);
+    EXPECT_EQ(window->machine().player().bank, 1025);
+    EXPECT_EQ(text("PANELBANK"), "1025");
+    EXPECT_EQ(text("LABWIN"), "50");
+    EXPECT_TRUE(control("pplay1")->isEnabled());
+    EXPECT_FALSE(control("doublebutton")->isEnabled());
+    EXPECT_TRUE(window->keysEnabled());
+}
+
+TEST_F(GambleWindow, LossShowsNoWinAfterThePause) {
+    openGambleOnAWin();
+    const qint64 before = clock.now();
+    guessRed(2);
+    EXPECT_GE(clock.now() - before, 3000);  // the lose pause ran on the clock
+    EXPECT_FALSE(control("pandouble")->isVisible());
+    EXPECT_EQ(text("LABWIN"), "No Win");
+    EXPECT_EQ(window->machine().player().bank, 975);
+    EXPECT_TRUE(control("pplay1")->isEnabled());
+}
+
+TEST_F(GambleWindow, ExitWithTheGambleOpenSavesTheAmountAtStake) {
+    openGambleOnAWin();
+    guessRed(3);
+    window->close();
+    EXPECT_EQ(settings.value("player1", "bank"), "1025");
+}
+
+}  // namespace
+}  // namespace kestrel

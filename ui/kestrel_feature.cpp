@@ -175,7 +175,7 @@ void kestrel::onAutoplayOn() {
     AutoplayNotice notice(services_.settings);
     autoplayNoticeShown_ = notice.shown(autoplayNoticeShown_);
     if (!autoplayNoticeShown_) {
-        services_.messages.inform(this, QStringLiteral("Slots_kestrel"), kAutoplayNotice);
+        services_.messages.inform(services_.dialogParent, QStringLiteral("Slots_kestrel"), kAutoplayNotice);
     }
     autoplayNoticeShown_ = true;
     (void)notice.markShown();

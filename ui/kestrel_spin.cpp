@@ -105,6 +105,7 @@ void kestrel::playClicked(int k) {
 
 // What the start of every drawn spin clears from the last one's presentation.
 void kestrel::resetForSpin() {
+    idleTicks_ = 0;
     c_.doublebutton->setEnabled(false);
     c_.pannomoney->hide();
     lineFlash_->stop();

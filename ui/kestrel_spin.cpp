@@ -86,7 +86,11 @@ void kestrel::playClicked(int k) {
     keyGuard_ = 0;
 
     services_.clock.yield();
-    c_.autoplayon->setEnabled(true);
+    // Autoplay cannot be switched on inside a feature: it would run its timer through the free
+    // spins and press play while they turn. The trigger switched it off; take-win brings it back.
+    if (!freeSpin) {
+        c_.autoplayon->setEnabled(true);
+    }
     c_.setMarkersEnabled(false);
     if (autoplayState_ == 0 && !freeSpin) {
         c_.setPlayButtonsEnabled(true);

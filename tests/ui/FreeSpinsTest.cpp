@@ -113,6 +113,32 @@ TEST_F(FreeSpins, WithSoundsOffTheFeaturePlaysSilently) {
     EXPECT_TRUE(sounds.entries.empty());
 }
 
+TEST_F(FreeSpins, AutoplayCannotBeSwitchedOnUntilTheWinIsTaken) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);
+    random.pushSpin(kLosingStops);
+    for (int t = 0; t < 100 && window->machine().phase() != Machine::Phase::Spinning; ++t) {
+        clock.advance(100);
+    }
+    ASSERT_EQ(window->machine().phase(), Machine::Phase::Spinning);  // the first free spin
+    press("autoplayon");
+    EXPECT_FALSE(control("autoplayon")->isEnabled());
+    EXPECT_EQ(window->autoplayState(), 0);
+    EXPECT_FALSE(timer("tmrautospin")->isActive());
+    clock.advance(3000);
+    EXPECT_EQ(window->machine().freeSpins().played(), 2);
+    playFreeSpins(9);
+    ASSERT_TRUE(window->machine().featureCompleted());
+    sounds.entries.clear();
+    press("autoplayon");
+    clock.advance(5000);
+    EXPECT_EQ(window->autoplayState(), 0);
+    EXPECT_TRUE(sounds.entries.empty());  // no play press knocks at the waiting machine
+    press("takewin");
+    EXPECT_TRUE(control("autoplayon")->isEnabled());
+}
+
 TEST_F(FreeSpins, MenuCannotOpenDuringTheFeature) {
     storePlayer(1000);
     open();

@@ -98,9 +98,11 @@ void kestrel::playClicked(int k) {
         c_.coinsin->setEnabled(true);
         c_.notes->setEnabled(true);
     }
-    if (autoplayState_ >= 1 && !freeSpin && machine_.spinWin() < 1) {
-        // Autoplay goes straight on after a losing paid spin: it pays nothing, so it is settled
-        // at once and the same bet is pressed again.
+    // Autoplay goes straight on after a losing paid spin: it pays nothing, so it is settled at
+    // once and the same bet is pressed again. When the credit no longer covers that bet, the
+    // spin runs out and settles on screen; the press that follows stops autoplay with the panel.
+    if (autoplayState_ >= 1 && !freeSpin && machine_.spinWin() < 1 &&
+        machine_.totalBet() <= machine_.player().bank) {
         reels_->abandon();
         machine_.settle();
         pressPlayOfBet();

@@ -89,6 +89,26 @@ TEST_F(Autoplay, TooLittleCreditStopsItWithThePanel) {
     EXPECT_TRUE(control("btnoptions")->isEnabled());
 }
 
+TEST_F(Autoplay, CreditRunningOutOnALossShowsThatSpinBeforeStopping) {
+    storePlayer(50);
+    open();
+    random.pushSpin(kLosingStops);
+    random.pushSpin(kLosingStops);  // leaves 0: no third spin
+    press("autoplayon");
+    EXPECT_EQ(window->machine().player().games, 2);
+    clock.advance(5000);
+    EXPECT_EQ(window->autoplayState(), 0);
+    EXPECT_TRUE(control("pannomoney")->isVisible());
+    EXPECT_FALSE(timer("tmrautospin")->isActive());
+    EXPECT_EQ(text("LABWIN"), "No Win");
+    EXPECT_EQ(text("lblwin"), "");
+    for (int c = 1; c <= kCells; ++c) {
+        EXPECT_TRUE(control(QStringLiteral("flasher%1").arg(c))->isVisible()) << c;
+    }
+    EXPECT_EQ(window->machine().player().bank, 0);
+    EXPECT_EQ(window->machine().player().games, 2);
+}
+
 TEST_F(Autoplay, FeatureUnderAutoplayCountsEveryFreeSpinAndResumesAfterIt) {
     storePlayer(1000);
     open();

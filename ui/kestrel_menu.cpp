@@ -97,14 +97,16 @@ void kestrel::moveToCorner() {}
 // --- the pay-line view --------------------------------------------------------------------
 
 void kestrel::onPaylineView() {
-    // The view takes the reels away; a spin or a gamble keeps them.
-    if (machine_.phase() != Machine::Phase::Idle) {
+    // The view takes the reels away; a spin, a gamble or running free spins keep them (the menu
+    // may have been open when the feature began).
+    if (machine_.phase() != Machine::Phase::Idle || machine_.freeSpinsActive()) {
         return;
     }
     playSound(sound::kClick);
     c_.panfreespin->hide();
     c_.takewin->hide();
     lineFlash_->stop();
+    scatters_->stop();  // it would show the last spin's scatters over the view and the idle reels
     tmrautospin_->stop();
     lineOverlay_->hideAll();
     reels_->setReelsVisible(false);
@@ -134,13 +136,12 @@ void kestrel::onReturnToGame() {
     lineOverlay_->hideAll();
     reels_->setReelsVisible(true);
     reels_->hideCells();
-    keysEnabled_ = true;
-    c_.panfreespin->show();
-    // A feature total still waiting to be taken keeps its button.
-    c_.takewin->setVisible(machine_.featureCompleted());
-    if (machine_.featureCompleted()) {
-        keysEnabled_ = false;
-    }
+    // A feature total still waiting to be taken keeps its button and its banner, without the
+    // plate that comes back with take-win.
+    const bool totalWaits = machine_.featureCompleted();
+    keysEnabled_ = !totalWaits;
+    c_.panfreespin->setVisible(!totalWaits);
+    c_.takewin->setVisible(totalWaits);
     c_.doublebutton->setEnabled(false);
     c_.Btnreturn2game->hide();
     for (int m = 1; m <= 26; ++m) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
+
 #include "WildGlow.h"
 #include "WindowFixture.h"
 
@@ -145,6 +147,38 @@ TEST_F(FreeSpins, MenuCannotOpenDuringTheFeature) {
     spin(kThreeSpecials);
     hover(control("btnopenmenu"));
     EXPECT_FALSE(visible("menupic"));
+}
+
+TEST_F(FreeSpins, MenuLeftOpenAtTheTriggerDoesNotOpenThePaylineView) {
+    storePlayer(1000);
+    open();
+    hover(control("btnopenmenu"));
+    spin(kThreeSpecials);
+    ASSERT_TRUE(visible("menupic"));
+    control<QPushButton>("viewpaylines")->click();
+    clock.settle();
+    EXPECT_FALSE(visible("Btnreturn2game"));
+    EXPECT_TRUE(visible("Picture1"));
+}
+
+TEST_F(FreeSpins, PaylineViewWhileTheTotalWaitsComesBackToTheWaitingMachine) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);
+    playFreeSpins(10);
+    ASSERT_TRUE(window->machine().featureCompleted());
+    control<QPushButton>("viewpaylines")->click();
+    clock.settle();
+    EXPECT_FALSE(visible("takewin"));
+    control<QPushButton>("Btnreturn2game")->click();
+    clock.settle();
+    EXPECT_TRUE(visible("takewin"));
+    EXPECT_TRUE(visible("freespinscompleted1"));
+    EXPECT_FALSE(visible("panfreespin"));
+    EXPECT_FALSE(window->keysEnabled());
+    press("takewin");
+    EXPECT_TRUE(visible("panfreespin"));
+    EXPECT_EQ(window->machine().player().bank, 1100);
 }
 
 TEST_F(FreeSpins, ClosingMidFeaturePaysTheWholeFeatureBeforeSaving) {

@@ -119,6 +119,23 @@ TEST_F(MenuAndOptions, PaylineViewDrawsAHoveredLineAndReturnsToIdleReels) {
     EXPECT_TRUE(window->keysEnabled());
 }
 
+TEST_F(MenuAndOptions, DancingScattersLeaveWithTheReelsForThePaylineView) {
+    storePlayer(1000);
+    open();
+    spin(kTwoSpecials);
+    ASSERT_TRUE(timer("Timerscatters")->isActive());
+    control<QPushButton>("viewpaylines")->click();
+    clock.advance(1000);
+    for (int c = 1; c <= kCells; ++c) {
+        EXPECT_FALSE(control(QStringLiteral("flasher%1").arg(c))->isVisible()) << c;
+    }
+    control<QPushButton>("Btnreturn2game")->click();
+    clock.advance(1000);
+    for (int c = 1; c <= kCells; ++c) {
+        EXPECT_FALSE(control(QStringLiteral("flasher%1").arg(c))->isVisible()) << c;
+    }
+}
+
 TEST_F(MenuAndOptions, PayTableAndAboutClosedByTheirCloseBoxGiveTheWindowBack) {
     storePlayer(1000);
     open();

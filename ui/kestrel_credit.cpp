@@ -2,7 +2,9 @@
 #include "Bets.h"
 #include "CoinDrop.h"
 #include "LineFlash.h"
+#include "LineOverlay.h"
 #include "ReelAnimation.h"
+#include "ScatterDance.h"
 #include "Sounds.h"
 #include "kestrel.h"
 
@@ -36,6 +38,11 @@ void kestrel::onLineButton(int k) {
     }
     c_.payline[k]->hide();
     showMarkers();
+    // The reel window lets the last result go: its line flash and scatter dance would show the
+    // cells and the drawn line again over the idle reels.
+    lineFlash_->stop();
+    scatters_->stop();
+    lineOverlay_->hideAll();
     reels_->hideCells();
     reels_->showIdleReels();
 }

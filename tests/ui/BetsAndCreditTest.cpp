@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "LineOverlay.h"
 #include "WindowFixture.h"
 
 namespace kestrel {
@@ -35,6 +36,28 @@ TEST_F(BetsAndCredit, LineButtonLightsThePlayedMarkersAndDimsTheRest) {
     EXPECT_TRUE(control("payline3")->isVisible());  // pressed look ended on release
     spin(kLosingStops, 1);
     EXPECT_EQ(window->machine().player().bank, 1000 - 25 - 10);
+}
+
+TEST_F(BetsAndCredit, LineButtonAfterAWinKeepsTheLastResultOffTheReels) {
+    storePlayer(1000);
+    open();
+    spin({5, 5, 5, 1, 1});  // line 1 wins and flashes
+    ASSERT_TRUE(timer("tmrlineflash")->isActive());
+    press("payline5");
+    clock.advance(1000);
+    for (int c = 1; c <= kCells; ++c) {
+        EXPECT_FALSE(control(QStringLiteral("flasher%1").arg(c))->isVisible()) << c;
+    }
+    for (int j = 1; j <= ui::kMaxSegments; ++j) {
+        EXPECT_FALSE(window->lineOverlay().segment(j).visible) << j;
+    }
+    spin({1, 1, 2, 1, 1});  // two specials: the scatter dances
+    ASSERT_TRUE(timer("Timerscatters")->isActive());
+    press("payline1");
+    clock.advance(1000);
+    for (int c = 1; c <= kCells; ++c) {
+        EXPECT_FALSE(control(QStringLiteral("flasher%1").arg(c))->isVisible()) << c;
+    }
 }
 
 TEST_F(BetsAndCredit, TwentyFiveLinesAtTwentyNeedFiveHundred) {

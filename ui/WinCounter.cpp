@@ -52,6 +52,17 @@ void WinCounter::tickNormal() {
         c_.lblwin->setText(inDollars(roll_.count));
         return;
     }
+    showWhole();
+}
+
+void WinCounter::finish() {
+    if (Timerwincounter_->isActive() && !machine_.freeSpinsActive()) {
+        showWhole();
+    }
+}
+
+void WinCounter::showWhole() {
+    const std::int32_t spinWin = machine_.spinWin();
     c_.LABWIN->setText(QString::number(spinWin));
     c_.lblwin->setText(inDollars(spinWin));
     c_.PANELBANK->setText(QString::number(machine_.player().bank));

@@ -42,6 +42,8 @@ public:
     void prepare() { roll_.step = 1; }
     void start() { Timerwincounter_->start(); }
     void stop() { Timerwincounter_->stop(); }
+    // Ends a paid win's count at once: the whole win and the credit show.
+    void finish();
     // Drops a count in progress (a new spin begins).
     void clear() { roll_.count = 0; }
     // The feature's take-win resets the count entirely.
@@ -58,6 +60,7 @@ private:
     void onTick();
     void tickNormal();
     void tickFreeSpin();
+    void showWhole();
 
     Clock& clock_;
     const Machine& machine_;

@@ -61,8 +61,9 @@ void kestrel::onOptionsButton() {
         return;
     }
     playSound(sound::kClick);
-    // A roll-up in progress would write into the meters of whoever is the player afterwards.
-    winCounter_->stop();
+    // A roll-up in progress would write into the meters of whoever is the player afterwards:
+    // it ends here, showing the whole win.
+    winCounter_->finish();
     showCredit();
     c_.doublebutton->setEnabled(false);
     setEnabled(false);

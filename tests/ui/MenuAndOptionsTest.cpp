@@ -62,6 +62,20 @@ TEST_F(MenuAndOptions, ClosingTheOptionsWithAPendingGambleWithdrawsIt) {
     EXPECT_EQ(settings.value("player1", "bank"), "1000");
 }
 
+TEST_F(MenuAndOptions, OptionsDuringARollUpShowTheWholeWin) {
+    storePlayer(1000);
+    settings.setValue("player1", "winroll", "1");
+    open();
+    spin(kTwoSpecials, 5);  // 250, counting one credit a tick
+    ASSERT_TRUE(timer("Timerwincounter")->isActive());
+    press("btnoptions");
+    clickInDialog("btnokplayer");
+    clock.advance(1000);
+    EXPECT_EQ(text("LABWIN"), "250");
+    EXPECT_EQ(text("lblwin"), "$ 2.5");
+    EXPECT_EQ(text("PANELBANK"), "1000");
+}
+
 TEST_F(MenuAndOptions, PickingAnEmptySlotShowsItsEmptyCreditInTheWindow) {
     storePlayer(1000);
     open();

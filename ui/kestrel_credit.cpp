@@ -1,6 +1,7 @@
 // Bets and credit: the line buttons, the note and the coin animation.
 #include "Bets.h"
 #include "CoinDrop.h"
+#include "GamblePanel.h"
 #include "LineFlash.h"
 #include "LineOverlay.h"
 #include "ReelAnimation.h"
@@ -70,7 +71,11 @@ void kestrel::onCoinDropped() {
     (void)machine_.insertCoin();
     showCredit();
     setFocus();
-    keysEnabled_ = true;
+    // The coins bring the keys back, except into a gamble or the pay-line view, which keep them
+    // off until they close.
+    if (gamble_->isHidden() && c_.Btnreturn2game->isHidden()) {
+        keysEnabled_ = true;
+    }
 }
 
 }  // namespace kestrel::ui

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QPushButton>
 #include <limits>
 
 #include "LineOverlay.h"
@@ -123,6 +124,33 @@ TEST_F(BetsAndCredit, CoinButtonDropsFourteenCoins) {
     EXPECT_FALSE(control("dollar1")->isVisible());
     EXPECT_FALSE(control("halfcoin1")->isVisible());
     EXPECT_FALSE(timer("tmrcoins")->isActive());
+    EXPECT_TRUE(window->keysEnabled());
+}
+
+TEST_F(BetsAndCredit, CoinsDroppingIntoAGambleOrThePaylineViewLeaveTheKeysOff) {
+    storePlayer(1000);
+    open();
+    spin({1, 1, 2, 1, 1});  // a win to gamble
+    press("coinsin");
+    press("doublebutton");
+    clock.advance(1000);
+    EXPECT_FALSE(window->keysEnabled());
+    sounds.entries.clear();
+    key(Qt::Key_Space);
+    EXPECT_TRUE(sounds.entries.empty());
+    EXPECT_TRUE(control("pplay1")->isVisible());
+    clock.advance(3000);
+
+    control<QPushButton>("cancelbet")->click();
+    clock.settle();
+    press("coinsin");
+    control<QPushButton>("viewpaylines")->click();
+    clock.advance(1000);
+    EXPECT_FALSE(window->keysEnabled());
+    key(Qt::Key_Space);
+    EXPECT_EQ(window->machine().phase(), Machine::Phase::Idle);
+    control<QPushButton>("Btnreturn2game")->click();
+    clock.settle();
     EXPECT_TRUE(window->keysEnabled());
 }
 

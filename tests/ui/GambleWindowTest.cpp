@@ -18,6 +18,15 @@ protected:
         press("doublebutton");
         ASSERT_TRUE(control("pandouble")->isVisible());
     }
+    // Closes the window from a timer, so that it happens inside whatever pause runs then.
+    void closeAfter(int ms) {
+        ClockTimer* closer = clock.createTimer(window.get(), ms, TimerPrecision::Coarse);
+        QObject::connect(closer, &ClockTimer::timeout, window.get(), [this, closer] {
+            closer->stop();
+            window->close();
+        });
+        closer->start();
+    }
     void guessRed(int card) {
         random.push({card});
         control<QPushButton>("betred")->click();
@@ -67,6 +76,21 @@ TEST_F(GambleWindow, ExitWithTheGambleOpenSavesTheAmountAtStake) {
     guessRed(3);
     window->close();
     EXPECT_EQ(settings.value("player1", "bank"), "1025");
+}
+
+TEST_F(GambleWindow, ClosingWhileAGuessIsShownSavesItsOutcome) {
+    openGambleOnAWin();
+    closeAfter(100);  // during the reveal of a right guess: the doubled amount is collected
+    guessRed(1);
+    EXPECT_TRUE(window->isShutDown());
+    EXPECT_EQ(settings.value("player1", "bank"), "1025");
+
+    openGambleOnAWin();
+    closeAfter(1500);  // during the pause after a wrong guess: the stake is gone
+    guessRed(2);
+    clock.advance(3000);
+    EXPECT_TRUE(window->isShutDown());
+    EXPECT_EQ(settings.value("player1", "bank"), "975");
 }
 
 }  // namespace

@@ -174,6 +174,7 @@ private:
     int autoplayState_ = 0;
     int autoplayDelay_ = 0;
     bool autoplayNoticeShown_ = false;
+    bool paylineView_ = false;  // the reels are away and the markers draw their lines
     bool shutDown_ = false;
 };
 

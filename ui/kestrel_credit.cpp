@@ -34,6 +34,9 @@ void kestrel::showMarkers() {
 }
 
 void kestrel::onLineButton(int k) {
+    if (paylineView_) {
+        onReturnToGame();
+    }
     if (!machine_.setLinesPlayed(kLinesOfLineButton[k])) {
         return;
     }

@@ -17,6 +17,10 @@ void kestrel::connectGambleControls() {
 }
 
 void kestrel::onGambleButton() {
+    if (paylineView_) {
+        onReturnToGame();  // which withdraws the gamble, as leaving the view always does
+        return;
+    }
     c_.doublebutton->hide();
     if (!gamble_->open()) {
         return;

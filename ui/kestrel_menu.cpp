@@ -119,6 +119,7 @@ void kestrel::onPaylineView() {
     keysEnabled_ = false;
     c_.Btnreturn2game->show();
     c_.menupic->hide();
+    paylineView_ = true;
 }
 
 void kestrel::onMarkerHover(int marker) {
@@ -130,6 +131,7 @@ void kestrel::onMarkerHover(int marker) {
 }
 
 void kestrel::onReturnToGame() {
+    paylineView_ = false;
     reels_->showIdleReels();
     if (autoplayState_ > 0) {
         tmrautospin_->start();

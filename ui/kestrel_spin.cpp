@@ -34,6 +34,9 @@ void kestrel::playClicked(int k) {
     if (shutDown_) {
         return;
     }
+    if (paylineView_) {
+        onReturnToGame();  // a bet pressed on the pay-line view brings the reels back first
+    }
     c_.pplay[k]->hide();
     if (machine_.phase() == Machine::Phase::Spinning) {
         // A press while the reels still turn stops them where the outcome has them; the spin

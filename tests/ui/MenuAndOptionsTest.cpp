@@ -150,6 +150,20 @@ TEST_F(MenuAndOptions, DancingScattersLeaveWithTheReelsForThePaylineView) {
     }
 }
 
+TEST_F(MenuAndOptions, BetPressedOnThePaylineViewBringsTheReelsBackAndSpins) {
+    storePlayer(1000);
+    open();
+    control<QPushButton>("viewpaylines")->click();
+    clock.settle();
+    spin(kLosingStops);
+    EXPECT_TRUE(control("Picture1")->isVisible());
+    EXPECT_FALSE(control("Btnreturn2game")->isVisible());
+    EXPECT_TRUE(control("flasher1")->isVisible());
+    EXPECT_FALSE(control("lin7")->isEnabled());
+    EXPECT_EQ(window->machine().player().games, 1);
+    EXPECT_TRUE(window->keysEnabled());
+}
+
 TEST_F(MenuAndOptions, PayTableAndAboutClosedByTheirCloseBoxGiveTheWindowBack) {
     storePlayer(1000);
     open();

@@ -14,8 +14,10 @@ namespace {
 constexpr std::int32_t kBank = 1'000'000'000;
 
 Machine& machineWithCredit(Machine& machine, int payout) {
-    machine.player().machinepay = static_cast<std::int16_t>(payout);
-    machine.player().bank = kBank;
+    PlayerRecord player = machine.player();
+    player.machinepay = static_cast<std::int16_t>(payout);
+    player.bank = kBank;
+    machine.switchPlayer(player);
     return machine;
 }
 
@@ -28,7 +30,7 @@ void BM_PaidGame(benchmark::State& state) {
     std::int64_t spins = 0;
     for (auto _ : state) {
         if (machine.player().bank < kBank / 2) {
-            machine.player().bank = kBank;
+            machineWithCredit(machine, static_cast<int>(state.range(0)));
         }
         machine.play(1);
         machine.settle();

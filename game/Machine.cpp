@@ -6,22 +6,38 @@
 
 #include "Bets.h"
 #include "Checked.h"
+#include "Credits.h"
 #include "Geometry.h"
+#include "ReelSpeed.h"
 
 namespace kestrel {
-
-namespace {
-constexpr std::int32_t kNoteCredits = 5000;
-constexpr std::int32_t kCoinCredits = 25;
-}  // namespace
 
 Machine::Machine(RandomSource& random) : random_(random) {}
 
 void Machine::switchPlayer(PlayerRecord record) {
     player_ = std::move(record);
+    player_.reelspeed = reelSpeedInForce(player_.reelspeed);
     gambleOffered_ = false;
     heldFeatureWin_ = 0;
 }
+
+bool Machine::maySwitchPlayer() const {
+    return phase_ == Phase::Idle && freeSpins_.state() == FreeSpins::State::None &&
+           coinsPending_ == 0;
+}
+
+PlayerSettings Machine::settings() const {
+    return {player_.soundonoff, player_.machinepay, player_.winroll, player_.reelspeed};
+}
+
+void Machine::changeSettings(const PlayerSettings& settings) {
+    player_.soundonoff = settings.soundonoff;
+    player_.machinepay = settings.machinepay;
+    player_.winroll = settings.winroll;
+    player_.reelspeed = reelSpeedInForce(settings.reelspeed);
+}
+
+void Machine::renamePlayer(std::string name) { player_.currentplayer = std::move(name); }
 
 void Machine::clearStatistics() {
     player_.amountinvested = 0;
@@ -66,9 +82,6 @@ PlayResult Machine::play(int button) {
 }
 
 void Machine::decideOutcome() {
-    if (player_.reelspeed == 0) {
-        player_.reelspeed = 1;
-    }
     do {
         spinreel1();
     } while (!checkwins());
@@ -160,7 +173,21 @@ bool Machine::insertCredit(std::int32_t amount) {
 
 bool Machine::insertNote() { return !freeSpins_.active() && insertCredit(kNoteCredits); }
 
-bool Machine::insertCoin() { return insertCredit(kCoinCredits); }
+bool Machine::pressCoins() {
+    if (coinsPending_ > 0) {
+        return false;
+    }
+    coinsPending_ = kCoinsPerPress;
+    return true;
+}
+
+bool Machine::dropCoin() {
+    if (coinsPending_ == 0) {
+        return false;
+    }
+    --coinsPending_;
+    return insertCredit(kCoinCredits);
+}
 
 bool Machine::takeWin() {
     if (!featureCompleted() || phase_ != Phase::Idle) {
@@ -243,6 +270,9 @@ void Machine::settleForExit() {
     }
     takeWin();
     collect();
+    while (coinsPending_ > 0) {
+        (void)dropCoin();
+    }
 }
 
 }  // namespace kestrel

@@ -46,15 +46,22 @@ public:
 
     explicit Machine(RandomSource& random);
 
-    // The active player's record. Settings and the name may be changed here; credit and
-    // statistics move only through the methods below.
-    PlayerRecord& player() { return player_; }
+    // The active player's record. Credit and statistics move only through the methods below;
+    // settings and the name through changeSettings() and renamePlayer().
     const PlayerRecord& player() const { return player_; }
 
-    // Makes another record the active one; a pending gamble offer does not carry over.
+    // Makes another record the active one; a pending gamble offer does not carry over. A reel
+    // speed never chosen plays fast from here on.
     void switchPlayer(PlayerRecord record);
+    // Whether the active record may be switched or cleared now: nothing is owed to the player
+    // in it (no decided spin, feature, open gamble or coins still dropping).
+    bool maySwitchPlayer() const;
     // Zeroes the active player's credit and statistics, keeping the name and settings.
     void clearStatistics();
+
+    PlayerSettings settings() const;
+    void changeSettings(const PlayerSettings& settings);
+    void renamePlayer(std::string name);
 
     // --- bet ---
     int linesPlayed() const { return linesPlayed_; }
@@ -78,8 +85,13 @@ public:
     int specialCount() const { return records_.specialCount; }
 
     // --- credit ---
-    bool insertNote();  // 5000 credits; not while a feature runs
-    bool insertCoin();  // 25 credits
+    bool insertNote();  // kNoteCredits; not while a feature runs
+    // A press of the coin button: kCoinsPerPress coins to drop, unless a press is under way.
+    bool pressCoins();
+    // Drops the next coin of the press and credits it; false when none was pending or the coin
+    // did not fit into the credit (it is dropped all the same).
+    bool dropCoin();
+    int coinsPending() const { return coinsPending_; }
 
     // --- free spins ---
     const FreeSpins& freeSpins() const { return freeSpins_; }
@@ -94,6 +106,8 @@ public:
     // The amount a gamble would stake now: a feature total just taken, else the last win.
     std::int32_t gambleStake() const;
     bool canGamble() const;
+    // The player let the offer go (the options or the pay-line view took the reels away).
+    void declineGamble() { gambleOffered_ = false; }
     bool openGamble();
     GuessResult guessColour(CardColour colour);
     GuessResult guessSuit(int card);
@@ -102,8 +116,8 @@ public:
     bool gambleOpen() const { return gamble_.isOpen(); }
 
     // Brings every pending amount home before the record is saved at exit: settles a decided
-    // spin, plays out a running feature without presentation, takes its win and collects an
-    // open gamble.
+    // spin, plays out a running feature without presentation, takes its win, collects an open
+    // gamble and drops the coins of a press still under way.
     void settleForExit();
 
 private:
@@ -133,6 +147,7 @@ private:
     Gamble gamble_;
     std::int32_t heldFeatureWin_ = 0;
     bool gambleOffered_ = false;
+    int coinsPending_ = 0;
 };
 
 }  // namespace kestrel

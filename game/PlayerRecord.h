@@ -26,4 +26,15 @@ struct PlayerRecord {
     bool operator==(const PlayerRecord&) const = default;
 };
 
+// The part of a record the player changes in the options: sound, payout level, roll-up and
+// reel speed, with the record's own values.
+struct PlayerSettings {
+    std::int16_t soundonoff = 0;
+    std::int16_t machinepay = 0;
+    std::int16_t winroll = 0;
+    std::int16_t reelspeed = 0;
+
+    bool operator==(const PlayerSettings&) const = default;
+};
+
 }  // namespace kestrel

@@ -65,13 +65,14 @@ void kestrel::onNote() {
 void kestrel::onCoinButton() {
     c_.coinsin->hide();
     c_.btnoptions->setEnabled(true);
+    (void)machine_.pressCoins();  // a press while coins still drop adds none
     coinDrop_->start();
 }
 
 void kestrel::onCoinDropped() {
     playSound(sound::kCoin);
     c_.pannomoney->hide();
-    (void)machine_.insertCoin();
+    (void)machine_.dropCoin();
     showCredit();
     setFocus();
     // The coins bring the keys back, except into a gamble or the pay-line view, which keep them

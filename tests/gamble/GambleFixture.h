@@ -12,6 +12,7 @@
 #include "ArtBook.h"
 #include "GamblePanel.h"
 #include "Layout.h"
+#include "Players.h"
 #include "QStringPrinter.h"
 #include "ScriptedRandom.h"
 #include "VirtualClock.h"
@@ -30,8 +31,7 @@ protected:
     }
 
     GambleFixture() {
-        machine.player().bank = 10000;
-        machine.player().machinepay = 7;
+        machine.switchPlayer(playerWithCredit(10000));
         window.resize(layout::kWindow);
         panel = new ui::GamblePanel(&window, machine, clock, art(),
                                     [this](int resource) { sounds.push_back(resource); });

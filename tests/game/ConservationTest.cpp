@@ -17,7 +17,9 @@ TEST(Conservation, NoCreditAppearsOrVanishesOverAMillionGames) {
     StdRandom machineRandom(1958);
     StdRandom playerRandom(1969);  // the player's choices, separate from the machine's draws
     Machine machine(machineRandom);
-    machine.player().machinepay = 7;
+    PlayerRecord player;
+    player.machinepay = 7;
+    machine.switchPlayer(player);
 
     std::int64_t inserted = 0, bets = 0, wins = 0, gambleGains = 0, lostStakes = 0, games = 0;
     std::int64_t bankLedger = 0;
@@ -33,9 +35,13 @@ TEST(Conservation, NoCreditAppearsOrVanishesOverAMillionGames) {
             continue;
         }
         if (choice <= 4) {
-            if (machine.insertCoin()) {
-                inserted += 25;
-                bankLedger += 25;
+            if (machine.pressCoins()) {
+                while (machine.coinsPending() > 0) {
+                    if (machine.dropCoin()) {
+                        inserted += 25;
+                        bankLedger += 25;
+                    }
+                }
             }
             continue;
         }

@@ -46,7 +46,7 @@ TEST_F(FreeSpinFeature, FourAndFiveSpecialsAwardSixteenAndTwentyOne) {
     EXPECT_EQ(machine.freeSpins().spinsLeft(), 15);
     test::ScriptedRandom other;
     Machine second(other);
-    second.player().bank = 1000;
+    second.switchPlayer(test::playerWithCredit(1000));
     other.pushSpin(kFiveSpecials);
     second.play(1);
     second.settle();
@@ -102,8 +102,7 @@ TEST_F(FreeSpinFeature, RetriggerOnTheLastSpinDoesNotComplete) {
 TEST_F(FreeSpinFeature, FeatureWithNothingWonOffersNoGamble) {
     test::ScriptedRandom script;
     Machine m(script);
-    m.player().bank = 1000;
-    m.player().machinepay = 1;
+    m.switchPlayer(test::playerWithCredit(1000, 1));
     // A free-spin total of 0 is impossible from a trigger (it pays the scatter), so the feature
     // is entered through a settled trigger and its total is checked after take-win.
     script.pushSpin(kThreeSpecials);

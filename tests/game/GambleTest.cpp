@@ -88,13 +88,14 @@ TEST_F(GambleOnAWin, DoublingPastTheLimitKeepsTheAmount) {
 TEST_F(GambleOnAWin, AmountNeverOutgrowsWhatTheCreditCanTake) {
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
     ASSERT_TRUE(machine.openGamble());
-    machine.player().bank = kMax - 1000;
+    setCredit(kMax - 1000);
     random.push({kHearts, kHearts, kHearts, kHearts});
     for (int i = 0; i < 4; ++i) {
         machine.guessColour(CardColour::Red);
     }
     EXPECT_EQ(machine.atRisk(), 1000);  // 125 → 250 → 500 → 1000, then 2000 would not fit
-    EXPECT_FALSE(machine.insertCoin());  // nor may a coin squeeze it out
+    ASSERT_TRUE(machine.pressCoins());
+    EXPECT_FALSE(machine.dropCoin());  // nor may a coin squeeze it out
     EXPECT_TRUE(machine.collect());
     EXPECT_EQ(machine.player().bank, kMax);
 }
@@ -128,12 +129,11 @@ TEST(GambleFairness, GuessesKeepTheirExpectedValue) {
     StdRandom cards(20261206);
     test::ScriptedRandom random(&cards);
     Machine machine(random);
-    machine.player().machinepay = 7;
     machine.setLinesPlayed(1);
     for (const bool suit : {false, true}) {
         std::int64_t returned = 0;
         for (int i = 0; i < kRounds; ++i) {
-            machine.player().bank = 1000;
+            machine.switchPlayer(test::playerWithCredit(1000));
             random.pushSpin({1, 1, 2, 1, 1});  // wins 1 credit at 1 line × 1
             machine.play(1);
             machine.settle();

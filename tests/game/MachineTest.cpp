@@ -13,13 +13,13 @@ using test::kThreeSpecials;
 class MachinePlay : public test::MachineFixture {};
 
 TEST_F(MachinePlay, BetEqualToCreditIsAcceptedOneCreditShortIsRefused) {
-    machine.player().bank = 25;
+    setCredit(25);
     random.pushSpin(kLosingStops);
     EXPECT_EQ(machine.play(1), PlayResult::Paid);
     machine.settle();
     EXPECT_EQ(machine.player().bank, 0);
 
-    machine.player().bank = 24;
+    setCredit(24);
     EXPECT_EQ(machine.play(1), PlayResult::Refused);
     EXPECT_EQ(machine.player().bank, 24);
     EXPECT_EQ(machine.player().games, 1);
@@ -27,14 +27,14 @@ TEST_F(MachinePlay, BetEqualToCreditIsAcceptedOneCreditShortIsRefused) {
 }
 
 TEST_F(MachinePlay, RefusedPressStillSetsTheBetPerLine) {
-    machine.player().bank = 499;
+    setCredit(499);
     EXPECT_EQ(machine.play(6), PlayResult::Refused);
     EXPECT_EQ(machine.betPerLine(), 20);
     EXPECT_EQ(machine.totalBet(), 500);
 }
 
 TEST_F(MachinePlay, PaidSpinChargesAtDecisionAndCreditsAtSettling) {
-    machine.player().bank = 1000;
+    setCredit(1000);
     random.pushSpin(kThreeSpecials);  // pays 5 × the total bet, a feature trigger
     ASSERT_EQ(machine.play(2), PlayResult::Paid);  // first draw: accepted (k = 1)
     EXPECT_EQ(machine.player().bank, 950);
@@ -46,7 +46,7 @@ TEST_F(MachinePlay, PaidSpinChargesAtDecisionAndCreditsAtSettling) {
 }
 
 TEST_F(MachinePlay, RejectedOutcomeIsDrawnAgainAndChargedOnce) {
-    machine.player().bank = 1000;
+    setCredit(1000);
     random.pushSpin(kThreeSpecials, 2);  // wins more than the bet, k = 2 of 7: redrawn
     random.pushSpin(kLosingStops, 5);    // a loss always stands
     ASSERT_EQ(machine.play(1), PlayResult::Paid);
@@ -73,16 +73,19 @@ TEST_F(MachinePlay, WinEqualToTheBetIsNeverRedrawn) {
 }
 
 TEST_F(MachinePlay, PayoutSettingOneLetsEveryOutcomeStand) {
-    machine.player().machinepay = 1;
+    test::editPlayer(machine, [](PlayerRecord& p) { p.machinepay = 1; });
     random.pushSpin(kThreeSpecials, 1);
     ASSERT_EQ(machine.play(1), PlayResult::Paid);
     EXPECT_EQ(machine.spinWin(), 125);
 }
 
-TEST_F(MachinePlay, FirstSpinTurnsAnUnchosenReelSpeedIntoFast) {
-    machine.player().reelspeed = 0;
-    spinAndSettle(kLosingStops);
+TEST_F(MachinePlay, UnchosenReelSpeedPlaysFastFromTheMomentTheRecordIsTaken) {
+    test::editPlayer(machine, [](PlayerRecord& p) { p.reelspeed = 0; });
     EXPECT_EQ(machine.player().reelspeed, 1);
+    PlayerSettings slow = machine.settings();
+    slow.reelspeed = 2;
+    machine.changeSettings(slow);
+    EXPECT_EQ(machine.player().reelspeed, 2);
 }
 
 TEST_F(MachinePlay, PaidWinOffersTheGambleALossDoesNot) {
@@ -107,17 +110,33 @@ TEST_F(MachinePlay, LinesCanOnlyTakeTheFiveCounts) {
 class MachineCredit : public test::MachineFixture {};
 
 TEST_F(MachineCredit, NoteAndCoinAddToCreditAndInvestment) {
-    machine.player().bank = 0;
+    setCredit(0);
     EXPECT_TRUE(machine.insertNote());
-    EXPECT_TRUE(machine.insertCoin());
+    ASSERT_TRUE(machine.pressCoins());
+    EXPECT_TRUE(machine.dropCoin());
     EXPECT_EQ(machine.player().bank, 5025);
     EXPECT_EQ(machine.player().amountinvested, 5025);
 }
 
+TEST_F(MachineCredit, CoinPressDropsFourteenCoinsAndASecondPressAddsNone) {
+    setCredit(0);
+    ASSERT_TRUE(machine.pressCoins());
+    EXPECT_FALSE(machine.pressCoins());
+    EXPECT_FALSE(machine.maySwitchPlayer());  // the coins belong to this player
+    int dropped = 0;
+    while (machine.dropCoin()) {
+        ++dropped;
+    }
+    EXPECT_EQ(dropped, 14);
+    EXPECT_EQ(machine.player().bank, 350);
+    EXPECT_EQ(machine.player().amountinvested, 350);
+    EXPECT_TRUE(machine.maySwitchPlayer());
+    EXPECT_TRUE(machine.pressCoins());
+}
+
 TEST_F(MachineCredit, NotesNearTheLimitLeaveCreditUnchanged) {
     constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
-    machine.player().bank = kMax - 6000;
-    machine.player().amountinvested = 0;
+    setCredit(kMax - 6000);
     EXPECT_TRUE(machine.insertNote());
     for (int i = 0; i < 100; ++i) {
         EXPECT_FALSE(machine.insertNote());
@@ -127,9 +146,12 @@ TEST_F(MachineCredit, NotesNearTheLimitLeaveCreditUnchanged) {
 }
 
 TEST_F(MachineCredit, InsertionIsAllOrNothingWhenOnlyTheInvestmentWouldOverflow) {
-    machine.player().bank = 0;
-    machine.player().amountinvested = std::numeric_limits<std::int32_t>::max() - 10;
-    EXPECT_FALSE(machine.insertCoin());
+    test::editPlayer(machine, [](PlayerRecord& p) {
+        p.bank = 0;
+        p.amountinvested = std::numeric_limits<std::int32_t>::max() - 10;
+    });
+    ASSERT_TRUE(machine.pressCoins());
+    EXPECT_FALSE(machine.dropCoin());
     EXPECT_EQ(machine.player().bank, 0);
 }
 
@@ -142,7 +164,7 @@ TEST_F(MachineCredit, NoteIsRefusedWhileAFeatureRuns) {
 }
 
 TEST_F(MachineCredit, StatisticsAtTheLimitStayPutWhilePlayGoesOn) {
-    machine.player().wager = std::numeric_limits<std::int32_t>::max();
+    test::editPlayer(machine, [](PlayerRecord& p) { p.wager = std::numeric_limits<std::int32_t>::max(); });
     spinAndSettle(kLosingStops);
     EXPECT_EQ(machine.player().wager, std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(machine.player().bank, 10000 - 25);
@@ -172,6 +194,15 @@ TEST_F(MachineExit, RunningFeatureIsPlayedOutAndPaid) {
     EXPECT_EQ(machine.player().bank, 10000 - 25 + 125);
 }
 
+TEST_F(MachineExit, CoinsStillToDropAreCredited) {
+    setCredit(0);
+    ASSERT_TRUE(machine.pressCoins());
+    ASSERT_TRUE(machine.dropCoin());
+    machine.settleForExit();
+    EXPECT_EQ(machine.player().bank, 350);
+    EXPECT_EQ(machine.coinsPending(), 0);
+}
+
 TEST_F(MachineExit, OpenGambleIsCollected) {
     machine.setLinesPlayed(1);
     spinAndSettle({1, 1, 2, 1, 1});
@@ -197,9 +228,8 @@ TEST_F(MachinePlayers, SwitchingPlayerWithdrawsThePendingGamble) {
 }
 
 TEST_F(MachinePlayers, ClearingStatisticsKeepsNameAndSettings) {
-    machine.player().currentplayer = "bob";
-    machine.player().soundonoff = -1;
-    machine.player().reelspeed = 2;
+    machine.renamePlayer("bob");
+    machine.changeSettings({-1, 7, 0, 2});
     spinAndSettle(kLosingStops);
     machine.clearStatistics();
     EXPECT_EQ(machine.player().bank, 0);

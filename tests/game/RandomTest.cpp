@@ -17,8 +17,10 @@ TEST(StopDraw, EveryStopOfEveryReelIsEquallyLikelyAndReelsAreIndependent) {
     constexpr double kBound = 48.27;
     StdRandom random(4242);
     Machine machine(random);
-    machine.player().machinepay = 1;
-    machine.player().bank = 1 << 30;
+    PlayerRecord player;
+    player.machinepay = 1;
+    player.bank = 1 << 30;
+    machine.switchPlayer(player);
     machine.setLinesPlayed(1);
     std::array<std::array<int, kStops + 1>, kReels + 1> counts{};
     int sameStopOnReelsOneAndTwo = 0;

@@ -8,12 +8,12 @@ namespace {
 class OptionsDialog : public OptionsFixture {
 protected:
     void makeBob() {
-        PlayerRecord& p = player();
-        p = tenGamesOfBob();
+        PlayerRecord p = tenGamesOfBob();
         p.soundonoff = PlayerRecord::kTrue;
         p.machinepay = 4;
         p.winroll = 1;
         p.reelspeed = 2;
+        setPlayer(p);
     }
 };
 
@@ -59,12 +59,15 @@ TEST_F(OptionsDialog, OpeningMarksThePlayersSettings) {
     EXPECT_EQ(host.stopTickSpeed, -1);  // marking is not choosing
 }
 
-TEST_F(OptionsDialog, AFirstRunMarksNoSpeedAndShowsBareStatistics) {
-    player().machinepay = 7;
+// A speed never chosen plays fast, and the dialog shows the speed in force.
+TEST_F(OptionsDialog, AFirstRunMarksTheFastSpeedInForceAndShowsBareStatistics) {
+    PlayerRecord fresh;
+    fresh.machinepay = 7;
+    setPlayer(fresh);
     open();
-    EXPECT_FALSE(marked("setspeed0"));
+    EXPECT_TRUE(marked("setspeed0"));
     EXPECT_FALSE(marked("setspeed1"));
-    EXPECT_EQ(text("speedlab"), "");
+    EXPECT_EQ(text("speedlab"), "Current Speed =   1");
     EXPECT_TRUE(marked("wincounter2"));
     EXPECT_EQ(caption("wincounter2"), " OFF");
     EXPECT_TRUE(marked("Amtpayout0"));
@@ -93,8 +96,8 @@ TEST_F(OptionsDialog, PickingAnEmptySlotStartsItWithNoCreditAndKeepsSoundAndPayo
     EXPECT_EQ(text("lblreturned"), "Returned To Player ");
     EXPECT_TRUE(marked("wincounter2"));
     EXPECT_EQ(caption("wincounter1"), "");  // only the chosen element carries a caption
-    EXPECT_FALSE(marked("setspeed1"));
-    EXPECT_EQ(text("speedlab"), "");
+    EXPECT_TRUE(marked("setspeed0"));  // the empty slot plays fast
+    EXPECT_EQ(text("speedlab"), "Current Speed =   1");
     EXPECT_EQ(stored(1, "bank"), "4480");  // the slot left behind is intact
 }
 

@@ -21,7 +21,9 @@ namespace kestrel::test {
 // controls by name.
 class OptionsFixture : public ::testing::Test {
 protected:
-    PlayerRecord& player() { return host.machine().player(); }
+    const PlayerRecord& player() { return host.machine().player(); }
+    // The active record as the store would have handed it over.
+    void setPlayer(PlayerRecord record) { host.machine().switchPlayer(std::move(record)); }
 
     // A stored slot, as an earlier run left it.
     void storeSlot(int slot, const QString& name, int games = 0, int bank = 0) {

@@ -156,15 +156,17 @@ TEST_F(PlayerRecordStoreTest, EmptySlotStartsClearedButKeepsSoundsAndPayout) {
 TEST_F(PlayerRecordStoreTest, SwitchingMovesTheMachineBetweenStoredPlayers) {
     test::ScriptedRandom random;
     Machine machine{random};
-    machine.player() = records.loadFirstSlot(PlayerRecord{});
-    machine.player().currentplayer = "Ann";
+    machine.switchPlayer(records.loadFirstSlot(PlayerRecord{}));
+    machine.renamePlayer("Ann");
     ASSERT_TRUE(machine.insertNote());
     ASSERT_TRUE(records.write(machine.player()));
 
     memory.setValue("player3", "bank", "250");
     memory.setValue("player3", "soundonoff", "0");
     memory.setValue("player3", "currentplayer", "Bea");
-    machine.player().soundonoff = PlayerRecord::kTrue;
+    PlayerSettings soundOn = machine.settings();
+    soundOn.soundonoff = PlayerRecord::kTrue;
+    machine.changeSettings(soundOn);
     machine.switchPlayer(records.switchTo(3, machine.player()));
     EXPECT_EQ(machine.player().bank, 250);
     EXPECT_EQ(machine.player().soundonoff, 0);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "Machine.h"
+#include "Players.h"
 #include "ScriptedRandom.h"
 #include "Windows.h"
 
@@ -11,9 +12,10 @@ namespace kestrel::test {
 // A machine driven by a scripted random source, with a player who has some credit.
 class MachineFixture : public ::testing::Test {
 protected:
-    MachineFixture() {
-        machine.player().bank = 10000;
-        machine.player().machinepay = 7;
+    MachineFixture() { machine.switchPlayer(playerWithCredit(10000)); }
+
+    void setCredit(std::int32_t bank) {
+        editPlayer(machine, [bank](PlayerRecord& p) { p.bank = bank; });
     }
 
     // Plays one paid or free spin that lands on the given stops and settles it.

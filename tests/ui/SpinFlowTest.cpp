@@ -36,16 +36,20 @@ TEST_F(SpinFlow, OpeningShowsTheStoredPlayerAndPlaysTheOpeningSound) {
     EXPECT_EQ(sounds.resources(), std::vector<int>{105});
 }
 
-TEST_F(SpinFlow, UnchosenSpeedStopsEveryReelOnTheFirstTick) {
+// A new player has never chosen a speed: the reels turn at the fast pace from the first spin.
+TEST_F(SpinFlow, UnchosenSpeedTurnsTheReelsFast) {
     storePlayer(1000, 0);
     open();
+    EXPECT_EQ(window->machine().player().reelspeed, 1);
     random.pushSpin(kLosingStops);
+    const qint64 pressed = clock.now();
     press("pplay1");
-    clock.advance(50);
-    EXPECT_EQ(sounds.count(104), 5);
-    clock.advance(200);
+    clock.advance(2000);
+    const std::vector<qint64> stops = sounds.timesOf(104);
+    ASSERT_EQ(stops.size(), 5u);
+    EXPECT_EQ(stops[0] - pressed, 300);
+    EXPECT_EQ(stops[4] - stops[0], 1000);
     EXPECT_EQ(text("LABWIN"), "No Win");
-    EXPECT_EQ(window->machine().player().reelspeed, 1);  // stored as fast from now on
 }
 
 TEST_F(SpinFlow, BetEqualToCreditIsAcceptedOneCreditMoreIsRefused) {

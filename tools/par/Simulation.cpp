@@ -38,17 +38,21 @@ SimulationReport simulate(const SimulationOptions& options) {
     }
     StdRandom random(options.seed);
     Machine machine(random);
-    machine.player().machinepay = static_cast<std::int16_t>(options.payout);
-    machine.player().bank = kFloat;
+    PlayerRecord player;
+    player.machinepay = static_cast<std::int16_t>(options.payout);
+    player.bank = kFloat;
+    machine.switchPlayer(player);
     machine.setLinesPlayed(options.lines);
 
     SimulationReport report;
     for (std::uint64_t i = 0; i < options.spins; ++i) {
-        std::int32_t& bank = machine.player().bank;
-        if (bank < kLowWater || bank > kHighWater) {
-            bank = kFloat;
+        // The float is topped up or skimmed off by taking in a fresh record of the same player.
+        if (const std::int32_t bank = machine.player().bank; bank < kLowWater || bank > kHighWater) {
+            player = machine.player();
+            player.bank = kFloat;
+            machine.switchPlayer(player);
         }
-        const std::int64_t bankBefore = bank;
+        const std::int64_t bankBefore = machine.player().bank;
         if (machine.play(kOneCreditButton) != PlayResult::Paid) {
             throw std::logic_error("the machine refused a paid spin");
         }

@@ -126,7 +126,7 @@ void frmkestreloptions::showPlayerOnWindow() {
 
 void frmkestreloptions::turnUnsetSpeedIntoFast() {
     if (player().reelspeed == 0) {
-        player().reelspeed = 1;
+        changeSettings([](PlayerSettings& s) { s.reelspeed = 1; });
         host_.setReelSpeed(1);
     }
 }
@@ -171,7 +171,7 @@ void frmkestreloptions::nameEntered() {
     } else if (check == NameCheck::TooLong) {
         messages_.inform(this, kNameTitle, QStringLiteral("Name Too Long"));
     } else {
-        player().currentplayer = typed.toStdString();
+        host_.machine().renamePlayer(typed.toStdString());
     }
     c_.player1->clear();
     c_.lblcurrentplayer->setText(QStringLiteral("Current Player  ") + nameInCapitals());
@@ -206,24 +206,24 @@ void frmkestreloptions::deleteClicked() {
 
 void frmkestreloptions::setspeedClicked(int k) {
     const int reelspeed = k + 1;
-    player().reelspeed = static_cast<std::int16_t>(reelspeed);
+    changeSettings([&](PlayerSettings& s) { s.reelspeed = static_cast<std::int16_t>(reelspeed); });
     host_.setReelSpeed(reelspeed);
     c_.speedlab->setText(QStringLiteral("Current Speed =   ") + QString::number(reelspeed));
 }
 
 void frmkestreloptions::soundsClicked(int k) {
-    player().soundonoff = k == 1 ? PlayerRecord::kTrue : std::int16_t{0};
+    changeSettings([&](PlayerSettings& s) { s.soundonoff = k == 1 ? PlayerRecord::kTrue : 0; });
 }
 
 void frmkestreloptions::wincounterClicked(int k) {
     const bool on = k == 1;
-    player().winroll = on ? 1 : 0;
+    changeSettings([&](PlayerSettings& s) { s.winroll = on ? 1 : 0; });
     c_.wincounter[1]->setText(on ? QStringLiteral(" ON") : QString());
     c_.wincounter[2]->setText(on ? QString() : QStringLiteral(" OFF"));
 }
 
 void frmkestreloptions::AmtpayoutClicked(int k) {
-    player().machinepay = k == 0 ? kRealistic : kLoose;
+    changeSettings([&](PlayerSettings& s) { s.machinepay = k == 0 ? kRealistic : kLoose; });
     OptionsForm::mark(c_.AmtpayoutGroup, k);
 }
 

@@ -48,7 +48,14 @@ private:
     void originalClicked();
     void unload();
 
-    PlayerRecord& player() { return host_.machine().player(); }
+    const PlayerRecord& player() const { return host_.machine().player(); }
+    // Changes one of the player's settings through the machine.
+    template <typename Change>
+    void changeSettings(Change&& change) {
+        PlayerSettings settings = host_.machine().settings();
+        change(settings);
+        host_.machine().changeSettings(settings);
+    }
     int activeSlot() const;  // 1..6, or 0 when the active slot is none of them
     bool machineSettled() const;
     QString nameInCapitals() const;

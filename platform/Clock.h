@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <functional>
 
 #include "ClockTimer.h"
@@ -10,8 +9,9 @@ namespace kestrel {
 
 enum class TimerPrecision { Coarse, Precise };
 
-// Every timer, pause and "let pending events run" of the window goes through one clock, so the
-// program runs on real time and the tests on a virtual time they advance at will.
+// Every timer and single shot of the window goes through one clock, so the program runs on real
+// time and the tests on a virtual time they advance at will. Nothing here waits: a step that
+// must come later is scheduled, and control goes back to the event loop meanwhile.
 class Clock {
 public:
     virtual ~Clock() = default;
@@ -20,16 +20,8 @@ public:
     virtual ClockTimer* createTimer(QObject* parent, int intervalMs,
                                     TimerPrecision precision = TimerPrecision::Coarse) = 0;
 
-    // Waits while the window keeps painting and other timers keep ticking. Mouse and keyboard
-    // input waits until the pause is over, as it would behind a blocking sleep.
-    virtual void pause(int ms) = 0;
-
-    // Lets pending events run: paints, timer ticks that are due. Input still waits.
-    virtual void yield() = 0;
-
-    // Runs fn once the handler that asked has finished: never inside a pause or a yield, so
-    // presses made from code never nest (context gone by then: nothing runs).
-    virtual void defer(QObject* context, std::function<void()> fn) = 0;
+    // Runs fn once, ms from now, from the event loop; nothing runs if context is gone by then.
+    virtual void singleShot(QObject* context, int ms, std::function<void()> fn) = 0;
 
     // Milliseconds since the clock started.
     virtual qint64 now() const = 0;

@@ -5,8 +5,7 @@
 namespace kestrel {
 
 // A repeating interval timer handed out by a Clock. Starting a running timer leaves it running
-// on its old rhythm (like switching on a timer that is already on). A tick never nests inside a
-// tick of the same timer: while a handler pauses or lets events run, its own timer stays quiet.
+// on its old rhythm (like switching on a timer that is already on).
 class ClockTimer : public QObject {
     Q_OBJECT
 public:
@@ -20,20 +19,8 @@ public:
 signals:
     void timeout();
 
-protected:
-    // Delivers one tick unless one of this timer's ticks is still running.
-    void fire() {
-        if (firing_) {
-            return;
-        }
-        firing_ = true;
-        emit timeout();
-        firing_ = false;
-    }
-
 private:
     int interval_;
-    bool firing_ = false;
 };
 
 }  // namespace kestrel

@@ -1,7 +1,5 @@
 #include "QtClock.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <QTimer>
 
 namespace kestrel {
@@ -15,7 +13,7 @@ public:
         timer_.setInterval(intervalMs);
         timer_.setTimerType(precision == TimerPrecision::Precise ? Qt::PreciseTimer
                                                                  : Qt::CoarseTimer);
-        QObject::connect(&timer_, &QTimer::timeout, this, [this] { fire(); });
+        QObject::connect(&timer_, &QTimer::timeout, this, &ClockTimer::timeout);
     }
     void start() override {
         if (!timer_.isActive()) {
@@ -37,51 +35,8 @@ ClockTimer* QtClock::createTimer(QObject* parent, int intervalMs, TimerPrecision
     return new QtClockTimer(parent, intervalMs, precision);
 }
 
-void QtClock::pause(int ms) {
-    ++nesting_;
-    QEventLoop loop;
-    QTimer::singleShot(ms, Qt::PreciseTimer, &loop, &QEventLoop::quit);
-    loop.exec(QEventLoop::ExcludeUserInputEvents);
-    leaveNested();
-}
-
-void QtClock::yield() {
-    ++nesting_;
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-    leaveNested();
-}
-
-void QtClock::leaveNested() {
-    --nesting_;
-    if (nesting_ == 0 && !deferred_.empty()) {
-        scheduleFlush();
-    }
-}
-
-void QtClock::defer(QObject* context, std::function<void()> fn) {
-    deferred_.push_back({context, std::move(fn)});
-    scheduleFlush();
-}
-
-void QtClock::scheduleFlush() {
-    if (!flushScheduled_) {
-        flushScheduled_ = true;
-        QTimer::singleShot(0, this, &QtClock::flush);
-    }
-}
-
-void QtClock::flush() {
-    flushScheduled_ = false;
-    if (nesting_ > 0) {
-        return;  // rescheduled when the outermost pause or yield ends
-    }
-    std::vector<Deferred> due;
-    due.swap(deferred_);
-    for (auto& d : due) {
-        if (d.context) {
-            d.fn();
-        }
-    }
+void QtClock::singleShot(QObject* context, int ms, std::function<void()> fn) {
+    QTimer::singleShot(ms, Qt::PreciseTimer, context, std::move(fn));
 }
 
 }  // namespace kestrel

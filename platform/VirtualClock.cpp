@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <algorithm>
-#include <limits>
 
 namespace kestrel {
 
@@ -29,7 +28,7 @@ public:
     void tick() {
         due_ = clock_->now_ + interval();
         order_ = ++clock_->sequence_;
-        fire();
+        emit timeout();
     }
     void detach() { clock_ = nullptr; }
 
@@ -55,67 +54,58 @@ void VirtualClock::forget(Timer* timer) {
     timers_.erase(std::remove(timers_.begin(), timers_.end(), timer), timers_.end());
 }
 
+void VirtualClock::singleShot(QObject* context, int ms, std::function<void()> fn) {
+    shots_.push_back({now_ + std::max(ms, 0), ++sequence_, context, std::move(fn)});
+}
+
+// One thing at a time, the earliest first: a timer tick or a single shot, each of which may
+// schedule more.
 void VirtualClock::runUntil(qint64 target) {
     for (;;) {
-        Timer* next = nullptr;
+        Timer* timer = nullptr;
         for (Timer* t : timers_) {
             if (t->active_ && t->due_ <= target &&
-                (next == nullptr || t->due_ < next->due_ ||
-                 (t->due_ == next->due_ && t->order_ < next->order_))) {
-                next = t;
+                (timer == nullptr || t->due_ < timer->due_ ||
+                 (t->due_ == timer->due_ && t->order_ < timer->order_))) {
+                timer = t;
             }
         }
-        if (next == nullptr) {
-            break;
+        auto shot = shots_.end();
+        for (auto s = shots_.begin(); s != shots_.end(); ++s) {
+            if (s->due <= target && (shot == shots_.end() || s->due < shot->due ||
+                                     (s->due == shot->due && s->order < shot->order))) {
+                shot = s;
+            }
         }
-        now_ = std::max(now_, next->due_);
-        next->tick();
-        if (nesting_ == 0) {
-            flushDeferred();
+        const bool shotFirst =
+            shot != shots_.end() &&
+            (timer == nullptr || shot->due < timer->due_ ||
+             (shot->due == timer->due_ && shot->order < timer->order_));
+        if (shotFirst) {
+            now_ = std::max(now_, shot->due);
+            Shot due = std::move(*shot);
+            shots_.erase(shot);
+            if (due.context) {
+                due.fn();
+            }
+        } else if (timer != nullptr) {
+            now_ = std::max(now_, timer->due_);
+            timer->tick();
+        } else {
+            break;
         }
     }
     now_ = std::max(now_, target);
 }
 
-void VirtualClock::pause(int ms) {
-    ++nesting_;
-    QCoreApplication::processEvents();
-    runUntil(now_ + ms);
-    --nesting_;
-}
-
-void VirtualClock::yield() {
-    ++nesting_;
-    QCoreApplication::processEvents();
-    runUntil(now_);
-    --nesting_;
-}
-
-void VirtualClock::defer(QObject* context, std::function<void()> fn) {
-    deferred_.push_back({context, std::move(fn)});
-}
-
-void VirtualClock::flushDeferred() {
-    while (!deferred_.empty()) {
-        Deferred d = std::move(deferred_.front());
-        deferred_.erase(deferred_.begin());
-        if (d.context) {
-            d.fn();
-        }
-    }
-}
-
 void VirtualClock::settle() {
     QCoreApplication::processEvents();
-    flushDeferred();
     runUntil(now_);
 }
 
 void VirtualClock::advance(qint64 ms) {
     settle();
-    const qint64 target = now_ + ms;
-    // Step tick by tick so deferred calls run between ticks, as on the real event loop.
-    runUntil(target);
+    runUntil(now_ + ms);
     settle();
 }
 

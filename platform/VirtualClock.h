@@ -1,48 +1,46 @@
 #pragma once
 
-#include <QObject>
+#include <QPointer>
 #include <vector>
 
 #include "Clock.h"
 
 namespace kestrel {
 
-// A clock whose time moves only when told: advance(ms) fires every tick that falls due, in
-// time order, running pauses and deferred presses as the real clock would. Tests play minutes of
-// the game in milliseconds with it.
+// A clock whose time moves only when told: advance(ms) fires every tick and single shot that
+// falls due, in time order, as the event loop would. Tests play minutes of the game in
+// milliseconds with it.
 class VirtualClock final : public Clock {
 public:
     VirtualClock() = default;
     ~VirtualClock() override;
 
     ClockTimer* createTimer(QObject* parent, int intervalMs, TimerPrecision precision) override;
-    void pause(int ms) override;
-    void yield() override;
-    void defer(QObject* context, std::function<void()> fn) override;
+    void singleShot(QObject* context, int ms, std::function<void()> fn) override;
     qint64 now() const override { return now_; }
 
-    // Moves time forward by ms, firing what falls due and running deferred calls.
+    // Moves time forward by ms, firing what falls due.
     void advance(qint64 ms);
-    // Runs deferred calls and posted Qt events without moving time.
+    // Delivers posted Qt events and fires what is due now, without moving time.
     void settle();
 
     class Timer;
     void forget(Timer* timer);
 
 private:
-    void runUntil(qint64 target);
-    void flushDeferred();
-
-    struct Deferred {
+    struct Shot {
+        qint64 due;
+        quint64 order;
         QPointer<QObject> context;
         std::function<void()> fn;
     };
 
+    void runUntil(qint64 target);
+
     qint64 now_ = 0;
-    int nesting_ = 0;
-    quint64 sequence_ = 0;  // orders timers falling due at the same moment
+    quint64 sequence_ = 0;  // orders what falls due at the same moment
     std::vector<Timer*> timers_;
-    std::vector<Deferred> deferred_;
+    std::vector<Shot> shots_;
 };
 
 }  // namespace kestrel

@@ -1,36 +1,68 @@
 #include "CoinDrop.h"
 
+#include <QLabel>
+
+#include "Credits.h"
+#include "Durations.h"
+#include "Layout.h"
+
 namespace kestrel::ui {
 
 namespace {
-constexpr int kTickMs = 100;
-constexpr int kTicks = 30;  // the 30th tick ends the animation
+
+// Two ticks a coin, the first one showing the whole coin, and a last tick that clears up.
+constexpr int kTicks = 2 * kCoinsPerPress + 2;
+
+QLabel* sprite(QWidget* window, const QString& name, const QRect& place, const QPixmap& picture) {
+    auto* label = new QLabel(window);
+    label->setObjectName(name);
+    label->setGeometry(place);
+    label->setPixmap(picture);
+    label->setScaledContents(true);
+    label->hide();
+    return label;
+}
+
 }  // namespace
 
-CoinDrop::CoinDrop(QObject* parent, Clock& clock, Cabinet& cabinet)
-    : QObject(parent), c_(cabinet), tmrcoins_(clock.createTimer(this, kTickMs)) {
+CoinDrop::CoinDrop(QWidget* window, Clock& clock, const ArtBook& art)
+    : QObject(window),
+      dollar1_(sprite(window, QStringLiteral("dollar1"), layout::kDollarCoin,
+                      art.picture(Picture::dollar1))),
+      halfcoin1_(sprite(window, QStringLiteral("halfcoin1"), layout::kHalfCoin,
+                        art.picture(Picture::halfcoin1))),
+      tmrcoins_(clock.createTimer(this, duration::kCoinTick)) {
     tmrcoins_->setObjectName(QStringLiteral("tmrcoins"));
     connect(tmrcoins_, &ClockTimer::timeout, this, &CoinDrop::onTick);
 }
 
-void CoinDrop::onTick() {
-    emit tick();
-    if (++coinTick_ < kTicks) {
-        if (++coinPhase_ == 3) {
-            coinPhase_ = 1;
-        }
-        c_.dollar1->setVisible(coinPhase_ == 1);
-        c_.halfcoin1->setVisible(coinPhase_ == 2);
-        if (coinPhase_ == 2) {
-            emit coinDropped();
-        }
+void CoinDrop::start() {
+    if (running_) {
         return;
     }
-    tmrcoins_->stop();
+    running_ = true;
     coinTick_ = 0;
-    coinPhase_ = 0;
-    c_.dollar1->hide();
-    c_.halfcoin1->hide();
+    tmrcoins_->start();
+}
+
+void CoinDrop::stop() {
+    running_ = false;
+    tmrcoins_->stop();
+    dollar1_->hide();
+    halfcoin1_->hide();
+}
+
+void CoinDrop::onTick() {
+    if (++coinTick_ >= kTicks) {
+        stop();
+        return;
+    }
+    const bool falling = coinTick_ % 2 == 0;
+    dollar1_->setVisible(!falling);
+    halfcoin1_->setVisible(falling);
+    if (falling) {
+        emit coinDue();
+    }
 }
 
 }  // namespace kestrel::ui

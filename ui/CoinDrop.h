@@ -2,34 +2,37 @@
 
 #include <QObject>
 
-#include "Cabinet.h"
+#include "ArtBook.h"
 #include "Clock.h"
+
+class QLabel;
+class QWidget;
 
 namespace kestrel::ui {
 
-// The coin animation: 29 ticks of 100 ms alternating the two coin pictures, a 25-credit coin
-// going in on every second tick (14 coins, 350 credits). Pressing the coin button while it runs
-// adds nothing: the timer is already on and its counters carry on.
+// The coin animation near the coin slot: 100 ms ticks alternating the two coin pictures
+// (dollar1, halfcoin1), one coin falling on every second tick until the press's coins are in.
 class CoinDrop : public QObject {
     Q_OBJECT
 public:
-    CoinDrop(QObject* parent, Clock& clock, Cabinet& cabinet);
+    CoinDrop(QWidget* window, Clock& clock, const ArtBook& art);
 
-    void start() { tmrcoins_->start(); }
-    void stop() { tmrcoins_->stop(); }
-    ClockTimer* timer() const { return tmrcoins_; }
+    // Starts dropping a press's coins; a press while coins still fall adds nothing.
+    void start();
+    // Stops at once, the sprites gone.
+    void stop();
 
 signals:
-    void tick();        // every tick, before anything else (the line flash stops)
-    void coinDropped();  // a coin goes in now
+    void coinDue();  // the next coin falls into the slot now
 
 private:
     void onTick();
 
-    Cabinet& c_;
+    QLabel* dollar1_;
+    QLabel* halfcoin1_;
     ClockTimer* tmrcoins_;
     int coinTick_ = 0;
-    int coinPhase_ = 0;
+    bool running_ = false;
 };
 
 }  // namespace kestrel::ui

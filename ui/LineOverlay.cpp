@@ -11,37 +11,29 @@ LineOverlay::LineOverlay(QWidget* window) : QWidget(window) {
     setAttribute(Qt::WA_NoSystemBackground);
 }
 
-void LineOverlay::setSegment(int j, const QLine& line) {
-    segments_[j].line = line;
+void LineOverlay::drawLine(int line) {
+    const PaylinePath& path = kPaylinePaths[line];
+    for (int j = 1; j <= kMaxSegments; ++j) {
+        SegmentState& s = segments_[j];
+        s.visible = j <= path.count;
+        if (s.visible) {
+            const Segment& segment = path.segments[j - 1];
+            s.line = QLine(toPixels(segment.from), toPixels(segment.to));
+            s.colour = lineColour(line);
+        }
+    }
     update();
 }
 
-void LineOverlay::setColour(int j, const QColor& colour) {
-    segments_[j].colour = colour;
-    update();
-}
-
-void LineOverlay::setSegmentVisible(int j, bool visible) {
-    if (segments_[j].visible != visible) {
-        segments_[j].visible = visible;
+void LineOverlay::hideLine() {
+    bool shown = false;
+    for (SegmentState& s : segments_) {
+        shown = shown || s.visible;
+        s.visible = false;
+    }
+    if (shown) {
         update();
     }
-}
-
-void LineOverlay::hideAll() {
-    for (int j = 1; j <= kMaxSegments; ++j) {
-        setSegmentVisible(j, false);
-    }
-}
-
-int LineOverlay::placePath(int line) {
-    const PaylinePath& path = kPaylinePaths[line];
-    for (int j = 1; j <= path.count; ++j) {
-        const Segment& s = path.segments[j - 1];
-        setSegment(j, QLine(toPixels(s.from), toPixels(s.to)));
-        setColour(j, lineColour(line));
-    }
-    return path.count;
 }
 
 void LineOverlay::paintEvent(QPaintEvent*) {
@@ -49,8 +41,7 @@ void LineOverlay::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     // A dark edge under a bright core keeps every colour readable on light and dark symbols.
     for (int pass = 0; pass < 2; ++pass) {
-        for (int j = 1; j <= kMaxSegments; ++j) {
-            const SegmentState& s = segments_[j];
+        for (const SegmentState& s : segments_) {
             if (!s.visible) {
                 continue;
             }

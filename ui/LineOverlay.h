@@ -9,8 +9,8 @@
 
 namespace kestrel::ui {
 
-// The six line segments Lineflash(1..6) drawn over the reels and their cells: each has its end
-// points, a colour and its own visibility. The overlay lets every mouse event through.
+// `Lineflash`: the payline drawn over the reels and their cells, up to six straight segments in
+// the line's colour. It lets every mouse event through.
 class LineOverlay : public QWidget {
     Q_OBJECT
 public:
@@ -22,13 +22,9 @@ public:
         bool visible = false;
     };
 
-    void setSegment(int j, const QLine& line);
-    void setColour(int j, const QColor& colour);
-    void setSegmentVisible(int j, bool visible);
-    void hideAll();
-    // Puts payline L's path into segments 1..n (n its segment count) in its colour; the others
-    // are left as they are.
-    int placePath(int line);
+    // Draws payline 1..25; only its own segments show.
+    void drawLine(int line);
+    void hideLine();
 
     const SegmentState& segment(int j) const { return segments_[j]; }
 

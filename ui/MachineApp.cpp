@@ -5,7 +5,7 @@
 namespace kestrel::ui {
 
 MachineApp::MachineApp()
-    : window_(new kestrel({clock_, sound_, settings_, random_, frame_, art_, messages_, links_,
+    : window_(new MachineWindow({clock_, sound_, settings_, random_, frame_, art_, messages_, links_,
                            &frame_})) {
     frame_.setMachine(window_);
     window_->load();
@@ -13,7 +13,7 @@ MachineApp::MachineApp()
         frame_.show();
     }
     frame_.activateWindow();
-    QObject::connect(window_, &kestrel::finished, qApp, &QApplication::quit,
+    QObject::connect(window_, &MachineWindow::finished, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
 }
 

@@ -10,7 +10,7 @@
 #include "QtClock.h"
 #include "QtSoundPlayer.h"
 #include "RandomSource.h"
-#include "kestrel.h"
+#include "MachineWindow.h"
 
 namespace kestrel::ui {
 
@@ -21,7 +21,7 @@ public:
     MachineApp();
 
     MachineFrame& frame() { return frame_; }
-    kestrel& window() { return *window_; }
+    MachineWindow& window() { return *window_; }
     QtClock& clock() { return clock_; }
 
 private:
@@ -33,7 +33,7 @@ private:
     QtMessages messages_;
     DesktopLinkOpener links_;
     MachineFrame frame_;
-    kestrel* window_;  // owned by the frame's scene
+    MachineWindow* window_;  // owned by the frame's scene
 };
 
 }  // namespace kestrel::ui

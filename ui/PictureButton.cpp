@@ -1,6 +1,5 @@
 #include "PictureButton.h"
 
-#include <QApplication>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -8,48 +7,43 @@ namespace kestrel::ui {
 
 PictureButton::PictureButton(QWidget* parent, const QString& name, const QPixmap& picture,
                              const QPixmap& disabledPicture)
-    : QWidget(parent) {
+    : QWidget(parent), picture_(picture), disabledPicture_(disabledPicture) {
     setObjectName(name);
-    setPictures(picture, disabledPicture);
     setCursor(Qt::PointingHandCursor);
 }
 
-void PictureButton::setPictures(const QPixmap& picture, const QPixmap& disabledPicture) {
-    picture_ = picture;
-    disabledPicture_ = disabledPicture;
-    update();
+void PictureButton::showPressedLook() {
+    if (!pressed_) {
+        pressed_ = true;
+        update();
+    }
+}
+
+void PictureButton::endPressedLook() {
+    if (pressed_) {
+        pressed_ = false;
+        update();
+    }
 }
 
 void PictureButton::paintEvent(QPaintEvent*) {
+    if (pressed_) {
+        return;  // the cabinet behind shows the button pressed in
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), isEnabled() ? picture_ : disabledPicture_);
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) {
-        return;
+    if (event->button() == Qt::LeftButton) {
+        emit mouseDown();
     }
-    emit mouseDown();
-    // A button that hid itself for its pressed look no longer receives the release, so watch
-    // for it application-wide.
-    if (isHidden() && !awaitingRelease_) {
-        awaitingRelease_ = true;
-        qApp->installEventFilter(this);
-    }
-}
-
-bool PictureButton::eventFilter(QObject* watched, QEvent* event) {
-    if (awaitingRelease_ && event->type() == QEvent::MouseButtonRelease) {
-        awaitingRelease_ = false;
-        qApp->removeEventFilter(this);
-        emit mouseUp();
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
+        endPressedLook();
         emit mouseUp();
     }
 }
@@ -57,6 +51,14 @@ void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
 void PictureButton::mouseMoveEvent(QMouseEvent* event) {
     emit mouseMoved();
     event->accept();  // the window behind would take a move as leaving the button
+}
+
+// A button switched off while it looked pressed comes back unpressed.
+void PictureButton::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::EnabledChange && !isEnabled()) {
+        endPressedLook();
+    }
+    QWidget::changeEvent(event);
 }
 
 }  // namespace kestrel::ui

@@ -5,17 +5,20 @@
 
 namespace kestrel::ui {
 
-// A button drawn as a picture. It acts on the mouse going down (mouseDown) and ends its pressed
-// look on the mouse coming up (mouseUp); the pressed look itself is the button hiding so that
-// the cabinet underneath shows through. A disabled button shows its dimmed picture and ignores
-// the mouse.
+// A button drawn as a picture. It reports the mouse going down (mouseDown), coming up (mouseUp)
+// and moving over it (mouseMoved); whoever acts on a press gives it the pressed look, which is
+// the cabinet's own pressed picture showing through where the button is not drawn. The look ends
+// when the mouse comes up or when endPressedLook() is called. A disabled button shows its dimmed
+// picture and takes no mouse.
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
     PictureButton(QWidget* parent, const QString& name, const QPixmap& picture,
                   const QPixmap& disabledPicture);
 
-    void setPictures(const QPixmap& picture, const QPixmap& disabledPicture);
+    void showPressedLook();
+    void endPressedLook();
+    bool looksPressed() const { return pressed_; }
 
 signals:
     void mouseDown();
@@ -27,12 +30,12 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
-    bool awaitingRelease_ = false;
     QPixmap picture_;
     QPixmap disabledPicture_;
+    bool pressed_ = false;
 };
 
 }  // namespace kestrel::ui

@@ -8,27 +8,26 @@
 
 namespace kestrel::ui {
 
-class ReelAnimation;
+class ReelWindow;
 
-// Two or more specials make the dancing couples dance: every 100 ms each scatter cell shows
-// the next of six frames for its row.
+// Two or more specials make the dancing couples dance: every 100 ms each scatter cell shows the
+// next of six frames for its row.
 class ScatterDance : public QObject {
     Q_OBJECT
 public:
-    ScatterDance(QObject* parent, Clock& clock, const Machine& machine, ReelAnimation& reels,
+    ScatterDance(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels,
                  const ArtBook& art);
 
-    void start() { Timerscatters_->start(); }
-    void stop() { Timerscatters_->stop(); }
-    void rewind() { scatterFrame_ = 0; }  // each spin's dance begins with frame 1
-    ClockTimer* timer() const { return Timerscatters_; }
-    int frame() const { return scatterFrame_; }
+    // Starts with the first frame.
+    void start();
+    // Stops and gives the scatter cells their own symbol back.
+    void stop();
 
 private:
     void onTick();
 
     const Machine& machine_;
-    ReelAnimation& reels_;
+    ReelWindow& reels_;
     const ArtBook& art_;
     ClockTimer* Timerscatters_;
     int scatterFrame_ = 0;

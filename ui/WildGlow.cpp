@@ -1,15 +1,15 @@
 #include "WildGlow.h"
 
-#include <QLabel>
-
+#include "Durations.h"
 #include "Geometry.h"
-#include "ReelAnimation.h"
+#include "ReelWindow.h"
 
 namespace kestrel::ui {
 
 namespace {
-constexpr int kTickMs = 100;
 constexpr int kFrames = 6;
+constexpr int kFirstWildReel = 2;
+constexpr int kLastWildReel = 4;
 }  // namespace
 
 WildStart wildStartFor(const SpinRecords& records, const SpinResult& result, int linesPlayed) {
@@ -30,23 +30,42 @@ WildStart wildStartFor(const SpinRecords& records, const SpinResult& result, int
     return w;
 }
 
-WildGlow::WildGlow(QObject* parent, Clock& clock, const Machine& machine, ReelAnimation& reels,
+WildGlow::WildGlow(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels,
                    const ArtBook& art)
     : QObject(parent),
       machine_(machine),
       reels_(reels),
       art_(art),
-      timerwild_(clock.createTimer(this, kTickMs)) {
+      timerwild_(clock.createTimer(this, duration::kWildFrame)) {
     timerwild_->setObjectName(QStringLiteral("timerwild"));
     connect(timerwild_, &ClockTimer::timeout, this, &WildGlow::onTick);
 }
 
 void WildGlow::settle() {
     const WildStart w = wildStartFor(machine_.records(), machine_.result(), machine_.linesPlayed());
-    lineWinFlag_ = lineWinFlag_ || w.lineWinFlag;
+    wildFrame_ = 0;
+    lineWinFlag_ = w.lineWinFlag;
     if (w.start) {
         timerwild_->start();
     }
+}
+
+void WildGlow::stop() {
+    timerwild_->stop();
+    for (int reel = kFirstWildReel; reel <= kLastWildReel; ++reel) {
+        if (const int cell = glowingCell(reel)) {
+            reels_.restoreCell(cell);
+        }
+    }
+}
+
+// The wild's cell on a reel that can hold one, or 0; reel 4's glows only with the flag raised.
+int WildGlow::glowingCell(int reel) const {
+    const int cell = machine_.records().wildCell[reel];
+    if (cell < 1 || cell > kCells || cellReel(cell) != reel) {
+        return 0;
+    }
+    return reel == kLastWildReel && !lineWinFlag_ ? 0 : cell;
 }
 
 void WildGlow::onTick() {
@@ -54,23 +73,14 @@ void WildGlow::onTick() {
         timerwild_->stop();
         return;
     }
-    if (++wildFrame_ == kFrames + 1) {
-        wildFrame_ = 1;
+    wildFrame_ = wildFrame_ % kFrames + 1;
+    for (int reel = kFirstWildReel; reel <= kLastWildReel; ++reel) {
+        if (const int cell = glowingCell(reel)) {
+            const int offset = kFrames * static_cast<int>(cellRow(cell));
+            reels_.showCellFrame(cell,
+                                 art_.picture(PictureList::WildGlowFrames, wildFrame_ + offset));
+        }
     }
-    showFrame(2);
-    showFrame(3);
-    if (lineWinFlag_) {
-        showFrame(4);
-    }
-}
-
-void WildGlow::showFrame(int reel) {
-    const int cell = machine_.records().wildCell[reel];
-    if (cell < 1 || cell > kCells || cellReel(cell) != reel) {
-        return;
-    }
-    const int offset = kFrames * static_cast<int>(cellRow(cell));
-    reels_.cell(cell)->setPixmap(art_.picture(PictureList::ImageList2, wildFrame_ + offset));
 }
 
 }  // namespace kestrel::ui

@@ -8,7 +8,7 @@
 
 namespace kestrel::ui {
 
-class ReelAnimation;
+class ReelWindow;
 
 // Whether a settled spin sets the wild animation going, and whether reel 4's wild takes part:
 // a played line that won with three or more symbols, or a played line through a wild while two
@@ -24,26 +24,20 @@ WildStart wildStartFor(const SpinRecords& records, const SpinResult& result, int
 class WildGlow : public QObject {
     Q_OBJECT
 public:
-    WildGlow(QObject* parent, Clock& clock, const Machine& machine, ReelAnimation& reels,
+    WildGlow(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels,
              const ArtBook& art);
 
-    // Applies the start rules of a settled spin.
+    // Applies the start rules to the spin just settled, beginning with the first frame.
     void settle();
-    void stop() { timerwild_->stop(); }
-    // Clears the frame and the flag at the start of a spin.
-    void rewind() {
-        wildFrame_ = 0;
-        lineWinFlag_ = false;
-    }
-    ClockTimer* timer() const { return timerwild_; }
-    bool lineWinFlag() const { return lineWinFlag_; }
+    // Stops and gives the wild cells their own symbol back.
+    void stop();
 
 private:
     void onTick();
-    void showFrame(int reel);
+    int glowingCell(int reel) const;
 
     const Machine& machine_;
-    ReelAnimation& reels_;
+    ReelWindow& reels_;
     const ArtBook& art_;
     ClockTimer* timerwild_;
     int wildFrame_ = 0;

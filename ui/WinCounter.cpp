@@ -1,22 +1,18 @@
 #include "WinCounter.h"
 
-#include "Money.h"
+#include "CreditMeter.h"
+#include "Durations.h"
+#include "WinMeter.h"
 
 namespace kestrel::ui {
-
-namespace {
-constexpr int kTickMs = 50;
-
-QString inDollars(std::int64_t credits) { return QString::fromStdString(dollars(credits)); }
-}  // namespace
 
 int rollStepFor(std::int64_t rollCount) {
     struct Band {
         std::int64_t upTo;
         int step;
     };
-    constexpr Band kBands[] = {{0, 0},     {100, 1},   {120, 14},  {150, 20},
-                               {200, 30},  {300, 40},  {450, 60},  {600, 80},
+    constexpr Band kBands[] = {{0, 0},     {100, 1},    {120, 14},   {150, 20},
+                               {200, 30},  {300, 40},   {450, 60},   {600, 80},
                                {700, 100}, {1000, 150}, {1500, 200}};
     for (const Band& band : kBands) {
         if (rollCount <= band.upTo) {
@@ -26,60 +22,41 @@ int rollStepFor(std::int64_t rollCount) {
     return 500;
 }
 
-WinCounter::WinCounter(QObject* parent, Clock& clock, const Machine& machine, Cabinet& cabinet)
+WinCounter::WinCounter(QObject* parent, Clock& clock, const Machine& machine, WinMeter& winMeter,
+                       CreditMeter& creditMeter)
     : QObject(parent),
-      clock_(clock),
       machine_(machine),
-      c_(cabinet),
-      Timerwincounter_(clock.createTimer(this, kTickMs)) {
+      winMeter_(winMeter),
+      creditMeter_(creditMeter),
+      Timerwincounter_(clock.createTimer(this, duration::kWinCountTick)) {
     Timerwincounter_->setObjectName(QStringLiteral("Timerwincounter"));
     connect(Timerwincounter_, &ClockTimer::timeout, this, &WinCounter::onTick);
 }
 
-void WinCounter::onTick() {
-    if (machine_.freeSpinsActive()) {
-        tickFreeSpin();
-    } else {
-        tickNormal();
-    }
+void WinCounter::count(std::int32_t win, bool rolling) {
+    roll_ = RollUp{};
+    win_ = win;
+    rolling_ = rolling;
+    counting_ = true;
+    Timerwincounter_->start();
 }
 
-void WinCounter::tickNormal() {
-    clock_.yield();
-    const std::int32_t spinWin = machine_.spinWin();
-    if (!roll_.tick(spinWin, machine_.player().winroll != 0)) {
-        c_.LABWIN->setText(QString::number(roll_.count));
-        c_.lblwin->setText(inDollars(roll_.count));
+void WinCounter::onTick() {
+    if (!roll_.tick(win_, rolling_)) {
+        winMeter_.show(roll_.count);
         return;
     }
-    showWhole();
+    finish();
 }
 
 void WinCounter::finish() {
-    if (Timerwincounter_->isActive() && !machine_.freeSpinsActive()) {
-        showWhole();
+    if (!counting_) {
+        return;
     }
-}
-
-void WinCounter::showWhole() {
-    const std::int32_t spinWin = machine_.spinWin();
-    c_.LABWIN->setText(QString::number(spinWin));
-    c_.lblwin->setText(inDollars(spinWin));
-    c_.PANELBANK->setText(QString::number(machine_.player().bank));
-    c_.Lblcredit->setText(inDollars(machine_.player().bank));
+    counting_ = false;
     Timerwincounter_->stop();
-    roll_.count = 0;
-}
-
-void WinCounter::tickFreeSpin() {
-    c_.LABWIN->setText(QString::number(machine_.featureWin()));
-    c_.lblwin->setText(inDollars(machine_.featureWin()));
-    Timerwincounter_->stop();
-    c_.Lblcurrentwin->setText(QString::number(machine_.spinWin()));
-    roll_ = RollUp{};
-    c_.takewin->setEnabled(false);
-    clock_.yield();
-    emit freeSpinShown();
+    winMeter_.show(win_);
+    creditMeter_.show(machine_.player().bank);
 }
 
 }  // namespace kestrel::ui

@@ -80,7 +80,7 @@ TEST(ArtBook, cellsSitOnThePlainReelTheyHideTo) {
     const QImage reel = argb(book().picture(PictureList::spinlist, 11));
     const int corners[4][2] = {{0, 0}, {121, 0}, {0, 121}, {121, 121}};
     for (PictureList list :
-         {PictureList::listsingles, PictureList::ImageList1, PictureList::ImageList2}) {
+         {PictureList::listsingles, PictureList::ScatterDanceFrames, PictureList::WildGlowFrames}) {
         const int perRow = book().count(list) / kRows;
         for (int k = 1; k <= book().count(list); ++k) {
             // listsingles runs top, middle, bottom per symbol; the animations run six frames per

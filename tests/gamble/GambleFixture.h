@@ -15,6 +15,7 @@
 #include "Players.h"
 #include "QStringPrinter.h"
 #include "ScriptedRandom.h"
+#include "Sequencer.h"
 #include "VirtualClock.h"
 
 namespace kestrel::test {
@@ -33,7 +34,7 @@ protected:
     GambleFixture() {
         machine.switchPlayer(playerWithCredit(10000));
         window.resize(layout::kWindow);
-        panel = new ui::GamblePanel(&window, machine, clock, art(),
+        panel = new ui::GamblePanel(&window, machine, clock, sequence, art(),
                                     [this](int resource) { sounds.push_back(resource); });
         QObject::connect(panel, &ui::GamblePanel::lost, [this] { lostAt.push_back(clock.now()); });
         QObject::connect(panel, &ui::GamblePanel::collected,
@@ -62,11 +63,15 @@ protected:
     }
     QString text(const QString& name) const { return control<QLabel>(name)->text(); }
 
-    // Draws the given card and presses the button; a right guess is then let come to rest.
+    // Draws the given card and presses the button, then lets the reveal and what follows run
+    // to its end: the win picture at rest, or the panel closed after a loss.
     void guess(const QString& button, int card) {
         random.push({card});
         click(button);
-        clock.advance(500);
+        for (int t = 0; t < 100 && panel->isBusy(); ++t) {
+            clock.advance(50);
+        }
+        EXPECT_FALSE(panel->isBusy());
     }
     void click(const QString& button) {
         QTest::mouseClick(control<QPushButton>(button), Qt::LeftButton);
@@ -87,6 +92,8 @@ protected:
     }
 
     VirtualClock clock;
+    QObject sequenceOwner;
+    Sequencer sequence{clock, &sequenceOwner};
     ScriptedRandom random;
     Machine machine{random};
     QWidget window;

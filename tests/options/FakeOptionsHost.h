@@ -28,13 +28,10 @@ public:
         PANELBANK.clear();
         Lblcredit.clear();
     }
+    void clearGameMeters() override { ++gameMetersCleared; }
     void setCaption(const QString& text) override { caption = text; }
     void showIdleReels() override { ++idleReelsShown; }
-    void hideCells() override { ++cellsHidden; }
-    void disableGamble() override { gambleEnabled = false; }
     void setReelSpeed(int reelspeed) override { stopTickSpeed = reelspeed; }
-    void restoreWindow() override { ++restored; }
-    void moveToCorner() override { ++movedToCorner; }
 
     MemorySettingsStore settings;
     ScriptedRandom random;
@@ -45,11 +42,8 @@ public:
     QString Lblcredit = QStringLiteral("untouched");
     QString caption = QStringLiteral("untouched");
     int idleReelsShown = 0;
-    int cellsHidden = 0;
-    bool gambleEnabled = true;
+    int gameMetersCleared = 0;
     int stopTickSpeed = -1;  // the speed the stop ticks were last set from; -1 never
-    int restored = 0;
-    int movedToCorner = 0;
 
 private:
     Machine machine_{random};

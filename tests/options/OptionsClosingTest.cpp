@@ -8,7 +8,7 @@ namespace {
 
 struct ClosingPath {
     const char* name;
-    std::function<void(ui::frmkestreloptions&)> close;
+    std::function<void(ui::OptionsDialog&)> close;
 };
 
 void PrintTo(const ClosingPath& path, std::ostream* out) {
@@ -24,19 +24,19 @@ TEST_P(OptionsClosing, WritesTheRecordTurnsAnUnsetSpeedIntoFastAndDisablesTheGam
     ann.bank = 321;
     ann.currentplayer = "Ann";
     setPlayer(ann);
+    winOneCredit();  // a win that could still be gambled
+    ASSERT_TRUE(host.machine().canGamble());
     open();
     click("sounds1");  // a change the record has not seen yet
     control<QLineEdit>("player1")->setText("half-typed");
-    const int restoredBefore = host.restored;
 
     GetParam().close(*dialog);
     clock.settle();
 
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(closings, 1);
-    EXPECT_GT(host.restored, restoredBefore);
-    EXPECT_FALSE(host.gambleEnabled);
-    EXPECT_GE(host.cellsHidden, 1);
+    EXPECT_FALSE(host.machine().canGamble());
+    EXPECT_GE(host.idleReelsShown, 1);
     EXPECT_EQ(player().reelspeed, 1);
     EXPECT_EQ(stored(1, "reelspeed"), "1");
     EXPECT_EQ(stored(1, "soundonoff"), "-1");
@@ -51,23 +51,23 @@ TEST_P(OptionsClosing, WritesTheRecordTurnsAnUnsetSpeedIntoFastAndDisablesTheGam
 INSTANTIATE_TEST_SUITE_P(
     EveryWayOut, OptionsClosing,
     ::testing::Values(ClosingPath{"OK",
-                                  [](ui::frmkestreloptions& d) {
+                                  [](ui::OptionsDialog& d) {
                                       d.findChild<QPushButton*>("btnokplayer")->click();
                                   }},
-                      ClosingPath{"CloseBox", [](ui::frmkestreloptions& d) { d.close(); }},
+                      ClosingPath{"CloseBox", [](ui::OptionsDialog& d) { d.close(); }},
                       ClosingPath{
                           "Escape",
-                          [](ui::frmkestreloptions& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+                          [](ui::OptionsDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
                       ClosingPath{"DeleteAnsweredNo",
-                                  [](ui::frmkestreloptions& d) {
+                                  [](ui::OptionsDialog& d) {
                                       d.findChild<QPushButton*>("Btndeletedetails")->click();
                                   }},
                       ClosingPath{"LargeSize",
-                                  [](ui::frmkestreloptions& d) {
+                                  [](ui::OptionsDialog& d) {
                                       d.findChild<QPushButton*>("cmdlargescreen")->click();
                                   }},
                       ClosingPath{"OriginalSize",
-                                  [](ui::frmkestreloptions& d) {
+                                  [](ui::OptionsDialog& d) {
                                       d.findChild<QPushButton*>("cmdorigonal")->click();
                                   }}),
     [](const ::testing::TestParamInfo<ClosingPath>& info) { return info.param.name; });

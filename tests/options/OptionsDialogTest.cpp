@@ -89,6 +89,7 @@ TEST_F(OptionsDialog, PickingAnEmptySlotStartsItWithNoCreditAndKeepsSoundAndPayo
     EXPECT_EQ(player().machinepay, 4);
     EXPECT_EQ(player().howmanyspins, 0);
     EXPECT_EQ(host.PANELBANK, "0");
+    EXPECT_EQ(host.gameMetersCleared, 1);  // the last player's win and bet go with them
     EXPECT_EQ(host.Lblcredit, "$ 0");
     EXPECT_EQ(host.caption, "Current Player       ");
     EXPECT_EQ(caption("machine2"), "Vacant");
@@ -250,6 +251,7 @@ TEST_F(OptionsDialog, DeleteAnsweredYesZeroesCreditAndStatisticsButKeepsNameAndS
     EXPECT_EQ(text("lblgames"), "Games Played            0");
     EXPECT_EQ(text("lblreturned"), "Returned To Player     % ");
     EXPECT_EQ(host.PANELBANK, "");
+    EXPECT_EQ(host.gameMetersCleared, 1);
     EXPECT_EQ(host.Lblcredit, "");
     EXPECT_GE(host.idleReelsShown, 1);
     EXPECT_FALSE(dialog->isVisible());
@@ -264,6 +266,7 @@ TEST_F(OptionsDialog, DeleteAnsweredNoOnlyCloses) {
     EXPECT_EQ(player(), before);
     EXPECT_EQ(stored(1, "bank"), "4480");
     EXPECT_EQ(host.PANELBANK, "untouched");
+    EXPECT_EQ(host.gameMetersCleared, 0);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_EQ(closings, 1);
 }
@@ -313,9 +316,7 @@ TEST_F(OptionsDialog, LargeSizeOnAnEightHundredBySixHundredScreenSaysSoAndCloses
     EXPECT_EQ(messages.shown[0].title, "Slot_kestrel");
     EXPECT_EQ(messages.shown[0].text, "Already 800 X 600 resolution !!\r");
     EXPECT_EQ(host.screen800.switches, 0);
-    EXPECT_EQ(host.movedToCorner, 0);
     EXPECT_FALSE(dialog->isVisible());
-    EXPECT_GE(host.restored, 1);
     EXPECT_GE(host.idleReelsShown, 1);
 }
 
@@ -325,7 +326,6 @@ TEST_F(OptionsDialog, LargeSizeSwitchesOnlyWhenBothSidesDiffer) {
     open();
     click("cmdlargescreen");
     EXPECT_EQ(large.switches, 1);
-    EXPECT_EQ(host.movedToCorner, 1);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_FALSE(dialog->isVisible());
 
@@ -337,11 +337,10 @@ TEST_F(OptionsDialog, LargeSizeSwitchesOnlyWhenBothSidesDiffer) {
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-TEST_F(OptionsDialog, OriginalSizeRestoresTheDisplayAndMovesTheWindowToTheCorner) {
+TEST_F(OptionsDialog, OriginalSizeRestoresTheDisplay) {
     open();
     click("cmdorigonal");
     EXPECT_EQ(host.screen800.restores, 1);
-    EXPECT_EQ(host.movedToCorner, 1);
     EXPECT_FALSE(dialog->isVisible());
 }
 

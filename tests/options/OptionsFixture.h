@@ -12,7 +12,7 @@
 #include "QStringPrinter.h"
 #include "ScriptedMessages.h"
 #include "VirtualClock.h"
-#include "frmkestreloptions.h"
+#include "OptionsDialog.h"
 
 namespace kestrel::test {
 
@@ -22,6 +22,13 @@ namespace kestrel::test {
 class OptionsFixture : public ::testing::Test {
 protected:
     const PlayerRecord& player() { return host.machine().player(); }
+    // A settled paid spin on one line that wins one credit back (two specials).
+    void winOneCredit() {
+        host.random.pushSpin({1, 1, 2, 1, 1});
+        host.machine().setLinesPlayed(1);
+        ASSERT_EQ(host.machine().play(1), PlayResult::Paid);
+        host.machine().settle();
+    }
     // The active record as the store would have handed it over.
     void setPlayer(PlayerRecord record) { host.machine().switchPlayer(std::move(record)); }
 
@@ -37,8 +44,8 @@ protected:
     }
 
     void open() {
-        dialog = std::make_unique<ui::frmkestreloptions>(host, clock, messages);
-        QObject::connect(dialog.get(), &ui::frmkestreloptions::closed, [this] { ++closings; });
+        dialog = std::make_unique<ui::OptionsDialog>(host, messages);
+        QObject::connect(dialog.get(), &ui::OptionsDialog::closed, [this] { ++closings; });
         dialog->load();
         clock.settle();
     }
@@ -67,7 +74,7 @@ protected:
     FakeOptionsHost host;
     VirtualClock clock;
     ScriptedMessages messages;
-    std::unique_ptr<ui::frmkestreloptions> dialog;
+    std::unique_ptr<ui::OptionsDialog> dialog;
     int closings = 0;
 };
 

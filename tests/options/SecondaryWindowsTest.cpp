@@ -9,8 +9,8 @@
 #include "QStringPrinter.h"
 #include "ScriptedLinks.h"
 #include "ScriptedMessages.h"
-#include "aboutkestrel.h"
-#include "kestrelpays.h"
+#include "AboutBox.h"
+#include "PayTableWindow.h"
 
 namespace kestrel::test {
 namespace {
@@ -34,9 +34,9 @@ protected:
 };
 
 TEST_P(SecondaryWindow, PayTableClosesAndReportsItOnceByButtonOrCloseBox) {
-    ui::kestrelpays pays(picture({600, 450}));
+    ui::PayTableWindow pays(picture({600, 450}));
     int closings = 0;
-    QObject::connect(&pays, &ui::kestrelpays::closed, [&] { ++closings; });
+    QObject::connect(&pays, &ui::PayTableWindow::closed, [&] { ++closings; });
     pays.showCentred();
     auto* exit = pays.findChild<QPushButton*>("btnunloadpays");
     ASSERT_NE(exit, nullptr);
@@ -61,9 +61,9 @@ TEST_P(SecondaryWindow, AboutBoxClosesAndReportsItOnceByOkOrCloseBox) {
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
     ScriptedLinks links;
     ScriptedMessages messages;
-    ui::aboutkestrel about(picture({256, 256}), links, messages);
+    ui::AboutBox about(picture({256, 256}), links, messages);
     int closings = 0;
-    QObject::connect(&about, &ui::aboutkestrel::closed, [&] { ++closings; });
+    QObject::connect(&about, &ui::AboutBox::closed, [&] { ++closings; });
     about.showCentred();
     EXPECT_EQ(about.windowTitle(), "About Kestrel");
     auto* icon = about.findChild<QLabel*>("picIcon");
@@ -91,7 +91,7 @@ INSTANTIATE_TEST_SUITE_P(ButtonOrCloseBox, SecondaryWindow, ::testing::Bool(),
 TEST(AboutBoxLink, OpensTheProjectPage) {
     ScriptedLinks links;
     ScriptedMessages messages;
-    ui::aboutkestrel about(picture({256, 256}), links, messages);
+    ui::AboutBox about(picture({256, 256}), links, messages);
     about.findChild<QPushButton*>("cmdLink")->click();
     ASSERT_EQ(links.opened.size(), 1u);
     EXPECT_EQ(links.opened[0], QUrl("https://github.com/kestrel-slot/kestrel"));
@@ -103,7 +103,7 @@ TEST(AboutBoxLink, AFailureIsShownWithTheAddressAndTheDetails) {
     ScriptedLinks links;
     links.answer = {false, QStringLiteral("no browser")};
     ScriptedMessages messages;
-    ui::aboutkestrel about(picture({256, 256}), links, messages);
+    ui::AboutBox about(picture({256, 256}), links, messages);
     about.show();
     about.findChild<QPushButton*>("cmdLink")->click();
     ASSERT_EQ(messages.shown.size(), 1u);

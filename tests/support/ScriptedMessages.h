@@ -1,13 +1,15 @@
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "Messages.h"
 
 namespace kestrel::test {
 
-// Records every message box and answers questions from a queue (No when it runs out).
+// Records every message box and closes it at once, answering questions from a queue (No when
+// it runs out).
 class ScriptedMessages final : public ui::Messages {
 public:
     struct Shown {
@@ -16,20 +18,29 @@ public:
         QString text;
     };
 
-    void inform(QWidget*, const QString& title, const QString& text) override {
+    void inform(QWidget*, const QString& title, const QString& text,
+                std::function<void()> closed) override {
         shown.push_back({'i', title, text});
-    }
-    bool confirm(QWidget*, const QString& title, const QString& text) override {
-        shown.push_back({'c', title, text});
-        if (answers.empty()) {
-            return false;
+        if (closed) {
+            closed();
         }
-        const bool yes = answers.front();
-        answers.pop_front();
-        return yes;
     }
-    void warn(QWidget*, const QString& title, const QString& text) override {
+    void confirm(QWidget*, const QString& title, const QString& text,
+                 std::function<void(bool)> answered) override {
+        shown.push_back({'c', title, text});
+        bool yes = false;
+        if (!answers.empty()) {
+            yes = answers.front();
+            answers.pop_front();
+        }
+        answered(yes);
+    }
+    void warn(QWidget*, const QString& title, const QString& text,
+              std::function<void()> closed) override {
         shown.push_back({'w', title, text});
+        if (closed) {
+            closed();
+        }
     }
 
     std::vector<Shown> shown;

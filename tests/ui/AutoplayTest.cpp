@@ -62,21 +62,46 @@ TEST_F(Autoplay, RepeatsTheBetAndWaitsLongerAfterAWin) {
     EXPECT_EQ(window->machine().player().games, gamesAfterFirst + 1);
 }
 
-TEST_F(Autoplay, LosingSpinIsFollowedAtOnceByTheNext) {
+// Every spin autoplay pays for turns and settles on screen before the next bet is charged;
+// the next spin comes 1.5 to 1.9 s after a loss and 2.5 to 2.9 s after a win.
+TEST_F(Autoplay, EverySpinIsShownAndSettledBeforeTheNextIsCharged) {
     storePlayer(1000);
     open();
-    random.pushSpin(kLosingStops);
-    random.pushSpin(kLosingStops);
-    random.pushSpin(kTwoSpecials);
+    for (int i = 0; i < 4; ++i) {
+        random.pushSpin(i == 2 ? kTwoSpecials : kLosingStops);
+    }
+    std::vector<qint64> charged, settled;  // when each bet went in, when each spin said its result
+    int games = 0;
+    QString lastWin = text("LABWIN");
     press("autoplayon");
-    EXPECT_EQ(window->machine().player().games, 3);  // the losses pass straight on
-    EXPECT_EQ(window->machine().player().bank, 1000 - 75);
-    clock.advance(1500);
-    EXPECT_EQ(window->machine().player().bank, 1000 - 75 + 25);
+    for (int t = 0; t < 1500 && charged.size() < 4; ++t) {
+        if (window->machine().player().games != games) {
+            games = window->machine().player().games;
+            charged.push_back(clock.now());
+            EXPECT_EQ(charged.size(), settled.size() + 1) << "a bet went in before the last spin settled";
+        }
+        if (text("LABWIN") != lastWin) {
+            lastWin = text("LABWIN");
+            if (lastWin == "No Win" || lastWin == "25") {
+                settled.push_back(clock.now());
+            }
+        }
+        clock.advance(10);
+    }
+    ASSERT_EQ(charged.size(), 4u);
+    ASSERT_GE(settled.size(), 3u);
+    for (int i = 0; i < 3; ++i) {
+        const qint64 wait = charged[i + 1] - settled[i];
+        const qint64 least = i == 2 ? 2500 : 1500;  // spin 3 won
+        EXPECT_GE(wait, least - 100) << "after spin " << i + 1;
+        EXPECT_LE(wait, least + 400 + 100) << "after spin " << i + 1;
+    }
     press("autoplayoff");
+    clock.advance(3000);
 }
 
-TEST_F(Autoplay, TooLittleCreditStopsItWithThePanel) {
+// A refused autoplay leaves the cabinet exactly as switching autoplay off does.
+TEST_F(Autoplay, TooLittleCreditStopsItWithThePanelAndGivesEveryControlBack) {
     storePlayer(10);
     open();
     press("autoplayon");
@@ -84,8 +109,12 @@ TEST_F(Autoplay, TooLittleCreditStopsItWithThePanel) {
     EXPECT_TRUE(control("pannomoney")->isVisible());
     EXPECT_FALSE(timer("tmrautospin")->isActive());
     EXPECT_TRUE(control("autoplayon")->isEnabled());
-    EXPECT_FALSE(control("btnoptions")->isEnabled());
+    EXPECT_TRUE(control("btnoptions")->isEnabled());
+    EXPECT_TRUE(control("pplay1")->isEnabled());
+    EXPECT_TRUE(window->keysEnabled());
     press("coinsin");
+    EXPECT_FALSE(control("btnoptions")->isEnabled());  // while its coins drop
+    clock.advance(3000);
     EXPECT_TRUE(control("btnoptions")->isEnabled());
 }
 
@@ -95,8 +124,7 @@ TEST_F(Autoplay, CreditRunningOutOnALossShowsThatSpinBeforeStopping) {
     random.pushSpin(kLosingStops);
     random.pushSpin(kLosingStops);  // leaves 0: no third spin
     press("autoplayon");
-    EXPECT_EQ(window->machine().player().games, 2);
-    clock.advance(5000);
+    clock.advance(8000);
     EXPECT_EQ(window->autoplayState(), 0);
     EXPECT_TRUE(control("pannomoney")->isVisible());
     EXPECT_FALSE(timer("tmrautospin")->isActive());
@@ -122,7 +150,17 @@ TEST_F(Autoplay, FeatureUnderAutoplayCountsEveryFreeSpinAndResumesAfterIt) {
     }
     ASSERT_TRUE(random.exhausted());
     random.pushSpin(kTwoSpecials);  // the next paid autoplay spin
-    clock.advance(8000);
+    clock.advance(3000);
+    // The completed feature shows its banner for a while before autoplay takes the win.
+    EXPECT_TRUE(window->machine().featureCompleted());
+    EXPECT_TRUE(control("freespinscompleted1")->isVisible());
+    EXPECT_EQ(text("LABWIN"), "125");
+    clock.advance(1500);
+    EXPECT_EQ(window->machine().freeSpins().state(), FreeSpins::State::None);
+    EXPECT_FALSE(control("freespinscompleted1")->isVisible());
+    EXPECT_EQ(text("LABWIN"), "125");  // the total that was paid
+    EXPECT_EQ(window->machine().player().games, 1);
+    clock.advance(5000);
     EXPECT_EQ(window->machine().freeSpins().state(), FreeSpins::State::None);
     EXPECT_EQ(window->machine().player().games, 2);
     EXPECT_EQ(window->machine().player().bank, 1000 - 25 + 125 - 25 + 25);

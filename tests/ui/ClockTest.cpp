@@ -1,14 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <QObject>
+#include <string>
 #include <vector>
 
+#include "Sequencer.h"
 #include "VirtualClock.h"
 
 namespace kestrel {
 namespace {
 
-TEST(VirtualClock, TimersFireInTimeOrderOnTheirIntervals) {
+TEST(VirtualClock, TimersAndSingleShotsFireInTimeOrder) {
     QObject owner;
     VirtualClock clock;
     ClockTimer* fast = clock.createTimer(&owner, 50, TimerPrecision::Precise);
@@ -18,9 +20,10 @@ TEST(VirtualClock, TimersFireInTimeOrderOnTheirIntervals) {
     QObject::connect(slow, &ClockTimer::timeout, [&] { ticks.push_back({'s', clock.now()}); });
     slow->start();
     fast->start();
+    clock.singleShot(&owner, 120, [&] { ticks.push_back({'o', clock.now()}); });
     clock.advance(200);
     const std::vector<std::pair<char, qint64>> expected = {
-        {'f', 50}, {'f', 100}, {'f', 150}, {'s', 200}, {'f', 200}};
+        {'f', 50}, {'f', 100}, {'o', 120}, {'f', 150}, {'s', 200}, {'f', 200}};
     EXPECT_EQ(ticks, expected);
 }
 
@@ -37,50 +40,43 @@ TEST(VirtualClock, StartingARunningTimerKeepsItsRhythm) {
     EXPECT_EQ(at, std::vector<qint64>{100});
 }
 
-TEST(VirtualClock, PauseInsideATickLetsOtherTimersRunButNotItself) {
-    QObject owner;
-    VirtualClock clock;
-    ClockTimer* flash = clock.createTimer(&owner, 50, TimerPrecision::Coarse);
-    ClockTimer* other = clock.createTimer(&owner, 50, TimerPrecision::Coarse);
-    int flashTicks = 0, otherTicks = 0;
-    QObject::connect(flash, &ClockTimer::timeout, [&] {
-        ++flashTicks;
-        clock.pause(150);  // a 50 ms tick plus a 150 ms pause: one tick every 200 ms
-    });
-    QObject::connect(other, &ClockTimer::timeout, [&] { ++otherTicks; });
-    flash->start();
-    other->start();
-    clock.advance(1000);
-    EXPECT_EQ(flashTicks, 5);
-    EXPECT_GE(otherTicks, 18);
-}
-
-TEST(VirtualClock, DeferredCallsRunAfterTheHandlerNeverInsideAPause) {
-    QObject owner;
-    VirtualClock clock;
-    ClockTimer* timer = clock.createTimer(&owner, 100, TimerPrecision::Coarse);
-    std::vector<std::string> log;
-    QObject::connect(timer, &ClockTimer::timeout, [&] {
-        timer->stop();
-        log.push_back("tick");
-        clock.defer(&owner, [&] { log.push_back("deferred"); });
-        clock.pause(500);
-        log.push_back("after pause");
-    });
-    timer->start();
-    clock.advance(1000);
-    EXPECT_EQ(log, (std::vector<std::string>{"tick", "after pause", "deferred"}));
-}
-
-TEST(VirtualClock, DeferredCallOfAGoneObjectDoesNothing) {
+TEST(VirtualClock, SingleShotOfAGoneObjectDoesNothing) {
     VirtualClock clock;
     bool ran = false;
     {
         QObject context;
-        clock.defer(&context, [&] { ran = true; });
+        clock.singleShot(&context, 0, [&] { ran = true; });
     }
     clock.settle();
     EXPECT_FALSE(ran);
+}
+
+// Steps run one after another, each its delay after the previous; steps queued by a step come
+// after those already waiting; a cancel drops what has not run, even a shot already on the clock.
+TEST(Sequencer, RunsStepsInOrderAfterTheirDelaysAndCancelsTheRest) {
+    QObject owner;
+    VirtualClock clock;
+    Sequencer sequence(clock, &owner);
+    std::vector<std::string> log;
+    const auto note = [&](const char* what) { log.push_back(what + std::to_string(clock.now())); };
+    sequence.then(100, [&] {
+        note("a");
+        sequence.then(0, [&] { note("c"); });
+    });
+    sequence.then(50, [&] { note("b"); });
+    EXPECT_TRUE(sequence.busy());
+    EXPECT_TRUE(log.empty());  // nothing runs inside the call that queues it
+    clock.advance(1000);
+    EXPECT_EQ(log, (std::vector<std::string>{"a100", "b150", "c150"}));
+    EXPECT_FALSE(sequence.busy());
+
+    log.clear();
+    sequence.then(100, [&] { note("x"); }).then(100, [&] { note("y"); });
+    clock.advance(150);
+    sequence.cancel();
+    sequence.then(10, [&] { note("z"); });
+    clock.advance(1000);
+    EXPECT_EQ(log, (std::vector<std::string>{"x1100", "z1160"}));
 }
 
 }  // namespace

@@ -149,12 +149,13 @@ TEST_F(FreeSpins, MenuCannotOpenDuringTheFeature) {
     EXPECT_FALSE(visible("menupic"));
 }
 
-TEST_F(FreeSpins, MenuLeftOpenAtTheTriggerDoesNotOpenThePaylineView) {
+TEST_F(FreeSpins, MenuLeftOpenAtTheTriggerClosesAndCannotOpenThePaylineView) {
     storePlayer(1000);
     open();
     hover(control("btnopenmenu"));
-    spin(kThreeSpecials);
     ASSERT_TRUE(visible("menupic"));
+    spin(kThreeSpecials);
+    EXPECT_FALSE(visible("menupic"));
     control<QPushButton>("viewpaylines")->click();
     clock.settle();
     EXPECT_FALSE(visible("Btnreturn2game"));

@@ -18,7 +18,7 @@
 #include "SoundLog.h"
 #include "VirtualClock.h"
 #include "Windows.h"
-#include "kestrel.h"
+#include "MachineWindow.h"
 
 namespace kestrel::test {
 
@@ -33,7 +33,7 @@ protected:
 
     // Creates and loads the window; the store may be prepared before.
     void open() {
-        window = std::make_unique<ui::kestrel>(
+        window = std::make_unique<ui::MachineWindow>(
             ui::Services{clock, sounds, settings, random, display, art(), messages, links});
         window->load();
         window->show();
@@ -90,7 +90,7 @@ protected:
     FakeDisplay display;
     ScriptedMessages messages;
     ScriptedLinks links;
-    std::unique_ptr<ui::kestrel> window;
+    std::unique_ptr<ui::MachineWindow> window;
 };
 
 }  // namespace kestrel::test

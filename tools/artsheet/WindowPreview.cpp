@@ -64,9 +64,9 @@ QPixmap playPreview(const ArtBook& book) {
             const int r = static_cast<int>(row);
             QPixmap cell = book.picture(PictureList::listsingles, pictureIndex(s, row));
             if (s == Symbol::SC) {
-                cell = book.picture(PictureList::ImageList1, 3 + 6 * r);
+                cell = book.picture(PictureList::ScatterDanceFrames, 3 + 6 * r);
             } else if (s == Symbol::W) {
-                cell = book.picture(PictureList::ImageList2, 4 + 6 * r);
+                cell = book.picture(PictureList::WildGlowFrames, 4 + 6 * r);
             }
             p.drawPixmap(at + QPoint(0, 125 * r), cell);
         }

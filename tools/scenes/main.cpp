@@ -19,7 +19,7 @@
 #include "SettingsStore.h"
 #include "SoundPlayer.h"
 #include "VirtualClock.h"
-#include "kestrel.h"
+#include "MachineWindow.h"
 
 namespace {
 
@@ -64,11 +64,23 @@ public:
     void restore() override {}
 };
 
+// Every box is closed at once; a question is answered No.
 class NoMessages final : public ui::Messages {
 public:
-    void inform(QWidget*, const QString&, const QString&) override {}
-    bool confirm(QWidget*, const QString&, const QString&) override { return false; }
-    void warn(QWidget*, const QString&, const QString&) override {}
+    void inform(QWidget*, const QString&, const QString&, std::function<void()> closed) override {
+        if (closed) {
+            closed();
+        }
+    }
+    void confirm(QWidget*, const QString&, const QString&,
+                 std::function<void(bool)> answered) override {
+        answered(false);
+    }
+    void warn(QWidget*, const QString&, const QString&, std::function<void()> closed) override {
+        if (closed) {
+            closed();
+        }
+    }
 };
 
 class NoLinks final : public LinkOpener {
@@ -83,7 +95,7 @@ struct Stage {
         store.setValue("player1", "reelspeed", "1");
         store.setValue("player1", "winroll", "1");
         store.setValue("player1", "currentplayer", "Ann");
-        window = std::make_unique<ui::kestrel>(
+        window = std::make_unique<ui::MachineWindow>(
             ui::Services{clock, sound, store, random, display, art, messages, links});
         window->load();
         window->show();
@@ -114,7 +126,7 @@ struct Stage {
     Screen800 display;
     NoMessages messages;
     NoLinks links;
-    std::unique_ptr<ui::kestrel> window;
+    std::unique_ptr<ui::MachineWindow> window;
 };
 
 }  // namespace

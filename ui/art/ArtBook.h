@@ -17,8 +17,8 @@ enum class PictureList {
     bouncefour,      // reel 4
     bouncefive,      // reel 5
     listsingles,     // 36 × 125×125: symbol g in 3(g−1)+1..+3 for the top, middle, bottom rows
-    ImageList1,      // 18 × 125×125: scatter dance frames 1–6 (top), 7–12 (middle), 13–18 (bottom)
-    ImageList2,      // 18 × 125×125: wild glow frames, same order
+    ScatterDanceFrames,      // 18 × 125×125: scatter dance frames 1–6 (top), 7–12 (middle), 13–18 (bottom)
+    WildGlowFrames,      // 18 × 125×125: wild glow frames, same order
     linepics,        // 50 × 45×25: markers 1–25 lit, then 1–25 dimmed
     imagelistcards,  // 24 × 103×156: aces 1–4, back 5, suit icons 6–9, reveal frames 10–24
 };

@@ -4,15 +4,13 @@
 #include <algorithm>
 
 #include "Checked.h"
+#include "Durations.h"
 #include "Layout.h"
+#include "Sounds.h"
 
 namespace kestrel::ui {
 
 namespace {
-
-constexpr int kColourFrameMs = 10;
-constexpr int kSuitFrameMs = 50;
-constexpr int kLostPauseMs = 3000;
 
 constexpr int kCardBack = 5;
 constexpr int kFirstIcon = 6;  // icon of card c is kFirstIcon + c - 1
@@ -20,14 +18,6 @@ constexpr int kFirstRevealFrame = 10;
 constexpr int kLastRevealFrame = 24;
 
 constexpr int kSlideStartTwips = 10;
-
-// The gamble's recordings (RESOURCE_ID_<n>).
-constexpr int kSoundClick = 128;
-constexpr int kSoundRedRight = 114;
-constexpr int kSoundBlackRight = 105;
-constexpr std::array<int, 5> kSoundSuitRight = {0, 113, 117, 120, 115};  // by card
-constexpr int kSoundWrong = 106;
-constexpr int kSoundCollect = 115;
 
 const QString kRiskCaption = QStringLiteral("At Risk  ");
 const QString kColourWinCaption = QStringLiteral("Black/Red Win = ");
@@ -91,11 +81,11 @@ QLabel* slidePicture(QWidget* panel, const QString& name, const QPixmap& pixmap)
 
 }  // namespace
 
-GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, const ArtBook& art,
-                         SoundCue sound)
+GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, Sequencer& sequence,
+                         const ArtBook& art, SoundCue sound)
     : QWidget(window),
       machine_(machine),
-      clock_(clock),
+      sequence_(sequence),
       art_(art),
       sound_(std::move(sound)),
       history_(this) {
@@ -166,7 +156,7 @@ bool GamblePanel::open() {
     if (state_ != State::Closed || !machine_.canGamble()) {
         return false;
     }
-    play(kSoundClick);
+    play(sound::kClick);
     (void)machine_.openGamble();
     piccardholder_->setPixmap(art_.picture(PictureList::imagelistcards, kCardBack));
     setPressesEnabled(true);
@@ -189,7 +179,7 @@ void GamblePanel::collect() {
     hide();
     state_ = State::Closed;
     (void)machine_.collect();
-    play(kSoundCollect);
+    play(sound::kCollect);
     emit collected(amount);
 }
 
@@ -204,18 +194,13 @@ void GamblePanel::guessColour(CardColour colour) {
         return;
     }
     if (colour == CardColour::Black) {
-        play(kSoundClick);
+        play(sound::kClick);
     }
     beginDraw();
     const GuessResult guess = machine_.guessColour(colour);
-    reveal(guess.card, kColourFrameMs);
-    recordCard(guess.card);
-    if (guess.won) {
-        play(colour == CardColour::Red ? kSoundRedRight : kSoundBlackRight);
-        guessWon();
-    } else {
-        guessLost();
-    }
+    reveal(guess.card, duration::kColourRevealFrame);
+    sequence_.then(0, [this, card = guess.card] { recordCard(card); });
+    announce(guess, colour == CardColour::Red ? sound::kRedRight : sound::kBlackRight);
 }
 
 void GamblePanel::guessSuit(int suit) {
@@ -225,13 +210,8 @@ void GamblePanel::guessSuit(int suit) {
     beginDraw();
     const GuessResult guess = machine_.guessSuit(suit);
     recordCard(guess.card);
-    reveal(guess.card, kSuitFrameMs);
-    if (guess.won) {
-        play(kSoundSuitRight[suit]);
-        guessWon();
-    } else {
-        guessLost();
-    }
+    reveal(guess.card, duration::kSuitRevealFrame);
+    announce(guess, sound::kSuitRight[suit]);
 }
 
 void GamblePanel::beginDraw() {
@@ -241,15 +221,29 @@ void GamblePanel::beginDraw() {
     risklab_->setText(kRiskCaption + QString::number(machine_.atRisk()));
 }
 
+// The card's back starts to peel away with the press and goes on frame by frame, then the
+// face shows alone.
 void GamblePanel::reveal(int card, int frameMs) {
     const QPixmap& face = art_.picture(PictureList::imagelistcards, card);
-    for (int k = kFirstRevealFrame; k <= kLastRevealFrame; ++k) {
+    const auto showFrame = [this, &face](int k) {
         piccardholder_->setPixmap(overlay(face, art_.picture(PictureList::imagelistcards, k)));
-        clock_.yield();
-        clock_.pause(frameMs);
+    };
+    showFrame(kFirstRevealFrame);
+    for (int k = kFirstRevealFrame + 1; k <= kLastRevealFrame; ++k) {
+        sequence_.then(frameMs, [showFrame, k] { showFrame(k); });
     }
-    piccardholder_->setPixmap(face);
-    clock_.yield();
+    sequence_.then(frameMs, [this, &face] { piccardholder_->setPixmap(face); });
+}
+
+void GamblePanel::announce(const GuessResult& guess, int rightSound) {
+    sequence_.then(0, [this, won = guess.won, rightSound] {
+        if (won) {
+            play(rightSound);
+            guessWon();
+        } else {
+            guessLost();
+        }
+    });
 }
 
 void GamblePanel::recordCard(int card) {
@@ -270,13 +264,15 @@ void GamblePanel::slideRested() {
 }
 
 void GamblePanel::guessLost() {
-    play(kSoundWrong);
+    play(sound::kGuessWrong);
     loseSlide_->start();
     lblblackred_->hide();
     lblsuit_->hide();
     risklab_->setText(kNoWinCaption);
-    clock_.yield();
-    clock_.pause(kLostPauseMs);
+    sequence_.then(duration::kGambleLostPause, [this] { lostPauseOver(); });
+}
+
+void GamblePanel::lostPauseOver() {
     hide();
     state_ = State::Closed;
     emit lost();

@@ -13,6 +13,7 @@
 #include "Clock.h"
 #include "Machine.h"
 #include "PictureSlide.h"
+#include "Sequencer.h"
 
 namespace kestrel::ui {
 
@@ -26,12 +27,13 @@ using SoundCue = std::function<void(int resource)>;
 //
 // While a card is being revealed and announced every guess button and collect are disabled
 // and presses are not acted on; they come back when the win picture has come to rest, so a
-// press made during the reveal can never become a second guess.
+// press made during the reveal can never become a second guess. The reveal and the pause after
+// a loss are steps on the window's sequencer.
 class GamblePanel : public QWidget {
     Q_OBJECT
 public:
-    GamblePanel(QWidget* window, Machine& machine, Clock& clock, const ArtBook& art,
-                SoundCue sound);
+    GamblePanel(QWidget* window, Machine& machine, Clock& clock, Sequencer& sequence,
+                const ArtBook& art, SoundCue sound);
 
     // Opens the gamble on the pending win: stakes it through the Machine, shows the card back,
     // the stakes and the panel. False (and nothing changed) when the Machine offers no gamble.
@@ -62,15 +64,17 @@ private:
     void beginDraw();
     void reveal(int card, int frameMs);
     void recordCard(int card);
+    void announce(const GuessResult& guess, int rightSound);
     void guessWon();
     void guessLost();
+    void lostPauseOver();
     void slideRested();
     void showStakes();
     void setPressesEnabled(bool enabled);
     void play(int resource) const;
 
     Machine& machine_;
-    Clock& clock_;
+    Sequencer& sequence_;
     const ArtBook& art_;
     SoundCue sound_;
     State state_ = State::Closed;

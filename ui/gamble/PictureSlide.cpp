@@ -1,11 +1,13 @@
 #include "PictureSlide.h"
 
+#include "Durations.h"
+
 namespace kestrel::ui {
 
 PictureSlide::PictureSlide(QLabel* picture, Clock& clock, int left, int startTop, int restTop)
     : QObject(picture),
       picture_(picture),
-      timer_(clock.createTimer(this, kStepMs)),
+      timer_(clock.createTimer(this, duration::kGambleSlideStep)),
       left_(left),
       startTop_(startTop),
       restTop_(restTop) {
@@ -26,14 +28,10 @@ void PictureSlide::hide() {
     picture_->hide();
 }
 
-bool PictureSlide::isMoving() const {
-    return timer_->isActive();
-}
-
 void PictureSlide::step() {
     ++step_;
-    picture_->move(left_, startTop_ + (restTop_ - startTop_) * step_ / kSteps);
-    if (step_ >= kSteps) {
+    picture_->move(left_, startTop_ + (restTop_ - startTop_) * step_ / duration::kGambleSlideSteps);
+    if (step_ >= duration::kGambleSlideSteps) {
         timer_->stop();
         emit rested();
     }

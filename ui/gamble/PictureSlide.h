@@ -18,10 +18,6 @@ public:
     void start();
     // Hides the picture and stops it where it is.
     void hide();
-    bool isMoving() const;
-
-    static constexpr int kSteps = 16;
-    static constexpr int kStepMs = 20;
 
 signals:
     void rested();

@@ -18,24 +18,18 @@ public:
     virtual PlayerRecordStore& records() = 0;
     virtual DisplayMode& display() = 0;
 
-    // PANELBANK shows the credit, Lblcredit the same in dollars.
+    // The credit meter shows the player's credit.
     virtual void showCredit() = 0;
-    // PANELBANK and Lblcredit show empty text.
+    // The credit meter shows nothing (the player's details were deleted).
     virtual void blankCredit() = 0;
+    // The win and bet meters show nothing: what they showed belonged to the player before.
+    virtual void clearGameMeters() = 0;
     // The window's title, as given.
     virtual void setCaption(const QString& caption) = 0;
-    // The five idle reel pictures (spinlist 12 to 16).
+    // The reels at rest, without the last result.
     virtual void showIdleReels() = 0;
-    // flasher(1..15).
-    virtual void hideCells() = 0;
-    // doublebutton: a pending gamble chance is lost.
-    virtual void disableGamble() = 0;
-    // Stop ticks from the reel speed: 1 fast, 2 slow.
+    // The reels run at this speed: 1 fast, 2 slow.
     virtual void setReelSpeed(int reelspeed) = 0;
-    // Enables and shows the window again after the dialog.
-    virtual void restoreWindow() = 0;
-    // Moves the window to the screen's top-left corner.
-    virtual void moveToCorner() = 0;
 };
 
 }  // namespace kestrel::ui

@@ -48,8 +48,8 @@ bool ArtBaker::bake() {
     const ReelSurface surface;
     writeList(PictureList::listsingles, singles(symbols, surface));
     writeList(PictureList::spinlist, spinFrames(symbols, surface));
-    writeList(PictureList::ImageList1, scatterFrames(symbols, surface));
-    writeList(PictureList::ImageList2, wildFrames(symbols, surface));
+    writeList(PictureList::ScatterDanceFrames, scatterFrames(symbols, surface));
+    writeList(PictureList::WildGlowFrames, wildFrames(symbols, surface));
     writeList(PictureList::linepics, markerPictures());
     writeList(PictureList::imagelistcards, cardPictures());
 

@@ -8,10 +8,10 @@
 namespace kestrel::ui {
 
 // The pay table: a fixed window showing the pay table picture, with one " EXIT" button.
-class kestrelpays : public SecondaryWindow {
+class PayTableWindow : public SecondaryWindow {
     Q_OBJECT
 public:
-    explicit kestrelpays(const QPixmap& payTable, QWidget* parent = nullptr);
+    explicit PayTableWindow(const QPixmap& payTable, QWidget* parent = nullptr);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,4 +1,4 @@
-#include "frmkestreloptions.h"
+#include "OptionsDialog.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -21,9 +21,8 @@ QString asCaption(QString text) {
 }
 }  // namespace
 
-frmkestreloptions::frmkestreloptions(OptionsHost& host, Clock& clock, Messages& messages,
-                                     QWidget* parent)
-    : QDialog(parent), host_(host), clock_(clock), messages_(messages), c_(this) {
+OptionsDialog::OptionsDialog(OptionsHost& host, Messages& messages, QWidget* parent)
+    : QDialog(parent), host_(host), messages_(messages), c_(this) {
     setObjectName(QStringLiteral("frmkestreloptions"));
     setWindowTitle(QStringLiteral("Kestrel Options"));
     setWindowModality(Qt::ApplicationModal);
@@ -33,23 +32,23 @@ frmkestreloptions::frmkestreloptions(OptionsHost& host, Clock& clock, Messages& 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-void frmkestreloptions::connectControls() {
-    connect(c_.machineGroup, &QButtonGroup::idClicked, this, &frmkestreloptions::machineClicked);
-    connect(c_.setspeedGroup, &QButtonGroup::idClicked, this, &frmkestreloptions::setspeedClicked);
-    connect(c_.soundsGroup, &QButtonGroup::idClicked, this, &frmkestreloptions::soundsClicked);
+void OptionsDialog::connectControls() {
+    connect(c_.machineGroup, &QButtonGroup::idClicked, this, &OptionsDialog::machineClicked);
+    connect(c_.setspeedGroup, &QButtonGroup::idClicked, this, &OptionsDialog::setspeedClicked);
+    connect(c_.soundsGroup, &QButtonGroup::idClicked, this, &OptionsDialog::soundsClicked);
     connect(c_.wincounterGroup, &QButtonGroup::idClicked, this,
-            &frmkestreloptions::wincounterClicked);
+            &OptionsDialog::wincounterClicked);
     connect(c_.AmtpayoutGroup, &QButtonGroup::idClicked, this,
-            &frmkestreloptions::AmtpayoutClicked);
-    connect(c_.Btndeletedetails, &QPushButton::clicked, this, &frmkestreloptions::deleteClicked);
-    connect(c_.btnokplayer, &QPushButton::clicked, this, &frmkestreloptions::okClicked);
-    connect(c_.cmdlargescreen, &QPushButton::clicked, this, &frmkestreloptions::largeScreenClicked);
-    connect(c_.cmdorigonal, &QPushButton::clicked, this, &frmkestreloptions::originalClicked);
+            &OptionsDialog::AmtpayoutClicked);
+    connect(c_.Btndeletedetails, &QPushButton::clicked, this, &OptionsDialog::deleteClicked);
+    connect(c_.btnokplayer, &QPushButton::clicked, this, &OptionsDialog::okClicked);
+    connect(c_.cmdlargescreen, &QPushButton::clicked, this, &OptionsDialog::largeScreenClicked);
+    connect(c_.cmdorigonal, &QPushButton::clicked, this, &OptionsDialog::originalClicked);
 }
 
 // --- helpers ------------------------------------------------------------------------------
 
-int frmkestreloptions::activeSlot() const {
+int OptionsDialog::activeSlot() const {
     const QString& number = host_.records().playernumber();
     for (int n = 1; n <= PlayerRecordStore::kSlots; ++n) {
         if (number == QString::number(n)) {
@@ -59,23 +58,15 @@ int frmkestreloptions::activeSlot() const {
     return 0;
 }
 
-// A slot may change hands only while nothing is owed to the player in it: no spin decided but
-// unsettled, no open gamble, no free-spin feature running or waiting to be taken.
-bool frmkestreloptions::machineSettled() const {
-    const Machine& machine = host_.machine();
-    return machine.phase() == Machine::Phase::Idle &&
-           machine.freeSpins().state() == FreeSpins::State::None;
-}
-
-QString frmkestreloptions::nameInCapitals() const {
+QString OptionsDialog::nameInCapitals() const {
     return QString::fromStdString(host_.machine().player().currentplayer).toUpper();
 }
 
-void frmkestreloptions::writeRecord() {
+void OptionsDialog::writeRecord() {
     (void)host_.records().write(player());  // a failed write is reported by the store
 }
 
-void frmkestreloptions::showSlotName(int n) {
+void OptionsDialog::showSlotName(int n) {
     if (n < 1 || n > PlayerRecordStore::kSlots) {
         return;
     }
@@ -84,7 +75,7 @@ void frmkestreloptions::showSlotName(int n) {
     c_.machine[n]->setText(name.isEmpty() ? QStringLiteral("Vacant") : asCaption(name.toUpper()));
 }
 
-void frmkestreloptions::markOptions() {
+void OptionsDialog::markOptions() {
     const PlayerRecord& p = player();
     if (p.winroll == 1) {
         c_.wincounter[1]->setText(QStringLiteral(" ON "));
@@ -107,7 +98,7 @@ void frmkestreloptions::markOptions() {
                       p.soundonoff == PlayerRecord::kTrue ? 1 : (p.soundonoff == 0 ? 2 : -1));
 }
 
-void frmkestreloptions::fillStatistics(StatisticsMoment moment) {
+void OptionsDialog::fillStatistics(StatisticsMoment moment) {
     const StatisticLines lines = statisticLines(player(), moment);
     c_.lblcurrentplayer->setText(lines.lblcurrentplayer);
     c_.lblgames->setText(lines.lblgames);
@@ -119,21 +110,14 @@ void frmkestreloptions::fillStatistics(StatisticsMoment moment) {
     c_.lblfreespins->setText(lines.lblfreespins);
 }
 
-void frmkestreloptions::showPlayerOnWindow() {
+void OptionsDialog::showPlayerOnWindow() {
     host_.showCredit();
     host_.setCaption(QStringLiteral("Current Player       ") + nameInCapitals());
 }
 
-void frmkestreloptions::turnUnsetSpeedIntoFast() {
-    if (player().reelspeed == 0) {
-        changeSettings([](PlayerSettings& s) { s.reelspeed = 1; });
-        host_.setReelSpeed(1);
-    }
-}
-
 // --- opening ------------------------------------------------------------------------------
 
-void frmkestreloptions::load() {
+void OptionsDialog::load() {
     show();
     writeRecord();
     for (int n = 1; n <= PlayerRecordStore::kSlots; ++n) {
@@ -146,8 +130,8 @@ void frmkestreloptions::load() {
 
 // --- player slots and the name ------------------------------------------------------------
 
-void frmkestreloptions::machineClicked(int n) {
-    if (!machineSettled()) {
+void OptionsDialog::machineClicked(int n) {
+    if (!host_.machine().maySwitchPlayer()) {
         OptionsForm::mark(c_.machineGroup, activeSlot());
         return;
     }
@@ -155,15 +139,14 @@ void frmkestreloptions::machineClicked(int n) {
     writeRecord();
     host_.machine().switchPlayer(host_.records().switchTo(n, player()));
     host_.setReelSpeed(player().reelspeed);
-    clock_.yield();
+    host_.clearGameMeters();
     showPlayerOnWindow();
     showSlotName(n);
     fillStatistics(StatisticsMoment::SlotPicked);
     markOptions();
-    clock_.yield();
 }
 
-void frmkestreloptions::nameEntered() {
+void OptionsDialog::nameEntered() {
     const QString typed = c_.player1->text();
     const NameCheck check = checkName(typed);
     if (check == NameCheck::NothingEntered) {
@@ -183,108 +166,100 @@ void frmkestreloptions::nameEntered() {
     writeRecord();
 }
 
-void frmkestreloptions::deleteClicked() {
-    if (!machineSettled()) {
+void OptionsDialog::deleteClicked() {
+    if (!host_.machine().maySwitchPlayer()) {
         return;
     }
-    const bool yes = messages_.confirm(
+    messages_.confirm(
         this, kDeleteTitle,
-        QStringLiteral("Are you sure you want to Delete Current Player's Details ?"));
-    // The question's own event loop may have let the machine move on; then nothing is cleared.
-    if (yes && machineSettled()) {
-        host_.hideCells();
-        host_.showIdleReels();
-        host_.machine().clearStatistics();
-        writeRecord();
-        fillStatistics(StatisticsMoment::Deleted);
-        host_.blankCredit();
-    }
-    close();
+        QStringLiteral("Are you sure you want to Delete Current Player's Details ?"),
+        [this](bool yes) {
+            // The machine may have moved on while the question was open; then nothing is
+            // cleared.
+            if (yes && host_.machine().maySwitchPlayer()) {
+                host_.showIdleReels();
+                host_.machine().clearStatistics();
+                writeRecord();
+                fillStatistics(StatisticsMoment::Deleted);
+                host_.blankCredit();
+                host_.clearGameMeters();
+            }
+            close();
+        });
 }
 
 // --- settings -----------------------------------------------------------------------------
 
-void frmkestreloptions::setspeedClicked(int k) {
+void OptionsDialog::setspeedClicked(int k) {
     const int reelspeed = k + 1;
     changeSettings([&](PlayerSettings& s) { s.reelspeed = static_cast<std::int16_t>(reelspeed); });
     host_.setReelSpeed(reelspeed);
     c_.speedlab->setText(QStringLiteral("Current Speed =   ") + QString::number(reelspeed));
 }
 
-void frmkestreloptions::soundsClicked(int k) {
+void OptionsDialog::soundsClicked(int k) {
     changeSettings([&](PlayerSettings& s) { s.soundonoff = k == 1 ? PlayerRecord::kTrue : 0; });
 }
 
-void frmkestreloptions::wincounterClicked(int k) {
+void OptionsDialog::wincounterClicked(int k) {
     const bool on = k == 1;
     changeSettings([&](PlayerSettings& s) { s.winroll = on ? 1 : 0; });
     c_.wincounter[1]->setText(on ? QStringLiteral(" ON") : QString());
     c_.wincounter[2]->setText(on ? QString() : QStringLiteral(" OFF"));
 }
 
-void frmkestreloptions::AmtpayoutClicked(int k) {
+void OptionsDialog::AmtpayoutClicked(int k) {
     changeSettings([&](PlayerSettings& s) { s.machinepay = k == 0 ? kRealistic : kLoose; });
     OptionsForm::mark(c_.AmtpayoutGroup, k);
 }
 
 // --- the ways out -------------------------------------------------------------------------
 
-void frmkestreloptions::okClicked() {
+void OptionsDialog::okClicked() {
     writeRecord();
     c_.player1->clear();
     close();
-    host_.restoreWindow();
-    host_.showIdleReels();
-    turnUnsetSpeedIntoFast();
 }
 
-void frmkestreloptions::largeScreenClicked() {
+void OptionsDialog::largeScreenClicked() {
     const QSize screen = host_.display().screenSize();
     if (screen.width() != layout::kWindow.width() && screen.height() != layout::kWindow.height()) {
         host_.display().switchTo800x600();
-        host_.moveToCorner();
     } else {
         messages_.inform(this, kNameTitle, QStringLiteral("Already 800 X 600 resolution !!\r"));
     }
     close();
-    host_.restoreWindow();
-    host_.showIdleReels();
 }
 
-void frmkestreloptions::originalClicked() {
+void OptionsDialog::originalClicked() {
     host_.display().restore();
-    host_.moveToCorner();
     close();
 }
 
-void frmkestreloptions::reject() {
+void OptionsDialog::reject() {
     close();
 }
 
-void frmkestreloptions::closeEvent(QCloseEvent* event) {
+void OptionsDialog::closeEvent(QCloseEvent* event) {
     unload();
     event->accept();
 }
 
-void frmkestreloptions::unload() {
+void OptionsDialog::unload() {
     if (unloaded_) {
         return;
     }
     unloaded_ = true;
-    host_.restoreWindow();
-    host_.hideCells();
-    clock_.yield();
-    host_.disableGamble();
-    turnUnsetSpeedIntoFast();
+    // The reels come back idle and a pending chance to gamble is gone.
+    host_.showIdleReels();
+    host_.machine().declineGamble();
     writeRecord();
     c_.player1->clear();
-    // Whatever the pending events showed again is hidden once more.
-    host_.hideCells();
     hide();
     emit closed();
 }
 
-bool frmkestreloptions::eventFilter(QObject* watched, QEvent* event) {
+bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == c_.player1 && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {

@@ -2,7 +2,6 @@
 
 #include <QDialog>
 
-#include "Clock.h"
 #include "Messages.h"
 #include "OptionsForm.h"
 #include "OptionsHost.h"
@@ -15,11 +14,10 @@ namespace kestrel::ui {
 // Every change acts on the machine's player at once; the record is written when the dialog
 // opens, on a name, on a delete and when the dialog closes. Every way of closing runs the same
 // closing steps once and then reports closed(); the window may then delete the dialog (later).
-class frmkestreloptions : public QDialog {
+class OptionsDialog : public QDialog {
     Q_OBJECT
 public:
-    frmkestreloptions(OptionsHost& host, Clock& clock, Messages& messages,
-                      QWidget* parent = nullptr);
+    OptionsDialog(OptionsHost& host, Messages& messages, QWidget* parent = nullptr);
 
     // The dialog's load: shows it, writes the active record, lists the slots, marks the options
     // and fills the statistics.
@@ -57,17 +55,14 @@ private:
         host_.machine().changeSettings(settings);
     }
     int activeSlot() const;  // 1..6, or 0 when the active slot is none of them
-    bool machineSettled() const;
     QString nameInCapitals() const;
     void writeRecord();
     void showSlotName(int n);
     void markOptions();
     void fillStatistics(StatisticsMoment moment);
     void showPlayerOnWindow();
-    void turnUnsetSpeedIntoFast();
 
     OptionsHost& host_;
-    Clock& clock_;
     Messages& messages_;
     OptionsForm c_;
     bool unloaded_ = false;

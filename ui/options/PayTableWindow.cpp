@@ -1,4 +1,4 @@
-#include "kestrelpays.h"
+#include "PayTableWindow.h"
 
 #include <QPainter>
 
@@ -14,7 +14,7 @@ constexpr QColor kCream(0xff, 0xf4, 0xdc);
 constexpr QColor kCherry(0xc8, 0x10, 0x2e);
 }  // namespace
 
-kestrelpays::kestrelpays(const QPixmap& payTable, QWidget* parent)
+PayTableWindow::PayTableWindow(const QPixmap& payTable, QWidget* parent)
     : SecondaryWindow(parent, Qt::Window),
       payTable_(payTable),
       btnunloadpays_(new QPushButton(QStringLiteral(" EXIT"), this)) {
@@ -32,7 +32,7 @@ kestrelpays::kestrelpays(const QPixmap& payTable, QWidget* parent)
     connect(btnunloadpays_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void kestrelpays::paintEvent(QPaintEvent*) {
+void PayTableWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kCream);
     painter.drawPixmap(0, 0, payTable_);

@@ -1,4 +1,4 @@
-#include "aboutkestrel.h"
+#include "AboutBox.h"
 
 #include <QApplication>
 #include <QGridLayout>
@@ -20,7 +20,7 @@ QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
 }
 }  // namespace
 
-aboutkestrel::aboutkestrel(const QPixmap& icon, LinkOpener& links, Messages& messages,
+AboutBox::AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages,
                            QWidget* parent)
     : SecondaryWindow(parent, Qt::Dialog),
       links_(links),
@@ -70,10 +70,10 @@ aboutkestrel::aboutkestrel(const QPixmap& icon, LinkOpener& links, Messages& mes
     grid->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdOK_, &QPushButton::clicked, this, &QWidget::close);
-    connect(cmdLink_, &QPushButton::clicked, this, &aboutkestrel::openProjectPage);
+    connect(cmdLink_, &QPushButton::clicked, this, &AboutBox::openProjectPage);
 }
 
-void aboutkestrel::openProjectPage() {
+void AboutBox::openProjectPage() {
     (void)ExecuteLink(links_, messages_, this, QString::fromLatin1(kProjectPage));
 }
 

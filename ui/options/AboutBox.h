@@ -12,12 +12,12 @@ namespace kestrel::ui {
 
 // The about box: the program's icon, its title and version, an OK button and a button that
 // opens the project's page.
-class aboutkestrel : public SecondaryWindow {
+class AboutBox : public SecondaryWindow {
     Q_OBJECT
 public:
     static constexpr char kProjectPage[] = "https://github.com/kestrel-slot/kestrel";
 
-    aboutkestrel(const QPixmap& icon, LinkOpener& links, Messages& messages,
+    AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages,
                  QWidget* parent = nullptr);
 
 private:

@@ -1,0 +1,64 @@
+#include "BetMeter.h"
+
+#include <QLabel>
+
+#include "Layout.h"
+#include "MeterLabel.h"
+
+namespace kestrel::ui {
+
+namespace {
+
+QLabel* caption(QWidget* window, const QString& name, const QPixmap& picture) {
+    auto* label = new QLabel(window);
+    label->setObjectName(name);
+    label->setGeometry(layout::meterCaption(layout::kBetMeter));
+    label->setPixmap(picture);
+    label->setScaledContents(true);
+    return label;
+}
+
+QRect valuePlace() {
+    const QRect& frame = layout::kBetMeter;
+    return QRect(frame.x() + 4, frame.y() + 16, frame.width() - 8, 22);
+}
+
+}  // namespace
+
+BetMeter::BetMeter(QWidget* window, const QPixmap& lastBetCaption, const QPixmap& thisWinCaption)
+    : QObject(window),
+      LABLASTBET_(caption(window, QStringLiteral("LABLASTBET"), lastBetCaption)),
+      lbllast_(makeMeterLabel(window, QStringLiteral("lbllast"), valuePlace(), 20,
+                              Qt::AlignHCenter)),
+      LABTHISWIN_(caption(window, QStringLiteral("LABTHISWIN"), thisWinCaption)),
+      Lblcurrentwin_(makeMeterLabel(window, QStringLiteral("Lblcurrentwin"), valuePlace(), 20,
+                                    Qt::AlignHCenter)) {
+    LABTHISWIN_->hide();
+    Lblcurrentwin_->hide();
+}
+
+void BetMeter::showLastBet(int totalBet) { lbllast_->setText(QString::number(totalBet)); }
+
+void BetMeter::showThisWin(std::int32_t credits) {
+    LABLASTBET_->hide();
+    lbllast_->hide();
+    LABTHISWIN_->show();
+    Lblcurrentwin_->show();
+    Lblcurrentwin_->setText(QString::number(credits));
+}
+
+void BetMeter::clearThisWin() { Lblcurrentwin_->clear(); }
+
+void BetMeter::showLastBetFace() {
+    LABTHISWIN_->hide();
+    Lblcurrentwin_->hide();
+    LABLASTBET_->show();
+    lbllast_->show();
+}
+
+void BetMeter::clear() {
+    showLastBetFace();
+    lbllast_->clear();
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,52 @@
+#include "CabinetMode.h"
+
+namespace kestrel::ui {
+
+bool CabinetMode::allows(Mode from, Mode to) {
+    if (to == Mode::Closed) {
+        return from != Mode::Closed;
+    }
+    switch (from) {
+        case Mode::Idle:
+            return to == Mode::Spinning || to == Mode::Gamble || to == Mode::PaylineView ||
+                   to == Mode::Dialog;
+        case Mode::Spinning:
+            return to == Mode::Settling || to == Mode::Idle || to == Mode::FreeSpins ||
+                   to == Mode::FeatureWon;
+        case Mode::Settling:
+            return to == Mode::FreeSpins;
+        case Mode::FreeSpins:
+            return to == Mode::Spinning;
+        case Mode::FeatureWon:
+            return to == Mode::Idle || to == Mode::PaylineView || to == Mode::Dialog;
+        case Mode::Gamble:
+            return to == Mode::Idle;
+        case Mode::PaylineView:
+        case Mode::Dialog:
+            return false;  // only leaveOverlay() closes them
+        case Mode::Closed:
+            return false;
+    }
+    return false;
+}
+
+bool CabinetMode::enter(Mode next) {
+    if (!allows(current_, next)) {
+        return false;
+    }
+    if (isOverlay(next)) {
+        underneath_ = current_;
+    }
+    current_ = next;
+    return true;
+}
+
+bool CabinetMode::leaveOverlay() {
+    if (!isOverlay(current_)) {
+        return false;
+    }
+    current_ = underneath_;
+    return true;
+}
+
+}  // namespace kestrel::ui

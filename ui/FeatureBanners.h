@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QObject>
+
+#include "ArtBook.h"
+#include "Clock.h"
+
+class QLabel;
+class QWidget;
+
+namespace kestrel::ui {
+
+// The strip under the buttons: the information plate (panfreespin) in ordinary play, and the
+// free-spin banners during a feature: "free spins won" (ctlfrees1) sliding in and blinking for
+// two seconds, then the spins-left frame (ctrlfreesleft1) with its count (spinsleft), and
+// "free spins completed" (freespinscompleted1) at the end.
+class FeatureBanners : public QObject {
+    Q_OBJECT
+public:
+    FeatureBanners(QWidget* window, Clock& clock, const ArtBook& art);
+
+    // Slides the "free spins won" banner in, blinks it, then shows `spinsLeft` in its frame.
+    void announce(int spinsLeft);
+    void showSpinsLeft(int spinsLeft);
+    void showCompleted();
+    // The feature is over: the information plate again.
+    void showPlate();
+    // The pay-line view hides the strip; it comes back as it was.
+    void setStripShown(bool shown);
+    // Stops the slide and the blink where they are.
+    void stop();
+
+private:
+    void onSlideStep();
+    void onBlinkTick();
+
+    QLabel* panfreespin_;
+    QLabel* ctlfrees1_;
+    QLabel* ctrlfreesleft1_;
+    QLabel* freespinscompleted1_;
+    QLabel* spinsleft_;
+    ClockTimer* slide_;
+    ClockTimer* tmrfrees_;
+    int slideStep_ = 0;
+    int bannerTick_ = 0;
+    int spinsLeftAfterBlink_ = 0;
+    bool plate_ = true;  // the plate, not a banner, belongs in the strip
+};
+
+}  // namespace kestrel::ui

@@ -1,0 +1,215 @@
+#include "MachineWindow.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPainter>
+#include <limits>
+
+#include "BetMeter.h"
+#include "CoinDrop.h"
+#include "CreditMeter.h"
+#include "Durations.h"
+#include "FeatureBanners.h"
+#include "GamblePanel.h"
+#include "Layout.h"
+#include "LineFlash.h"
+#include "ReelAnimation.h"
+#include "ReelWindow.h"
+#include "ScatterDance.h"
+#include "Sounds.h"
+#include "WildGlow.h"
+#include "WinCounter.h"
+#include "WinMeter.h"
+
+namespace kestrel::ui {
+
+MachineWindow::MachineWindow(const Services& services, QWidget* parent)
+    : QWidget(parent),
+      services_(services),
+      machine_(services.random),
+      records_(services.settings),
+      sequence_(services.clock, this),
+      // Stacking follows creation: the reel window, the meters and controls, the banners and
+      // coins, then the gamble panel over the reels.
+      reels_(new ReelWindow(this, services.art)),
+      credit_(new CreditMeter(this)),
+      bet_(new BetMeter(this, services.art.picture(Picture::LABLASTBET),
+                        services.art.picture(Picture::LABTHISWIN))),
+      win_(new WinMeter(this)),
+      cabinet_(this, services.art),
+      banners_(new FeatureBanners(this, services.clock, services.art)),
+      coins_(new CoinDrop(this, services.clock, services.art)),
+      gamble_(new GamblePanel(this, machine_, services.clock, sequence_, services.art,
+                              [this](int resource) { playSound(resource); })),
+      animation_(new ReelAnimation(this, services.clock, *reels_)),
+      lineFlash_(new LineFlash(this, services.clock, machine_, *reels_)),
+      winCounter_(new WinCounter(this, services.clock, machine_, *win_, *credit_)),
+      scatters_(new ScatterDance(this, services.clock, machine_, *reels_, services.art)),
+      wild_(new WildGlow(this, services.clock, machine_, *reels_, services.art)),
+      tmrtick_(services.clock.createTimer(this, duration::kIdleTick)),
+      Timerrespin_(services.clock.createTimer(this, duration::kRespinPoll)),
+      tmrautospin_(services.clock.createTimer(this, duration::kAutospinPoll)),
+      tmrshowbuttons_(services.clock.createTimer(this, duration::kPressedLook)) {
+    setObjectName(QStringLiteral("kestrel"));
+    setFixedSize(layout::kWindow);
+    setMouseTracking(true);
+    setWindowIcon(QIcon(services.art.picture(Picture::AppIcon)));
+    tmrtick_->setObjectName(QStringLiteral("tmrtick"));
+    Timerrespin_->setObjectName(QStringLiteral("Timerrespin"));
+    tmrautospin_->setObjectName(QStringLiteral("tmrautospin"));
+    tmrshowbuttons_->setObjectName(QStringLiteral("tmrshowbuttons"));
+    connectControls();
+    connectSpinControls();
+    connectCreditControls();
+    connectFeatureControls();
+    connectGambleControls();
+    connectMenuControls();
+    // The window sees every key first, whichever of its controls has the focus.
+    qApp->installEventFilter(this);
+    tmrshowbuttons_->start();
+    applyControls();
+}
+
+MachineWindow::~MachineWindow() { qApp->removeEventFilter(this); }
+
+const LineOverlay& MachineWindow::lineOverlay() const { return reels_->overlay(); }
+
+void MachineWindow::connectControls() {
+    connect(tmrtick_, &ClockTimer::timeout, this, &MachineWindow::onIdleTick);
+    connect(tmrshowbuttons_, &ClockTimer::timeout, this, [this] { cabinet_.endPressedLooks(); });
+    connect(cabinet_.cmdexit, &PictureButton::mouseDown, this, &MachineWindow::shutdown);
+}
+
+// --- the cabinet's state --------------------------------------------------------------------
+
+ControlStates MachineWindow::controls() const {
+    CabinetSituation situation;
+    situation.mode = mode_.current();
+    situation.underneath = mode_.underneath();
+    situation.autoplay = autoplay_.isOn();
+    situation.freeSpin = machine_.spinIsFree();
+    situation.gambleOffered = mayOfferGamble(machine_, autoplay_);
+    situation.coinsDropping = machine_.coinsPending() > 0;
+    return controlStates(situation);
+}
+
+void MachineWindow::applyControls() {
+    const ControlStates states = controls();
+    cabinet_.apply(states);
+    setEnabled(states.window);
+}
+
+bool MachineWindow::enterMode(Mode next) {
+    if (!mode_.enter(next)) {
+        return false;
+    }
+    applyControls();
+    return true;
+}
+
+void MachineWindow::playSound(int resource, bool loop) {
+    if (machine_.player().soundsOn()) {
+        services_.sound.play(resource, loop);
+    }
+}
+
+void MachineWindow::showPlayerCaption() {
+    setWindowTitle(QStringLiteral("Current Player       ") +
+                   QString::fromStdString(machine_.player().currentplayer));
+}
+
+void MachineWindow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, services_.art.picture(Picture::Background));
+}
+
+// Whatever the last result still shows on the reels and in the meters gives way.
+void MachineWindow::stopPresentations() {
+    lineFlash_->stop();
+    scatters_->stop();
+    wild_->stop();
+    winCounter_->finish();
+}
+
+// --- start-up and shutdown ------------------------------------------------------------------
+
+void MachineWindow::load() {
+    const QSize screen = services_.display.screenSize();
+    if (screen.width() != layout::kWindow.width() && screen.height() != layout::kWindow.height()) {
+        services_.display.switchTo800x600();
+    }
+    machine_.switchPlayer(records_.loadFirstSlot(machine_.player()));
+    showPlayerCaption();
+    credit_->show(machine_.player().bank);
+    reels_->showIdle();
+    machine_.setLinesPlayed(kLines);
+    reels_->showLinesPlayed(kLines);
+    playSound(sound::kOpening);
+    animation_->setSpeed(machine_.player().reelspeed);
+    applyControls();
+}
+
+void MachineWindow::writeRecord() {
+    (void)records_.write(machine_.player());  // a failed write is reported by the store
+}
+
+void MachineWindow::shutdown() {
+    if (!mode_.enter(Mode::Closed)) {
+        return;
+    }
+    playSound(sound::kClick);
+    // Nothing may move after the record is written: every step and timer stops first, then
+    // whatever is still pending (a decided spin, a feature, an open gamble, coins) is brought
+    // home.
+    sequence_.cancel();
+    for (ClockTimer* timer : findChildren<ClockTimer*>()) {
+        timer->stop();
+    }
+    machine_.settleForExit();
+    writeRecord();
+    services_.display.restore();
+    services_.display.restore();
+    applyControls();
+    emit finished();
+    close();
+}
+
+void MachineWindow::closeEvent(QCloseEvent* event) {
+    shutdown();
+    event->accept();
+}
+
+// --- keys and idle time ---------------------------------------------------------------------
+
+bool MachineWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) {
+        return QWidget::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (widget == nullptr || (widget != this && !isAncestorOf(widget))) {
+        return QWidget::eventFilter(watched, event);
+    }
+    if (event->type() == QEvent::KeyPress) {
+        keyPressed(static_cast<QKeyEvent*>(event)->key());
+    }
+    return true;  // no control of the window acts on a key by itself
+}
+
+// The space bar repeats the bet; no other key plays.
+void MachineWindow::keyPressed(int key) {
+    if (key == Qt::Key_Space && controls().keys) {
+        const int k = playButtonOfBet(machine_.betPerLine());
+        if (k != 0) {
+            onPlayButton(k);
+        }
+    }
+}
+
+void MachineWindow::onIdleTick() {
+    if (idleTicks_ < std::numeric_limits<int>::max()) {
+        ++idleTicks_;
+    }
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,76 @@
+// Bets and credit: the line buttons, the note and the coins.
+#include "Bets.h"
+#include "CoinDrop.h"
+#include "CreditMeter.h"
+#include "LineFlash.h"
+#include "MachineWindow.h"
+#include "ReelWindow.h"
+#include "ScatterDance.h"
+#include "Sounds.h"
+#include "WildGlow.h"
+
+namespace kestrel::ui {
+
+void MachineWindow::connectCreditControls() {
+    for (int k = 1; k <= kLineButtons; ++k) {
+        connect(cabinet_.payline[k], &PictureButton::mouseDown, this,
+                [this, k] { onLineButton(k); });
+    }
+    connect(cabinet_.notes, &PictureButton::mouseDown, this, &MachineWindow::onNote);
+    connect(cabinet_.coinsin, &PictureButton::mouseDown, this, &MachineWindow::onCoinButton);
+    connect(coins_, &CoinDrop::coinDue, this, &MachineWindow::onCoinDue);
+}
+
+void MachineWindow::onLineButton(int k) {
+    if (!controls().lines.enabled) {
+        return;
+    }
+    if (mode_.is(Mode::PaylineView)) {
+        onReturnToGame();
+    }
+    if (!machine_.setLinesPlayed(kLinesOfLineButton[k])) {
+        return;
+    }
+    cabinet_.payline[k]->showPressedLook();
+    reels_->showLinesPlayed(machine_.linesPlayed());
+    // The reel window lets the last result go, with everything that presented it.
+    lineFlash_->stop();
+    scatters_->stop();
+    wild_->stop();
+    reels_->showIdle();
+}
+
+void MachineWindow::onNote() {
+    if (!controls().note.enabled) {
+        return;  // not even the pressed look
+    }
+    cabinet_.notes->showPressedLook();
+    playSound(sound::kClick);
+    (void)machine_.insertNote();  // at the 32-bit limit the credit simply stays as it is
+    cabinet_.showNoCredit(false);
+    credit_->show(machine_.player().bank);
+}
+
+void MachineWindow::onCoinButton() {
+    if (!controls().coins.enabled) {
+        return;
+    }
+    cabinet_.coinsin->showPressedLook();
+    if (machine_.pressCoins()) {  // a press while coins still drop adds none
+        lineFlash_->stop();
+        coins_->start();
+        applyControls();
+    }
+}
+
+void MachineWindow::onCoinDue() {
+    playSound(sound::kCoin);
+    cabinet_.showNoCredit(false);
+    (void)machine_.dropCoin();
+    credit_->show(machine_.player().bank);
+    if (machine_.coinsPending() == 0) {
+        applyControls();
+    }
+}
+
+}  // namespace kestrel::ui

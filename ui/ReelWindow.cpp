@@ -1,0 +1,191 @@
+#include "ReelWindow.h"
+
+#include <QEvent>
+#include <QPainter>
+
+#include "Layout.h"
+#include "LineOverlay.h"
+
+namespace kestrel::ui {
+
+namespace {
+
+constexpr int kPlainBackdrop = 11;  // spinlist: the reel under its cells
+constexpr int kFirstIdlePicture = 12;  // spinlist: reel r's idle picture is 11 + r
+
+// A marker keeps its lit or dimmed picture whether it is enabled or not, never Qt's greyed one.
+class MarkerLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.drawPixmap(rect(), pixmap());
+    }
+};
+
+}  // namespace
+
+ReelWindow::ReelWindow(QWidget* window, const ArtBook& art)
+    : QObject(window), art_(art) {
+    // Stacking follows creation: reels, their cells, the drawn line, the markers.
+    for (int r = 1; r <= kReels; ++r) {
+        auto* picture = new QLabel(window);
+        picture->setObjectName(QStringLiteral("Picture%1").arg(r));
+        picture->setGeometry(layout::reelRect(r));
+        Picture_[r] = picture;
+    }
+    for (int c = 1; c <= kCells; ++c) {
+        auto* cell = new QLabel(window);
+        cell->setObjectName(QStringLiteral("flasher%1").arg(c));
+        const QRect reel = layout::reelRect(cellReel(c));
+        cell->setGeometry(QRect(reel.topLeft() + QPoint(0, layout::kCell.height() *
+                                                               static_cast<int>(cellRow(c))),
+                                layout::kCell));
+        cell->hide();
+        flasher_[c] = cell;
+    }
+    overlay_ = new LineOverlay(window);
+    for (int m = 1; m <= kMarkers; ++m) {
+        auto* marker = new MarkerLabel(window);
+        marker->setObjectName(QStringLiteral("lin%1").arg(m));
+        marker->setGeometry(layout::markerRect(m));
+        marker->setMouseTracking(true);
+        marker->setEnabled(false);
+        marker->installEventFilter(this);
+        lin_[m] = marker;
+    }
+    showLinesPlayed(kLines);
+}
+
+// --- the reels ------------------------------------------------------------------------------
+
+void ReelWindow::showIdle() {
+    for (int r = 1; r <= kReels; ++r) {
+        Picture_[r]->setPixmap(art_.picture(PictureList::spinlist, kFirstIdlePicture + r - 1));
+    }
+    for (QLabel* cell : flasher_) {
+        if (cell != nullptr) {
+            cell->hide();
+        }
+    }
+    cellsUp_ = {};
+    hideLine();
+    showAllMarkers();
+}
+
+void ReelWindow::beginSpin(const SpinRecords& records) {
+    records_ = records;
+    cellsUp_ = {};
+    for (int c = 1; c <= kCells; ++c) {
+        flasher_[c]->hide();
+    }
+    hideLine();
+    showAllMarkers();
+}
+
+void ReelWindow::showBlur(int reel, int frame) {
+    Picture_[reel]->setPixmap(art_.picture(PictureList::spinlist, frame));
+}
+
+void ReelWindow::showStopped(int reel) {
+    Picture_[reel]->setPixmap(art_.picture(columnList(reel), records_.reelStop[reel]));
+}
+
+void ReelWindow::showCells(int reel) {
+    cellsUp_[reel] = true;
+    for (int row = 0; row < kRows; ++row) {
+        const int c = cellNumber(reel, static_cast<Row>(row));
+        restoreCell(c);
+        flasher_[c]->show();
+    }
+    Picture_[reel]->setPixmap(art_.picture(PictureList::spinlist, kPlainBackdrop));
+}
+
+void ReelWindow::setAway(bool away) {
+    away_ = away;
+    for (int r = 1; r <= kReels; ++r) {
+        Picture_[r]->setVisible(!away);
+    }
+    showIdle();
+    for (int m = 1; m <= kMarkers; ++m) {
+        lin_[m]->setEnabled(away);
+    }
+}
+
+bool ReelWindow::showsResult() const {
+    for (int r = 1; r <= kReels; ++r) {
+        if (cellsUp_[r]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// --- the cells ------------------------------------------------------------------------------
+
+void ReelWindow::setCellLit(int cell, bool lit) {
+    if (cellsUp_[cellReel(cell)]) {
+        flasher_[cell]->setVisible(lit);
+    }
+}
+
+void ReelWindow::showAllCells() {
+    for (int c = 1; c <= kCells; ++c) {
+        setCellLit(c, true);
+    }
+}
+
+void ReelWindow::showCellFrame(int cell, const QPixmap& frame) {
+    if (cellsUp_[cellReel(cell)]) {
+        flasher_[cell]->setPixmap(frame);
+    }
+}
+
+void ReelWindow::restoreCell(int cell) {
+    if (cellsUp_[cellReel(cell)]) {
+        flasher_[cell]->setPixmap(art_.picture(PictureList::listsingles, records_.picOfCell(cell)));
+    }
+}
+
+// --- the line and the markers ---------------------------------------------------------------
+
+void ReelWindow::drawLine(int line) { overlay_->drawLine(line); }
+
+void ReelWindow::hideLine() { overlay_->hideLine(); }
+
+void ReelWindow::showLinesPlayed(int linesPlayed) {
+    for (int m = 1; m <= kLines; ++m) {
+        const bool played = m <= linesPlayed;
+        lin_[m]->setPixmap(art_.picture(PictureList::linepics, played ? m : m + kLines));
+    }
+    lin_[kLineOneSecondMarker]->setPixmap(art_.picture(PictureList::linepics, 1));
+}
+
+void ReelWindow::setMarkerShown(int line, bool shown) {
+    lin_[line]->setVisible(shown);
+    if (line == 1) {
+        lin_[kLineOneSecondMarker]->setVisible(shown);
+    }
+}
+
+void ReelWindow::showAllMarkers() {
+    for (int m = 1; m <= kMarkers; ++m) {
+        lin_[m]->show();
+    }
+}
+
+// On the pay-line view the mouse resting on a marker draws its line.
+bool ReelWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseMove && away_) {
+        for (int m = 1; m <= kMarkers; ++m) {
+            if (watched == lin_[m]) {
+                drawLine(m == kLineOneSecondMarker ? 1 : m);
+            }
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+}  // namespace kestrel::ui

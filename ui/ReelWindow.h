@@ -1,0 +1,75 @@
+#pragma once
+
+#include <QLabel>
+#include <QObject>
+#include <array>
+
+#include "ArtBook.h"
+#include "Geometry.h"
+#include "SpinRecords.h"
+
+namespace kestrel::ui {
+
+class LineOverlay;
+
+// Payline markers lin(1..26): one beside the reels for each line, and line 1's second one on the
+// right-hand side.
+inline constexpr int kMarkers = 26;
+inline constexpr int kLineOneSecondMarker = 26;
+
+// The reel window and everything on it: the five reel pictures (Picture1..5), the fifteen cells
+// of a settled result over them (flasher1..15), the drawn payline and the 26 line markers. It is
+// the only writer of these widgets. It knows the result it shows, so whatever a presentation
+// changed (a blinked cell, an animation frame, a hidden marker) can be put back.
+class ReelWindow : public QObject {
+    Q_OBJECT
+public:
+    ReelWindow(QWidget* window, const ArtBook& art);
+
+    // --- the reels ---
+    // The idle pictures, without a result or a line.
+    void showIdle();
+    // A spin is about to be shown: the last result and its line go, the markers come back.
+    void beginSpin(const SpinRecords& records);
+    void showBlur(int reel, int frame);
+    // The reel at rest on its stop, as one column.
+    void showStopped(int reel);
+    // The reel's column gives way to its three cells.
+    void showCells(int reel);
+    // The pay-line view takes the reels and cells away and lets the markers draw their lines.
+    void setAway(bool away);
+    bool showsResult() const;
+
+    // --- the cells of the result ---
+    void setCellLit(int cell, bool lit);
+    void showAllCells();
+    void showCellFrame(int cell, const QPixmap& frame);
+    // The cell's own symbol again.
+    void restoreCell(int cell);
+
+    // --- the drawn line and the markers ---
+    void drawLine(int line);
+    void hideLine();
+    // Played lines lit, the others dimmed.
+    void showLinesPlayed(int linesPlayed);
+    // Shows or hides the marker(s) of a line (both of line 1's).
+    void setMarkerShown(int line, bool shown);
+    void showAllMarkers();
+
+    const LineOverlay& overlay() const { return *overlay_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const ArtBook& art_;
+    SpinRecords records_;
+    std::array<bool, kReels + 1> cellsUp_{};  // reels whose cells show the result
+    bool away_ = false;
+    std::array<QLabel*, kReels + 1> Picture_{};
+    std::array<QLabel*, kCells + 1> flasher_{};
+    LineOverlay* overlay_;
+    std::array<QLabel*, kMarkers + 1> lin_{};
+};
+
+}  // namespace kestrel::ui

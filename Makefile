@@ -4,13 +4,16 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 
 # Debian packages the build and the tests need; `deps` installs whichever are missing.
-PACKAGES = cmake g++ ninja-build pkg-config \
+PACKAGES = cmake g++ ninja-build pkg-config clang-format \
            qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
            libgtest-dev libbenchmark-dev fonts-dejavu-core
 
+# The C++ sources whose layout .clang-format keeps.
+SOURCES = $(shell find game store platform ui tools tests bench assets -name '*.cpp' -o -name '*.h')
+
 SUDO := $(shell [ "$$(id -u)" -eq 0 ] || echo sudo)
 
-.PHONY: all deps configure build run test test-asan bench clean
+.PHONY: all deps configure build run test test-asan format format-check bench clean
 
 all: build
 
@@ -44,7 +47,14 @@ test-asan: $(ASAN_BUILD)/build.ninja
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-test: build test-asan
+# Debian's clang-format decides the layout; a file that differs fails the test run.
+format-check: | deps
+	@clang-format --dry-run --Werror $(SOURCES) && echo "layout: every source file as .clang-format has it"
+
+format: | deps
+	clang-format -i $(SOURCES)
+
+test: format-check build test-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build

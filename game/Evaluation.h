@@ -10,8 +10,8 @@ namespace kestrel {
 
 // The money side of one drawn outcome, before the payout control looks at it.
 struct SpinResult {
-    std::int32_t spinWin = 0;                        // scatter pay plus all line pays
-    std::array<std::int16_t, kLines + 1> winLine{};  // winLine[l] = l when line l won, else 0
+    std::int32_t spinWin = 0;                         // scatter pay plus all line pays
+    std::array<std::int16_t, kLines + 1> winLine{};   // winLine[l] = l when line l won, else 0
     std::array<std::int16_t, kLines + 1> winCount{};  // symbols in line l's win (2..5), else 0
 };
 

@@ -28,7 +28,9 @@ FreeSpins::Step FreeSpins::settle(int specialCount, std::int32_t spinWin) {
     return step;
 }
 
-void FreeSpins::addWin(std::int32_t spinWin) { (void)checkedAdd(featureWin_, spinWin); }
+void FreeSpins::addWin(std::int32_t spinWin) {
+    (void)checkedAdd(featureWin_, spinWin);
+}
 
 std::int32_t FreeSpins::take() {
     const std::int32_t win = featureWin_;

@@ -21,7 +21,9 @@ constexpr int cellNumber(int reel, Row row) {
     return (reel % 2 == 1) ? base + r + 1 : base + 3 - r;
 }
 
-constexpr int cellReel(int cell) { return (cell - 1) / 3 + 1; }
+constexpr int cellReel(int cell) {
+    return (cell - 1) / 3 + 1;
+}
 
 constexpr Row cellRow(int cell) {
     const int reel = cellReel(cell);

@@ -37,7 +37,9 @@ void Machine::changeSettings(const PlayerSettings& settings) {
     player_.reelspeed = reelSpeedInForce(settings.reelspeed);
 }
 
-void Machine::renamePlayer(std::string name) { player_.currentplayer = std::move(name); }
+void Machine::renamePlayer(std::string name) {
+    player_.currentplayer = std::move(name);
+}
 
 void Machine::clearStatistics() {
     player_.amountinvested = 0;
@@ -106,9 +108,13 @@ void Machine::spinreel4() {
     drawReel(4);
     spinreel5();
 }
-void Machine::spinreel5() { drawReel(5); }
+void Machine::spinreel5() {
+    drawReel(5);
+}
 
-void Machine::drawReel(int reel) { recordReel(records_, reel, random_.uniform(kStops)); }
+void Machine::drawReel(int reel) {
+    recordReel(records_, reel, random_.uniform(kStops));
+}
 
 bool Machine::checkwins() {
     result_ = evaluate(records_, linesPlayed_, betPerLine_);
@@ -171,7 +177,9 @@ bool Machine::insertCredit(std::int32_t amount) {
     return true;
 }
 
-bool Machine::insertNote() { return !freeSpins_.active() && insertCredit(kNoteCredits); }
+bool Machine::insertNote() {
+    return !freeSpins_.active() && insertCredit(kNoteCredits);
+}
 
 bool Machine::pressCoins() {
     if (coinsPending_ > 0) {

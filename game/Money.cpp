@@ -5,8 +5,8 @@ namespace kestrel {
 std::string dollars(std::int64_t credits) {
     const bool negative = credits < 0;
     // Work in unsigned so the most negative value still has a magnitude.
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(credits)
-                                             : static_cast<std::uint64_t>(credits);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(credits) : static_cast<std::uint64_t>(credits);
     std::string text = "$ ";
     if (negative) {
         text += '-';

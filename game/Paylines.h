@@ -20,8 +20,12 @@ inline constexpr std::array<std::array<Row, kReels>, kLines> kPaylines = [] {
     }};
 }();
 
-constexpr Row lineRow(int line, int reel) { return kPaylines[line - 1][reel - 1]; }
-constexpr int lineCell(int line, int reel) { return cellNumber(reel, lineRow(line, reel)); }
+constexpr Row lineRow(int line, int reel) {
+    return kPaylines[line - 1][reel - 1];
+}
+constexpr int lineCell(int line, int reel) {
+    return cellNumber(reel, lineRow(line, reel));
+}
 
 // The lines through one cell, in ascending order.
 struct LinesThroughCell {

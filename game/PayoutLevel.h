@@ -11,11 +11,14 @@ enum class Payout : std::int16_t {
     Loose = 4,
 };
 
-constexpr std::int16_t machinepayOf(Payout level) { return static_cast<std::int16_t>(level); }
+constexpr std::int16_t machinepayOf(Payout level) {
+    return static_cast<std::int16_t>(level);
+}
 
 // Whether a stored `machinepay` is one of the levels the program sets.
 constexpr bool isPayoutLevel(std::int64_t machinepay) {
-    return machinepay == machinepayOf(Payout::Realistic) || machinepay == machinepayOf(Payout::Loose);
+    return machinepay == machinepayOf(Payout::Realistic) ||
+           machinepay == machinepayOf(Payout::Loose);
 }
 
 }  // namespace kestrel

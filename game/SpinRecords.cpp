@@ -5,7 +5,9 @@
 
 namespace kestrel {
 
-void resetRecords(SpinRecords& records) { records = SpinRecords{}; }
+void resetRecords(SpinRecords& records) {
+    records = SpinRecords{};
+}
 
 void recordReel(SpinRecords& records, int reel, int stop) {
     recordColumn(records, reel,

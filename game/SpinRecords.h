@@ -19,7 +19,7 @@ struct SpinRecords {
     std::array<std::int16_t, kReels + 1> scatterCell{};
     std::array<std::int16_t, kReels + 1> wildCell{};
     std::array<std::array<std::int16_t, kRows>, kReels + 1> cellPic{};  // [reel][row], 1..36
-    std::array<std::int16_t, kReels + 1> reelStop{};                     // 1..22
+    std::array<std::int16_t, kReels + 1> reelStop{};                    // 1..22
 
     static constexpr int kWildSum = kPayingSymbolCount;
 

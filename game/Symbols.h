@@ -26,9 +26,15 @@ inline constexpr int kPayingSymbolCount = 10;
 
 enum class Row : std::uint8_t { Top = 0, Middle = 1, Bottom = 2 };
 
-constexpr int group(Symbol s) { return static_cast<int>(s); }
-constexpr Symbol symbolOfGroup(int g) { return static_cast<Symbol>(g); }
-constexpr bool isPaying(Symbol s) { return group(s) <= kPayingSymbolCount; }
+constexpr int group(Symbol s) {
+    return static_cast<int>(s);
+}
+constexpr Symbol symbolOfGroup(int g) {
+    return static_cast<Symbol>(g);
+}
+constexpr bool isPaying(Symbol s) {
+    return group(s) <= kPayingSymbolCount;
+}
 
 // Index (1..36) of the symbol's picture for a cell in the given row.
 constexpr int pictureIndex(Symbol s, Row row) {
@@ -36,6 +42,8 @@ constexpr int pictureIndex(Symbol s, Row row) {
 }
 
 // The symbol a single-cell picture index (1..36) shows.
-constexpr Symbol symbolOfPicture(int picture) { return symbolOfGroup((picture - 1) / 3 + 1); }
+constexpr Symbol symbolOfPicture(int picture) {
+    return symbolOfGroup((picture - 1) / 3 + 1);
+}
 
 }  // namespace kestrel

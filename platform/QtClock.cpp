@@ -29,7 +29,9 @@ private:
 
 }  // namespace
 
-QtClock::QtClock() { elapsed_.start(); }
+QtClock::QtClock() {
+    elapsed_.start();
+}
 
 ClockTimer* QtClock::createTimer(QObject* parent, int intervalMs, TimerPrecision precision) {
     return new QtClockTimer(parent, intervalMs, precision);

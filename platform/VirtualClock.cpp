@@ -78,9 +78,8 @@ void VirtualClock::runUntil(qint64 target) {
             }
         }
         const bool shotFirst =
-            shot != shots_.end() &&
-            (timer == nullptr || shot->due < timer->due_ ||
-             (shot->due == timer->due_ && shot->order < timer->order_));
+            shot != shots_.end() && (timer == nullptr || shot->due < timer->due_ ||
+                                     (shot->due == timer->due_ && shot->order < timer->order_));
         if (shotFirst) {
             now_ = std::max(now_, shot->due);
             Shot due = std::move(*shot);

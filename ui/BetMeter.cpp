@@ -28,8 +28,8 @@ QRect valuePlace() {
 BetMeter::BetMeter(QWidget* window, const QPixmap& lastBetCaption, const QPixmap& thisWinCaption)
     : QObject(window),
       LABLASTBET_(caption(window, QStringLiteral("LABLASTBET"), lastBetCaption)),
-      lbllast_(makeMeterLabel(window, QStringLiteral("lbllast"), valuePlace(), 20,
-                              Qt::AlignHCenter)),
+      lbllast_(
+          makeMeterLabel(window, QStringLiteral("lbllast"), valuePlace(), 20, Qt::AlignHCenter)),
       LABTHISWIN_(caption(window, QStringLiteral("LABTHISWIN"), thisWinCaption)),
       Lblcurrentwin_(makeMeterLabel(window, QStringLiteral("Lblcurrentwin"), valuePlace(), 20,
                                     Qt::AlignHCenter)) {
@@ -37,7 +37,9 @@ BetMeter::BetMeter(QWidget* window, const QPixmap& lastBetCaption, const QPixmap
     Lblcurrentwin_->hide();
 }
 
-void BetMeter::showLastBet(int totalBet) { lbllast_->setText(QString::number(totalBet)); }
+void BetMeter::showLastBet(int totalBet) {
+    lbllast_->setText(QString::number(totalBet));
+}
 
 void BetMeter::showThisWin(std::int32_t credits) {
     LABLASTBET_->hide();
@@ -47,7 +49,9 @@ void BetMeter::showThisWin(std::int32_t credits) {
     Lblcurrentwin_->setText(QString::number(credits));
 }
 
-void BetMeter::clearThisWin() { Lblcurrentwin_->clear(); }
+void BetMeter::clearThisWin() {
+    Lblcurrentwin_->clear();
+}
 
 void BetMeter::showLastBetFace() {
     LABTHISWIN_->hide();

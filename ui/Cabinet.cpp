@@ -15,8 +15,8 @@ QLabel* picture(QWidget* window, const QString& name, const QRect& place, const 
     return label;
 }
 
-PictureButton* button(QWidget* window, const QString& name, const QRect& place,
-                      const ArtBook& art, ButtonArt look) {
+PictureButton* button(QWidget* window, const QString& name, const QRect& place, const ArtBook& art,
+                      ButtonArt look) {
     auto* b = new PictureButton(window, name, art.button(look, true), art.button(look, false));
     b->setGeometry(place);
     return b;
@@ -52,7 +52,8 @@ Cabinet::Cabinet(QWidget* window, const ArtBook& art) {
         push->setObjectName(QStringLiteral("play%1").arg(k));
         push->setGeometry(L::kPlayButtons[k]);
         push->setFlat(true);
-        push->setStyleSheet(QStringLiteral("QPushButton { background: transparent; border: none; }"));
+        push->setStyleSheet(
+            QStringLiteral("QPushButton { background: transparent; border: none; }"));
         play[k] = push;
         pplay[k] = button(window, QStringLiteral("pplay%1").arg(k), L::kPlayButtons[k], art,
                           static_cast<ButtonArt>(static_cast<int>(ButtonArt::Play1) + k - 1));
@@ -80,7 +81,8 @@ Cabinet::Cabinet(QWidget* window, const ArtBook& art) {
     pannomoney_ = picture(window, QStringLiteral("pannomoney"), L::kNoCreditPanel,
                           art.picture(Picture::pannomoney));
     auto* words = new QLabel(
-        QStringLiteral("Not enough credit ! Click on the COINS button or button with $20 bill on it."),
+        QStringLiteral(
+            "Not enough credit ! Click on the COINS button or button with $20 bill on it."),
         pannomoney_);
     words->setObjectName(QStringLiteral("pannomoneytext"));
     words->setGeometry(24, 14, L::kNoCreditPanel.width() - 48, L::kNoCreditPanel.height() - 28);
@@ -92,15 +94,15 @@ Cabinet::Cabinet(QWidget* window, const ArtBook& art) {
     Btnreturn2game = menuButton(window, QStringLiteral("Btnreturn2game"),
                                 QStringLiteral("Return to Game"), L::kReturnToGame);
 
-    menupic_ = picture(window, QStringLiteral("menupic"), L::kMenuPanel,
-                       art.picture(Picture::MenuPanel));
+    menupic_ =
+        picture(window, QStringLiteral("menupic"), L::kMenuPanel, art.picture(Picture::MenuPanel));
     menupic_->setMouseTracking(true);
     viewpaylines = menuButton(menupic_, QStringLiteral("viewpaylines"),
                               QStringLiteral("View Paylines"), L::kMenuButtons[0]);
     mnuviewpaytable = menuButton(menupic_, QStringLiteral("mnuviewpaytable"),
                                  QStringLiteral("Pay Table"), L::kMenuButtons[1]);
-    about = menuButton(menupic_, QStringLiteral("about"), QStringLiteral("About"),
-                       L::kMenuButtons[2]);
+    about =
+        menuButton(menupic_, QStringLiteral("about"), QStringLiteral("About"), L::kMenuButtons[2]);
     xit = menuButton(menupic_, QStringLiteral("xit"), QStringLiteral("Exit"), L::kMenuButtons[3]);
     menupic_->hide();
 
@@ -147,7 +149,9 @@ void Cabinet::openMenu() {
     menupic_->raise();
 }
 
-void Cabinet::closeMenu() { menupic_->hide(); }
+void Cabinet::closeMenu() {
+    menupic_->hide();
+}
 
 bool Cabinet::menuArea(QPoint at) const {
     const QRect area = menupic_->geometry().united(btnopenmenu->geometry()).adjusted(-4, -4, 4, 4);

@@ -23,20 +23,20 @@ struct ControlState {
 // Whether each control of the cabinet is shown and may be pressed. A press on a control that is
 // not enabled here does nothing, whatever the widget itself says.
 struct ControlStates {
-    ControlState play;          // play(1..6) and their pictures pplay(1..6)
-    ControlState lines;         // payline(1..5)
-    ControlState coins;         // coinsin
-    ControlState note;          // notes
-    ControlState autoplayOn;    // autoplayon
-    ControlState autoplayOff;   // autoplayoff
-    ControlState gamble;        // doublebutton
+    ControlState play;                        // play(1..6) and their pictures pplay(1..6)
+    ControlState lines;                       // payline(1..5)
+    ControlState coins;                       // coinsin
+    ControlState note;                        // notes
+    ControlState autoplayOn;                  // autoplayon
+    ControlState autoplayOff;                 // autoplayoff
+    ControlState gamble;                      // doublebutton
     ControlState takeWin{false, false};       // takewin
-    ControlState options;       // btnoptions
-    ControlState menu;          // btnopenmenu: whether hovering opens the menu
+    ControlState options;                     // btnoptions
+    ControlState menu;                        // btnopenmenu: whether hovering opens the menu
     ControlState returnToGame{false, false};  // Btnreturn2game
-    bool markers = false;       // lin(1..26) draw their payline when the mouse rests on them
-    bool keys = false;          // the space bar repeats the bet
-    bool window = true;         // the window takes input at all (not while a dialog is open)
+    bool markers = false;  // lin(1..26) draw their payline when the mouse rests on them
+    bool keys = false;     // the space bar repeats the bet
+    bool window = true;    // the window takes input at all (not while a dialog is open)
     bool operator==(const ControlStates&) const = default;
 };
 

@@ -28,7 +28,9 @@ bool LineFlash::anyLineWon() const {
     return false;
 }
 
-void LineFlash::start() { tmrlineflash_->start(); }
+void LineFlash::start() {
+    tmrlineflash_->start();
+}
 
 void LineFlash::stop() {
     tmrlineflash_->stop();

@@ -5,8 +5,8 @@
 namespace kestrel::ui {
 
 MachineApp::MachineApp()
-    : window_(new MachineWindow({clock_, sound_, settings_, random_, frame_, art_, messages_, links_,
-                           &frame_})) {
+    : window_(new MachineWindow(
+          {clock_, sound_, settings_, random_, frame_, art_, messages_, links_, &frame_})) {
     frame_.setMachine(window_);
     window_->load();
     if (!frame_.presentingFullScreen()) {

@@ -5,12 +5,12 @@
 #include "ArtBook.h"
 #include "LinkOpener.h"
 #include "MachineFrame.h"
+#include "MachineWindow.h"
 #include "Messages.h"
 #include "QSettingsStore.h"
 #include "QtClock.h"
 #include "QtSoundPlayer.h"
 #include "RandomSource.h"
-#include "MachineWindow.h"
 
 namespace kestrel::ui {
 

@@ -71,9 +71,13 @@ MachineWindow::MachineWindow(const Services& services, QWidget* parent)
     applyControls();
 }
 
-MachineWindow::~MachineWindow() { qApp->removeEventFilter(this); }
+MachineWindow::~MachineWindow() {
+    qApp->removeEventFilter(this);
+}
 
-const LineOverlay& MachineWindow::lineOverlay() const { return reels_->overlay(); }
+const LineOverlay& MachineWindow::lineOverlay() const {
+    return reels_->overlay();
+}
 
 void MachineWindow::connectControls() {
     connect(tmrtick_, &ClockTimer::timeout, this, &MachineWindow::onIdleTick);

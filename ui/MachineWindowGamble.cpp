@@ -12,8 +12,7 @@
 namespace kestrel::ui {
 
 void MachineWindow::connectGambleControls() {
-    connect(cabinet_.doublebutton, &PictureButton::mouseDown, this,
-            &MachineWindow::onGambleButton);
+    connect(cabinet_.doublebutton, &PictureButton::mouseDown, this, &MachineWindow::onGambleButton);
     connect(gamble_, &GamblePanel::lost, this, [this] { onGambleOver(true, 0); });
     connect(gamble_, &GamblePanel::collected, this,
             [this](std::int32_t amount) { onGambleOver(false, amount); });

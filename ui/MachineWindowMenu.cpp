@@ -137,8 +137,8 @@ void MachineWindow::onPayTable() {
     }
     playSound(sound::kClick);
     cabinet_.showNoCredit(false);
-    openSecondary(new PayTableWindow(services_.art.picture(Picture::PayTable),
-                                     services_.dialogParent));
+    openSecondary(
+        new PayTableWindow(services_.art.picture(Picture::PayTable), services_.dialogParent));
 }
 
 void MachineWindow::onAbout() {

@@ -20,6 +20,8 @@ QLabel* makeMeterLabel(QWidget* window, const QString& name, const QRect& place,
     return label;
 }
 
-QString inDollars(qint64 credits) { return QString::fromStdString(dollars(credits)); }
+QString inDollars(qint64 credits) {
+    return QString::fromStdString(dollars(credits));
+}
 
 }  // namespace kestrel::ui

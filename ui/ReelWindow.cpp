@@ -10,7 +10,7 @@ namespace kestrel::ui {
 
 namespace {
 
-constexpr int kPlainBackdrop = 11;  // spinlist: the reel under its cells
+constexpr int kPlainBackdrop = 11;     // spinlist: the reel under its cells
 constexpr int kFirstIdlePicture = 12;  // spinlist: reel r's idle picture is 11 + r
 
 // A marker keeps its lit or dimmed picture whether it is enabled or not, never Qt's greyed one.
@@ -27,8 +27,7 @@ protected:
 
 }  // namespace
 
-ReelWindow::ReelWindow(QWidget* window, const ArtBook& art)
-    : QObject(window), art_(art) {
+ReelWindow::ReelWindow(QWidget* window, const ArtBook& art) : QObject(window), art_(art) {
     // Stacking follows creation: reels, their cells, the drawn line, the markers.
     for (int r = 1; r <= kReels; ++r) {
         auto* picture = new QLabel(window);
@@ -40,9 +39,9 @@ ReelWindow::ReelWindow(QWidget* window, const ArtBook& art)
         auto* cell = new QLabel(window);
         cell->setObjectName(QStringLiteral("flasher%1").arg(c));
         const QRect reel = layout::reelRect(cellReel(c));
-        cell->setGeometry(QRect(reel.topLeft() + QPoint(0, layout::kCell.height() *
-                                                               static_cast<int>(cellRow(c))),
-                                layout::kCell));
+        cell->setGeometry(
+            QRect(reel.topLeft() + QPoint(0, layout::kCell.height() * static_cast<int>(cellRow(c))),
+                  layout::kCell));
         cell->hide();
         flasher_[c] = cell;
     }
@@ -151,9 +150,13 @@ void ReelWindow::restoreCell(int cell) {
 
 // --- the line and the markers ---------------------------------------------------------------
 
-void ReelWindow::drawLine(int line) { overlay_->drawLine(line); }
+void ReelWindow::drawLine(int line) {
+    overlay_->drawLine(line);
+}
 
-void ReelWindow::hideLine() { overlay_->hideLine(); }
+void ReelWindow::hideLine() {
+    overlay_->hideLine();
+}
 
 void ReelWindow::showLinesPlayed(int linesPlayed) {
     for (int m = 1; m <= kLines; ++m) {

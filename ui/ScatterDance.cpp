@@ -16,8 +16,8 @@ int scatterCellOf(const SpinRecords& records, int reel) {
 }
 }  // namespace
 
-ScatterDance::ScatterDance(QObject* parent, Clock& clock, const Machine& machine,
-                           ReelWindow& reels, const ArtBook& art)
+ScatterDance::ScatterDance(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels,
+                           const ArtBook& art)
     : QObject(parent),
       machine_(machine),
       reels_(reels),

@@ -11,9 +11,8 @@ int rollStepFor(std::int64_t rollCount) {
         std::int64_t upTo;
         int step;
     };
-    constexpr Band kBands[] = {{0, 0},     {100, 1},    {120, 14},   {150, 20},
-                               {200, 30},  {300, 40},   {450, 60},   {600, 80},
-                               {700, 100}, {1000, 150}, {1500, 200}};
+    constexpr Band kBands[] = {{0, 0},    {100, 1},  {120, 14},  {150, 20},   {200, 30},  {300, 40},
+                               {450, 60}, {600, 80}, {700, 100}, {1000, 150}, {1500, 200}};
     for (const Band& band : kBands) {
         if (rollCount <= band.upTo) {
             return band.step;

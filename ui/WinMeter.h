@@ -15,9 +15,9 @@ public:
     explicit WinMeter(QWidget* window);
 
     void show(std::int64_t credits);
-    void goodLuck();        // a paid spin is under way
-    void noWin();           // the spin won nothing
-    void gambleLost();      // the gamble took the stake
+    void goodLuck();    // a paid spin is under way
+    void noWin();       // the spin won nothing
+    void gambleLost();  // the gamble took the stake
     void clear();
 
 private:

@@ -4,8 +4,8 @@
 #include "ArtCatalogue.h"
 #include "ArtTestSupport.h"
 #include "ButtonArtist.h"
-#include "CabinetArt.h"
 #include "ButtonPlaces.h"
+#include "CabinetArt.h"
 #include "Layout.h"
 
 namespace kestrel {

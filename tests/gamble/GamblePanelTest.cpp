@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "GambleFixture.h"
+#include "Sounds.h"
 
 namespace kestrel {
 namespace {
+
+namespace sound = ui::sound;
 
 using test::kClubs;
 using test::kDiamonds;
@@ -19,7 +22,7 @@ TEST_F(GamblePanel, OpensOnTheWinWithTheBackAndWhatEachGuessWouldPay) {
     EXPECT_TRUE(panel->isVisible());
     EXPECT_EQ(panel->objectName(), "pandouble");
     EXPECT_EQ(panel->geometry(), layout::kGamblePanel);
-    EXPECT_EQ(sounds, std::vector<int>{128});
+    EXPECT_EQ(sounds, std::vector<int>{sound::kClick});
     EXPECT_EQ(machine.player().bank, bankBefore - 500);
     EXPECT_EQ(text("risklab"), "At Risk  500");
     EXPECT_EQ(text("lblblackred"), "Black/Red Win = 1000");
@@ -52,7 +55,8 @@ TEST_F(GamblePanel, ThreeRightColoursOnAHundredThenCollectPaysEightHundred) {
     EXPECT_EQ(machine.player().total, totalBefore + 700);
     EXPECT_EQ(machine.phase(), Machine::Phase::Idle);
     // The black button clicks as it is pressed; red does not.
-    EXPECT_EQ(sounds, (std::vector<int>{128, 114, 128, 105, 114, 115}));
+    EXPECT_EQ(sounds, (std::vector<int>{sound::kClick, sound::kRedRight, sound::kClick,
+                                        sound::kBlackRight, sound::kRedRight, sound::kCollect}));
     EXPECT_TRUE(lostAt.empty());
 }
 
@@ -69,7 +73,8 @@ TEST_F(GamblePanel, RightThenWrongLosesTheStakeAndTheNextGambleStartsClean) {
     EXPECT_FALSE(control("lblblackred")->isVisibleTo(panel));
     EXPECT_FALSE(control("lblsuit")->isVisibleTo(panel));
     EXPECT_TRUE(pressesDisabled());
-    EXPECT_EQ(sounds, (std::vector<int>{128, 128, 105, 128, 106}));
+    EXPECT_EQ(sounds, (std::vector<int>{sound::kClick, sound::kClick, sound::kBlackRight,
+                                        sound::kClick, sound::kGuessWrong}));
 
     openOnAWin(25, 1);
     EXPECT_TRUE(panel->isVisible());
@@ -90,12 +95,12 @@ TEST_F(GamblePanel, SuitGuessPaysFourTimesOnItsOwnCardOnly) {
     EXPECT_EQ(text("risklab"), "At Risk  100");
     EXPECT_EQ(text("lblblackred"), "Black/Red Win = 200");
     EXPECT_EQ(text("lblsuit"), "Suit Win = 400");
-    EXPECT_EQ(sounds, std::vector<int>{117});
+    EXPECT_EQ(sounds, std::vector<int>{sound::kSuitRight[2]});
 
     guess("suitbet3", kHearts);
     EXPECT_FALSE(machine.gambleOpen());
     EXPECT_FALSE(panel->isVisible());
-    EXPECT_EQ(sounds, (std::vector<int>{117, 106}));
+    EXPECT_EQ(sounds, (std::vector<int>{sound::kSuitRight[2], sound::kGuessWrong}));
     EXPECT_EQ(machine.player().bank, bankBefore - 25);
 }
 

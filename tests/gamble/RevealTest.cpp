@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "GambleFixture.h"
+#include "Sounds.h"
 
 namespace kestrel {
 namespace {
+
+namespace sound = ui::sound;
 
 using test::kClubs;
 using test::kDiamonds;
@@ -128,7 +131,7 @@ TEST_F(Reveal, PressesAreIgnoredUntilTheWinPictureHasComeDown) {
     EXPECT_TRUE(pressesEnabled());
     EXPECT_EQ(machine.atRisk(), 50);
     EXPECT_TRUE(collectedAmounts.empty());
-    EXPECT_EQ(sounds, (std::vector<int>{128, 114}));
+    EXPECT_EQ(sounds, (std::vector<int>{sound::kClick, sound::kRedRight}));
 
     EXPECT_EQ(win->pos(), QPoint(L::kSlideLeft, L::kSlideRestTop));
     ASSERT_FALSE(tops.empty());
@@ -163,7 +166,7 @@ TEST_F(Reveal, LostGuessShowsTheLosePictureAndClosesThreeSecondsLater) {
     }
     EXPECT_TRUE(collectedAmounts.empty());
     EXPECT_EQ(machine.player().bank, bankBefore - 25);
-    EXPECT_EQ(sounds, (std::vector<int>{128, 106}));
+    EXPECT_EQ(sounds, (std::vector<int>{sound::kClick, sound::kGuessWrong}));
 }
 
 }  // namespace

@@ -25,8 +25,8 @@ int winningLines(const SpinResult& result) {
 
 TEST(Evaluation, WorkedExampleWildCompletesThreeAndTwoSpecialsPayTheScatter) {
     // Line 4 runs top, middle, bottom, middle, top.
-    const auto records = window({S9, S4, S5}, {S6, W, S6}, {S7, S8, S9}, {S3, S2, S3},
-                                  {SC, S2, S3});
+    const auto records =
+        window({S9, S4, S5}, {S6, W, S6}, {S7, S8, S9}, {S3, S2, S3}, {SC, S2, S3});
     const SpinResult result = evaluate(records, 25, 2);
     EXPECT_EQ(records.sumOf(S9, 4), 21);
     EXPECT_EQ(result.winLine[4], 4);
@@ -36,8 +36,8 @@ TEST(Evaluation, WorkedExampleWildCompletesThreeAndTwoSpecialsPayTheScatter) {
 }
 
 TEST(Evaluation, TwoOfTheNineStaysTwoWhenReelsFourAndFiveMatchToo) {
-    const auto records = window({S4, S10, S6}, {S1, S10, S2},
-                                 {S1, S2, S3}, {S1, S10, S2}, {S1, S10, S2});
+    const auto records =
+        window({S4, S10, S6}, {S1, S10, S2}, {S1, S2, S3}, {S1, S10, S2}, {S1, S10, S2});
     const SpinResult result = evaluate(records, 1, 3);
     EXPECT_EQ(records.sumOf(S10, 1), 45);
     EXPECT_EQ(result.winCount[1], 2);
@@ -50,8 +50,8 @@ TEST(Evaluation, OtherSymbolsDoNotPayForTwo) {
 }
 
 TEST(Evaluation, GapOnReelFourPaysTheRunOfThree) {
-    const auto records = window({S4, S1, S6}, {S2, S1, S3}, {S2, S1, S3}, {S3, S2, S3},
-                                 {S2, S1, S3});
+    const auto records =
+        window({S4, S1, S6}, {S2, S1, S3}, {S2, S1, S3}, {S3, S2, S3}, {S2, S1, S3});
     const SpinResult result = evaluate(records, 1, 1);
     EXPECT_EQ(records.sumOf(S1, 1), 41);
     EXPECT_EQ(result.winCount[1], 3);
@@ -59,8 +59,8 @@ TEST(Evaluation, GapOnReelFourPaysTheRunOfThree) {
 }
 
 TEST(Evaluation, FullLinesPayTheirMultipliers) {
-    const auto records = window({S4, S1, S6}, {S2, S1, S3}, {S2, W, S3}, {S3, S1, S3},
-                                 {S2, S1, S3});
+    const auto records =
+        window({S4, S1, S6}, {S2, S1, S3}, {S2, W, S3}, {S3, S1, S3}, {S2, S1, S3});
     const SpinResult result = evaluate(records, 1, 20);
     EXPECT_EQ(result.winCount[1], 5);
     EXPECT_EQ(result.spinWin, 1500 * 20);
@@ -91,8 +91,8 @@ TEST(Evaluation, ScatterOnReelOneTakesNoPartInLines) {
 
 TEST(Evaluation, LinesAbovePlayedCountNeverPay) {
     // A five-symbol win on the top row (line 2) only.
-    const auto records = window({S8, S5, S6}, {S8, S1, S2}, {S8, S2, S3}, {S8, S2, S3},
-                                 {S8, S3, S2});
+    const auto records =
+        window({S8, S5, S6}, {S8, S1, S2}, {S8, S2, S3}, {S8, S2, S3}, {S8, S3, S2});
     EXPECT_EQ(evaluate(records, 1, 1).spinWin, 0);
     const SpinResult five = evaluate(records, 5, 1);
     EXPECT_EQ(five.winLine[2], 2);

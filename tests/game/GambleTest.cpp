@@ -18,7 +18,7 @@ class GambleOnAWin : public test::MachineFixture {
 protected:
     void SetUp() override {
         random.pushSpin({1, 1, 2, 1, 1});  // two specials pay 1 × the total bet
-        machine.play(4);                    // 5 per line × 25 lines: wins 125
+        machine.play(4);                   // 5 per line × 25 lines: wins 125
         machine.settle();
         bankBefore = machine.player().bank;
         totalBefore = machine.player().total;
@@ -138,9 +138,9 @@ TEST(GambleFairness, GuessesKeepTheirExpectedValue) {
             machine.play(1);
             machine.settle();
             ASSERT_TRUE(machine.openGamble());
-            const GuessResult r = suit ? machine.guessSuit(1 + i % 4)
-                                       : machine.guessColour(i % 2 ? CardColour::Red
-                                                                   : CardColour::Black);
+            const GuessResult r =
+                suit ? machine.guessSuit(1 + i % 4)
+                     : machine.guessColour(i % 2 ? CardColour::Red : CardColour::Black);
             returned += r.won ? machine.atRisk() : 0;
             machine.collect();
         }

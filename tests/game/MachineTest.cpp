@@ -35,7 +35,7 @@ TEST_F(MachinePlay, RefusedPressStillSetsTheBetPerLine) {
 
 TEST_F(MachinePlay, PaidSpinChargesAtDecisionAndCreditsAtSettling) {
     setCredit(1000);
-    random.pushSpin(kThreeSpecials);  // pays 5 × the total bet, a feature trigger
+    random.pushSpin(kThreeSpecials);               // pays 5 × the total bet, a feature trigger
     ASSERT_EQ(machine.play(2), PlayResult::Paid);  // first draw: accepted (k = 1)
     EXPECT_EQ(machine.player().bank, 950);
     EXPECT_EQ(machine.player().wager, 50);
@@ -164,7 +164,8 @@ TEST_F(MachineCredit, NoteIsRefusedWhileAFeatureRuns) {
 }
 
 TEST_F(MachineCredit, StatisticsAtTheLimitStayPutWhilePlayGoesOn) {
-    test::editPlayer(machine, [](PlayerRecord& p) { p.wager = std::numeric_limits<std::int32_t>::max(); });
+    test::editPlayer(machine,
+                     [](PlayerRecord& p) { p.wager = std::numeric_limits<std::int32_t>::max(); });
     spinAndSettle(kLosingStops);
     EXPECT_EQ(machine.player().wager, std::numeric_limits<std::int32_t>::max());
     EXPECT_EQ(machine.player().bank, 10000 - 25);

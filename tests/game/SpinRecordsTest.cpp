@@ -66,10 +66,10 @@ TEST(ReelRecords, StripEndsShowWhatTheStripsHold) {
 
 TEST(ReelRecords, SameSymbolTwiceOnAReelFeedsBothCellsLines) {
     SpinRecords records;
-    recordReel(records, 1, 19);  // S7, S4, S7
-    EXPECT_EQ(records.sumOf(Symbol::S7, 2), 8);   // top
-    EXPECT_EQ(records.sumOf(Symbol::S7, 3), 8);   // bottom
-    EXPECT_EQ(records.sumOf(Symbol::S7, 1), 0);   // middle shows S4
+    recordReel(records, 1, 19);                  // S7, S4, S7
+    EXPECT_EQ(records.sumOf(Symbol::S7, 2), 8);  // top
+    EXPECT_EQ(records.sumOf(Symbol::S7, 3), 8);  // bottom
+    EXPECT_EQ(records.sumOf(Symbol::S7, 1), 0);  // middle shows S4
 }
 
 TEST(ReelRecords, WildAddsItsWeightToEveryArrayOnItsLines) {

@@ -50,26 +50,20 @@ TEST_P(OptionsClosing, WritesTheRecordTurnsAnUnsetSpeedIntoFastAndDisablesTheGam
 
 INSTANTIATE_TEST_SUITE_P(
     EveryWayOut, OptionsClosing,
-    ::testing::Values(ClosingPath{"OK",
-                                  [](ui::OptionsDialog& d) {
-                                      d.findChild<QPushButton*>("btnokplayer")->click();
-                                  }},
-                      ClosingPath{"CloseBox", [](ui::OptionsDialog& d) { d.close(); }},
-                      ClosingPath{
-                          "Escape",
-                          [](ui::OptionsDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
-                      ClosingPath{"DeleteAnsweredNo",
-                                  [](ui::OptionsDialog& d) {
-                                      d.findChild<QPushButton*>("Btndeletedetails")->click();
-                                  }},
-                      ClosingPath{"LargeSize",
-                                  [](ui::OptionsDialog& d) {
-                                      d.findChild<QPushButton*>("cmdlargescreen")->click();
-                                  }},
-                      ClosingPath{"OriginalSize",
-                                  [](ui::OptionsDialog& d) {
-                                      d.findChild<QPushButton*>("cmdorigonal")->click();
-                                  }}),
+    ::testing::Values(
+        ClosingPath{
+            "OK", [](ui::OptionsDialog& d) { d.findChild<QPushButton*>("btnokplayer")->click(); }},
+        ClosingPath{"CloseBox", [](ui::OptionsDialog& d) { d.close(); }},
+        ClosingPath{"Escape", [](ui::OptionsDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
+        ClosingPath{
+            "DeleteAnsweredNo",
+            [](ui::OptionsDialog& d) { d.findChild<QPushButton*>("Btndeletedetails")->click(); }},
+        ClosingPath{
+            "LargeSize",
+            [](ui::OptionsDialog& d) { d.findChild<QPushButton*>("cmdlargescreen")->click(); }},
+        ClosingPath{
+            "OriginalSize",
+            [](ui::OptionsDialog& d) { d.findChild<QPushButton*>("cmdorigonal")->click(); }}),
     [](const ::testing::TestParamInfo<ClosingPath>& info) { return info.param.name; });
 
 }  // namespace

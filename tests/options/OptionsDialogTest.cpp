@@ -97,7 +97,7 @@ TEST_F(OptionsDialog, PickingAnEmptySlotStartsItWithNoCreditAndKeepsSoundAndPayo
     EXPECT_EQ(text("lblreturned"), "Returned To Player ");
     EXPECT_TRUE(marked("wincounter2"));
     EXPECT_EQ(caption("wincounter1"), "");  // only the chosen element carries a caption
-    EXPECT_TRUE(marked("setspeed0"));  // the empty slot plays fast
+    EXPECT_TRUE(marked("setspeed0"));       // the empty slot plays fast
     EXPECT_EQ(text("speedlab"), "Current Speed =   1");
     EXPECT_EQ(stored(1, "bank"), "4480");  // the slot left behind is intact
 }

@@ -9,10 +9,10 @@
 #include <memory>
 
 #include "FakeOptionsHost.h"
+#include "OptionsDialog.h"
 #include "QStringPrinter.h"
 #include "ScriptedMessages.h"
 #include "VirtualClock.h"
-#include "OptionsDialog.h"
 
 namespace kestrel::test {
 

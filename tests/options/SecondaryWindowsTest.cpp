@@ -6,11 +6,11 @@
 #include <QScreen>
 #include <vector>
 
+#include "AboutBox.h"
+#include "PayTableWindow.h"
 #include "QStringPrinter.h"
 #include "ScriptedLinks.h"
 #include "ScriptedMessages.h"
-#include "AboutBox.h"
-#include "PayTableWindow.h"
 
 namespace kestrel::test {
 namespace {

@@ -46,7 +46,7 @@ TEST_F(Autoplay, RepeatsTheBetAndWaitsLongerAfterAWin) {
     EXPECT_EQ(window->autoplayState(), 10);
     EXPECT_FALSE(control("pplay1")->isEnabled());
     EXPECT_FALSE(control("btnoptions")->isEnabled());
-    clock.advance(1500);  // settled
+    clock.advance(1500);                                 // settled
     EXPECT_FALSE(control("doublebutton")->isEnabled());  // no gamble under autoplay
     const int gamesAfterFirst = window->machine().player().games;
     random.pushSpin(kTwoSpecials);
@@ -78,7 +78,8 @@ TEST_F(Autoplay, EverySpinIsShownAndSettledBeforeTheNextIsCharged) {
         if (window->machine().player().games != games) {
             games = window->machine().player().games;
             charged.push_back(clock.now());
-            EXPECT_EQ(charged.size(), settled.size() + 1) << "a bet went in before the last spin settled";
+            EXPECT_EQ(charged.size(), settled.size() + 1)
+                << "a bet went in before the last spin settled";
         }
         if (text("LABWIN") != lastWin) {
             lastWin = text("LABWIN");

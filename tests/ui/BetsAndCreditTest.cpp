@@ -4,10 +4,13 @@
 #include <limits>
 
 #include "LineOverlay.h"
+#include "Sounds.h"
 #include "WindowFixture.h"
 
 namespace kestrel {
 namespace {
+
+namespace sound = ui::sound;
 
 using test::kLosingStops;
 using test::kThreeSpecials;
@@ -83,7 +86,7 @@ TEST_F(BetsAndCredit, NoteAddsFiftyDollarsWithAClick) {
     EXPECT_EQ(window->machine().player().amountinvested, 5000);
     EXPECT_EQ(text("PANELBANK"), "5000");
     EXPECT_EQ(text("Lblcredit"), "$ 50");
-    EXPECT_EQ(sounds.resources(), std::vector<int>{128});
+    EXPECT_EQ(sounds.resources(), std::vector<int>{sound::kClick});
 }
 
 TEST_F(BetsAndCredit, NotesAtTheLimitLeaveTheCreditAsItIs) {
@@ -120,7 +123,7 @@ TEST_F(BetsAndCredit, CoinButtonDropsFourteenCoins) {
     EXPECT_EQ(window->machine().player().bank, 350);
     EXPECT_EQ(window->machine().player().amountinvested, 350);
     EXPECT_EQ(text("PANELBANK"), "350");
-    EXPECT_EQ(sounds.count(102), 14);
+    EXPECT_EQ(sounds.count(sound::kCoin), 14);
     EXPECT_FALSE(control("dollar1")->isVisible());
     EXPECT_FALSE(control("halfcoin1")->isVisible());
     EXPECT_FALSE(timer("tmrcoins")->isActive());

@@ -42,7 +42,8 @@ struct Row {
 // coins drop, so the gamble and the options show whenever the mode allows them.
 TEST(ControlStates, EachModeLetsThePlayerPressExactlyItsControls) {
     const Row rows[] = {
-        {Mode::Idle, false,
+        {Mode::Idle,
+         false,
          {"play", "lines", "coins", "note", "autoplayOn", "gamble", "options", "menu", "keys"}},
         {Mode::Idle, true, {"autoplayOff"}},
         {Mode::Spinning, false, {"play", "note"}},

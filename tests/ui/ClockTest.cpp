@@ -22,8 +22,8 @@ TEST(VirtualClock, TimersAndSingleShotsFireInTimeOrder) {
     fast->start();
     clock.singleShot(&owner, 120, [&] { ticks.push_back({'o', clock.now()}); });
     clock.advance(200);
-    const std::vector<std::pair<char, qint64>> expected = {
-        {'f', 50}, {'f', 100}, {'o', 120}, {'f', 150}, {'s', 200}, {'f', 200}};
+    const std::vector<std::pair<char, qint64>> expected = {{'f', 50},  {'f', 100}, {'o', 120},
+                                                           {'f', 150}, {'s', 200}, {'f', 200}};
     EXPECT_EQ(ticks, expected);
 }
 

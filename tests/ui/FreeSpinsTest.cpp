@@ -2,11 +2,14 @@
 
 #include <QPushButton>
 
+#include "Sounds.h"
 #include "WildGlow.h"
 #include "WindowFixture.h"
 
 namespace kestrel {
 namespace {
+
+namespace sound = ui::sound;
 
 using test::kFourSpecials;
 using test::kLosingStops;
@@ -34,8 +37,8 @@ TEST_F(FreeSpins, FirstTriggerAnnouncesTenSpinsAndCountsThemDown) {
     spin(kThreeSpecials);
     EXPECT_EQ(window->machine().freeSpins().awarded(), 11);
     EXPECT_EQ(window->machine().freeSpins().played(), 1);
-    EXPECT_EQ(sounds.count(121), 1);
-    ASSERT_EQ(sounds.entries.back().resource, 127);
+    EXPECT_EQ(sounds.count(sound::kFreeSpinsWon), 1);
+    ASSERT_EQ(sounds.entries.back().resource, sound::kFreeSpinTune);
     EXPECT_TRUE(sounds.entries.back().loop);
     EXPECT_FALSE(visible("panfreespin"));
     EXPECT_TRUE(visible("LABTHISWIN"));
@@ -54,10 +57,10 @@ TEST_F(FreeSpins, FirstTriggerAnnouncesTenSpinsAndCountsThemDown) {
         playFreeSpins(1);
         EXPECT_EQ(text("spinsleft"), QString::number(left));
     }
-    EXPECT_EQ(sounds.count(104), 5);  // the paid spin's stops only
+    EXPECT_EQ(sounds.count(sound::kReelStop), 5);  // the paid spin's stops only
     playFreeSpins(1);
     EXPECT_TRUE(window->machine().featureCompleted());
-    EXPECT_EQ(sounds.entries.back().resource, 125);
+    EXPECT_EQ(sounds.entries.back().resource, sound::kFeatureComplete);
     EXPECT_TRUE(visible("freespinscompleted1"));
     EXPECT_TRUE(visible("takewin"));
     EXPECT_TRUE(control("takewin")->isEnabled());
@@ -69,7 +72,7 @@ TEST_F(FreeSpins, FirstTriggerAnnouncesTenSpinsAndCountsThemDown) {
 
     press("takewin");
     EXPECT_EQ(window->machine().player().bank, 1100);
-    EXPECT_EQ(sounds.entries.back().resource, 119);
+    EXPECT_EQ(sounds.entries.back().resource, sound::kWinTaken);
     EXPECT_TRUE(visible("panfreespin"));
     EXPECT_TRUE(visible("lbllast"));
     EXPECT_FALSE(visible("takewin"));
@@ -100,8 +103,8 @@ TEST_F(FreeSpins, RetriggerExtendsQuietlyAndCountsAsAFeatureWon) {
     clock.advance(4000);
     EXPECT_EQ(window->machine().freeSpins().awarded(), 22);
     EXPECT_EQ(window->machine().player().howmanyspins, 2);
-    EXPECT_EQ(sounds.count(121), 0);
-    EXPECT_EQ(sounds.count(127), 0);
+    EXPECT_EQ(sounds.count(sound::kFreeSpinsWon), 0);
+    EXPECT_EQ(sounds.count(sound::kFreeSpinTune), 0);
     EXPECT_EQ(text("spinsleft"), "19");
 }
 
@@ -217,7 +220,8 @@ ui::WildStart startOf(const SpinRecords& records, int lines) {
 }
 
 TEST(WildStartRules, LoneWildWithoutAWinStartsNothing) {
-    const auto records = window({S4, S5, S6}, {S1, W, S2}, {S7, S8, S9}, {S1, S2, S3}, {S1, S2, S3});
+    const auto records =
+        window({S4, S5, S6}, {S1, W, S2}, {S7, S8, S9}, {S1, S2, S3}, {S1, S2, S3});
     ASSERT_EQ(evaluate(records, 25, 1).spinWin, 0);
     EXPECT_FALSE(startOf(records, 25).start);
 }
@@ -234,7 +238,8 @@ TEST(WildStartRules, TwoSymbolWinThroughAReelTwoWildNeedsAnotherSpecial) {
 }
 
 TEST(WildStartRules, ThreeSymbolWinThroughAWildStartsIt) {
-    const auto records = window({S4, S2, S6}, {S1, W, S3}, {S1, S2, S3}, {S7, S8, S9}, {S7, S8, S9});
+    const auto records =
+        window({S4, S2, S6}, {S1, W, S3}, {S1, S2, S3}, {S7, S8, S9}, {S7, S8, S9});
     const ui::WildStart w = startOf(records, 1);
     EXPECT_TRUE(w.start);
     EXPECT_TRUE(w.lineWinFlag);
@@ -242,7 +247,8 @@ TEST(WildStartRules, ThreeSymbolWinThroughAWildStartsIt) {
 
 TEST(WildStartRules, WildOnAnUnplayedLineStartsNothingByItself) {
     // The wild sits in reel 3's top cell: on lines 2, 5, 10, 14, 18 and 21, not on line 1.
-    const auto records = window({S4, S2, S6}, {S5, S2, S3}, {W, S1, S3}, {S7, S8, S9}, {SC, S8, S9});
+    const auto records =
+        window({S4, S2, S6}, {S5, S2, S3}, {W, S1, S3}, {S7, S8, S9}, {SC, S8, S9});
     EXPECT_TRUE(startOf(records, 25).start);
     EXPECT_FALSE(startOf(records, 1).start);
 }

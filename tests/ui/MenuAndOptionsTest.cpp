@@ -100,7 +100,7 @@ TEST_F(MenuAndOptions, MenuOpensOnHoverAndClosesOverTheCabinet) {
     hover(control("btnopenmenu"));
     EXPECT_TRUE(control("menupic")->isVisible());
     hover(control("menupic"), QPoint(80, 60));  // passes through the panel to the window
-    hover(window.get(), QPoint(20, 45));         // the gap between opener and panel
+    hover(window.get(), QPoint(20, 45));        // the gap between opener and panel
     EXPECT_TRUE(control("menupic")->isVisible());
     hover(window.get(), QPoint(400, 590));
     EXPECT_FALSE(control("menupic")->isVisible());
@@ -171,7 +171,8 @@ TEST_F(MenuAndOptions, PayTableAndAboutClosedByTheirCloseBoxGiveTheWindowBack) {
         control<QPushButton>(item)->click();
         clock.settle();
         EXPECT_FALSE(window->isEnabled()) << item;
-        QWidget* secondary = topLevel(item == std::string("about") ? "aboutkestrel" : "kestrelpays");
+        QWidget* secondary =
+            topLevel(item == std::string("about") ? "aboutkestrel" : "kestrelpays");
         ASSERT_NE(secondary, nullptr) << item;
         secondary->close();
         clock.settle();

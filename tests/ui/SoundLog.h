@@ -18,7 +18,9 @@ public:
         qint64 at;
     };
 
-    void play(int resource, bool loop) override { entries.push_back({resource, loop, clock_.now()}); }
+    void play(int resource, bool loop) override {
+        entries.push_back({resource, loop, clock_.now()});
+    }
 
     std::vector<qint64> timesOf(int resource) const {
         std::vector<qint64> times;

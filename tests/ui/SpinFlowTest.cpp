@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include "ReelAnimation.h"
+#include "Sounds.h"
+#include "WinSound.h"
 #include "WindowFixture.h"
 
 namespace kestrel {
 namespace {
+
+namespace sound = ui::sound;
 
 using test::kLosingStops;
 constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays 1 × the total bet
@@ -33,7 +37,7 @@ TEST_F(SpinFlow, OpeningShowsTheStoredPlayerAndPlaysTheOpeningSound) {
     EXPECT_EQ(window->windowTitle(), "Current Player       bob");
     EXPECT_EQ(text("PANELBANK"), "1234");
     EXPECT_EQ(text("Lblcredit"), "$ 12.34");
-    EXPECT_EQ(sounds.resources(), std::vector<int>{105});
+    EXPECT_EQ(sounds.resources(), std::vector<int>{sound::kOpening});
 }
 
 // A new player has never chosen a speed: the reels turn at the fast pace from the first spin.
@@ -45,7 +49,7 @@ TEST_F(SpinFlow, UnchosenSpeedTurnsTheReelsFast) {
     const qint64 pressed = clock.now();
     press("pplay1");
     clock.advance(2000);
-    const std::vector<qint64> stops = sounds.timesOf(104);
+    const std::vector<qint64> stops = sounds.timesOf(sound::kReelStop);
     ASSERT_EQ(stops.size(), 5u);
     EXPECT_EQ(stops[0] - pressed, 300);
     EXPECT_EQ(stops[4] - stops[0], 1000);
@@ -61,7 +65,8 @@ TEST_F(SpinFlow, BetEqualToCreditIsAcceptedOneCreditMoreIsRefused) {
     sounds.entries.clear();
     press("pplay1");
     EXPECT_TRUE(control("pannomoney")->isVisible());
-    EXPECT_EQ(sounds.entries.back().resource, 103);  // the buzz cuts the spin sound short
+    EXPECT_EQ(sounds.entries.back().resource,
+              sound::kRefused);  // the buzz cuts the spin sound short
     EXPECT_FALSE(timer("tmrspin")->isActive());
     EXPECT_EQ(window->machine().player().games, 1);
 }
@@ -84,7 +89,7 @@ TEST_F(SpinFlow, SpaceWithTooLittleCreditShowsThePanelWithoutSpinning) {
     sounds.entries.clear();
     key(Qt::Key_Space);
     EXPECT_TRUE(control("pannomoney")->isVisible());
-    EXPECT_EQ(sounds.resources(), std::vector<int>{103});
+    EXPECT_EQ(sounds.resources(), std::vector<int>{sound::kRefused});
     EXPECT_EQ(window->machine().player().games, 0);
 }
 
@@ -111,7 +116,7 @@ TEST_P(ReelPace, ReelsStopOneAfterAnotherWithTheirThunks) {
     const qint64 pressed = clock.now();
     press("pplay1");
     clock.advance(6000);
-    const std::vector<qint64> stops = sounds.timesOf(104);
+    const std::vector<qint64> stops = sounds.timesOf(sound::kReelStop);
     ASSERT_EQ(stops.size(), 5u);
     EXPECT_EQ(stops[0] - pressed, 300);  // the sixth 50 ms tick
     for (int r = 1; r < 5; ++r) {
@@ -130,7 +135,8 @@ TEST_F(SpinFlow, AStoppedReelNeverShowsABlurFrameAgain) {
     for (int t = 0; t < 80; ++t) {
         clock.advance(50);
         for (int r = 1; r <= kReels; ++r) {
-            const qint64 shown = control<QLabel>(QStringLiteral("Picture%1").arg(r))->pixmap().cacheKey();
+            const qint64 shown =
+                control<QLabel>(QStringLiteral("Picture%1").arg(r))->pixmap().cacheKey();
             bool blur = false;
             for (int f : {1, 2, 3, 4, 7, 8, 9, 10}) {
                 blur |= shown == art().picture(PictureList::spinlist, f).cacheKey();
@@ -138,7 +144,8 @@ TEST_F(SpinFlow, AStoppedReelNeverShowsABlurFrameAgain) {
             if (stopped[r]) {
                 EXPECT_FALSE(blur) << "reel " << r << " at " << clock.now();
             }
-            stopped[r] = stopped[r] || shown == art().picture(columnList(r), kLosingStops[r - 1]).cacheKey();
+            stopped[r] =
+                stopped[r] || shown == art().picture(columnList(r), kLosingStops[r - 1]).cacheKey();
         }
     }
     for (int r = 1; r <= kReels; ++r) {
@@ -174,7 +181,7 @@ TEST_F(SpinFlow, WinningSpinIsCreditedAtSettlingWithItsSound) {
     EXPECT_EQ(window->machine().player().bank, 975);  // charged when decided
     clock.advance(5000);
     EXPECT_EQ(window->machine().player().bank, 1000);
-    EXPECT_EQ(sounds.count(113), 1);  // a win of 25
+    EXPECT_EQ(sounds.count(ui::winSound(25)), 1);
     EXPECT_TRUE(control("doublebutton")->isEnabled());
 }
 
@@ -186,7 +193,7 @@ TEST_F(SpinFlow, PressWhileReelsTurnStopsThemAndTheSpinIsCredited) {
     clock.advance(100);
     sounds.entries.clear();
     press("pplay3");  // stops the reels; does not start another spin
-    EXPECT_EQ(sounds.count(104), 1);
+    EXPECT_EQ(sounds.count(sound::kReelStop), 1);
     EXPECT_FALSE(timer("tmrspin")->isActive());
     clock.advance(200);
     EXPECT_EQ(window->machine().phase(), Machine::Phase::Idle);
@@ -237,7 +244,7 @@ TEST_P(Exits, SaveTheRecordStopTimersAndRestoreTheDisplay) {
     EXPECT_EQ(stored("howmanyspins"), "0");
     EXPECT_EQ(stored("currentplayer"), "bob");
     EXPECT_EQ(display.restores, 2);
-    EXPECT_EQ(sounds.entries.back().resource, 128);
+    EXPECT_EQ(sounds.entries.back().resource, sound::kClick);
     for (ClockTimer* t : window->findChildren<ClockTimer*>()) {
         EXPECT_FALSE(t->isActive()) << t->objectName().toStdString();
     }

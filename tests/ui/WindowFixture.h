@@ -10,15 +10,15 @@
 
 #include "ArtBook.h"
 #include "FakeDisplay.h"
-#include "ScriptedLinks.h"
+#include "MachineWindow.h"
 #include "MemorySettingsStore.h"
 #include "PictureButton.h"
+#include "ScriptedLinks.h"
 #include "ScriptedMessages.h"
 #include "ScriptedRandom.h"
 #include "SoundLog.h"
 #include "VirtualClock.h"
 #include "Windows.h"
-#include "MachineWindow.h"
 
 namespace kestrel::test {
 

@@ -47,7 +47,8 @@ SimulationReport simulate(const SimulationOptions& options) {
     SimulationReport report;
     for (std::uint64_t i = 0; i < options.spins; ++i) {
         // The float is topped up or skimmed off by taking in a fresh record of the same player.
-        if (const std::int32_t bank = machine.player().bank; bank < kLowWater || bank > kHighWater) {
+        if (const std::int32_t bank = machine.player().bank;
+            bank < kLowWater || bank > kHighWater) {
             player = machine.player();
             player.bank = kFloat;
             machine.switchPlayer(player);

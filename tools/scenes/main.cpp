@@ -13,13 +13,13 @@
 
 #include "ArtBook.h"
 #include "LinkOpener.h"
+#include "MachineWindow.h"
 #include "Messages.h"
 #include "PictureButton.h"
 #include "RandomSource.h"
 #include "SettingsStore.h"
 #include "SoundPlayer.h"
 #include "VirtualClock.h"
-#include "MachineWindow.h"
 
 namespace {
 
@@ -46,8 +46,12 @@ public:
 
 class MemoryStore final : public SettingsStore {
 public:
-    QString value(const QString& s, const QString& k) const override { return values.value(s + '/' + k); }
-    void setValue(const QString& s, const QString& k, const QString& v) override { values[s + '/' + k] = v; }
+    QString value(const QString& s, const QString& k) const override {
+        return values.value(s + '/' + k);
+    }
+    void setValue(const QString& s, const QString& k, const QString& v) override {
+        values[s + '/' + k] = v;
+    }
     bool sync() override { return true; }
     QMap<QString, QString> values;
 };

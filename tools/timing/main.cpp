@@ -5,6 +5,7 @@
 //                                      intervals between reel stops, CPU time and peak memory
 //   kestrel-timing idle SECONDS        CPU time used while the machine stands idle
 // It runs the same program the player runs, on a throw-away settings folder.
+#include <sys/resource.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
@@ -15,7 +16,6 @@
 #include <cmath>
 #include <cstdio>
 #include <ctime>
-#include <sys/resource.h>
 #include <vector>
 
 #include "MachineApp.h"
@@ -68,8 +68,7 @@ public:
             seen_ = true;
             // The frame is on screen once this paint has been handled.
             QTimer::singleShot(0, [this] {
-                std::printf("first frame %.1f ms after launch\n",
-                            (realtimeNs() - launchNs_) / 1e6);
+                std::printf("first frame %.1f ms after launch\n", (realtimeNs() - launchNs_) / 1e6);
                 QApplication::quit();
             });
         }
@@ -98,7 +97,8 @@ int reels(int argc, char* argv[], int speed, int spins) {
     kestrel::ui::MachineApp machine;
     auto* animation = machine.window().findChild<kestrel::ui::ReelAnimation*>();
     auto* play = machine.window().findChild<QPushButton*>(QStringLiteral("play1"));
-    auto* takeWin = machine.window().findChild<kestrel::ui::PictureButton*>(QStringLiteral("takewin"));
+    auto* takeWin =
+        machine.window().findChild<kestrel::ui::PictureButton*>(QStringLiteral("takewin"));
     QElapsedTimer clock;
     clock.start();
     std::vector<qint64> stops;  // ns, per spin five of them
@@ -131,9 +131,10 @@ int reels(int argc, char* argv[], int speed, int spins) {
     for (double g : gaps) {
         worst = std::max(worst, std::abs(g - expected));
     }
-    std::printf("speed %d: %d spins, %zu reel-stop intervals: median %.2f ms (target %.0f), "
-                "worst deviation %.2f ms\n",
-                speed, played, gaps.size(), gaps[gaps.size() / 2], expected, worst);
+    std::printf(
+        "speed %d: %d spins, %zu reel-stop intervals: median %.2f ms (target %.0f), "
+        "worst deviation %.2f ms\n",
+        speed, played, gaps.size(), gaps[gaps.size() / 2], expected, worst);
     std::printf("CPU %.2f s for %.1f s of play; peak memory %ld KiB\n", cpuSeconds() - cpuBefore,
                 clock.elapsed() / 1000.0, peakKilobytes());
     return 0;
@@ -149,8 +150,8 @@ int idle(int argc, char* argv[], int seconds) {
     QTimer::singleShot(1000 + seconds * 1000, &app, &QApplication::quit);
     QApplication::exec();
     const double used = cpuSeconds() - cpuBefore;
-    std::printf("idle %d s: CPU %.3f s (%.2f %% of one core); peak memory %ld KiB\n", seconds,
-                used, 100.0 * used / seconds, peakKilobytes());
+    std::printf("idle %d s: CPU %.3f s (%.2f %% of one core); peak memory %ld KiB\n", seconds, used,
+                100.0 * used / seconds, peakKilobytes());
     return 0;
 }
 
@@ -170,8 +171,9 @@ int main(int argc, char* argv[]) {
         const int speed = QByteArray(argv[2]).toInt(&ok);
         bool ok2 = false;
         const int spins = QByteArray(argv[3]).toInt(&ok2);
-        return ok && ok2 && (speed == 1 || speed == 2) && spins > 0 ? reels(argc, argv, speed, spins)
-                                                                     : usage();
+        return ok && ok2 && (speed == 1 || speed == 2) && spins > 0
+                   ? reels(argc, argv, speed, spins)
+                   : usage();
     }
     if (mode == "idle") {
         const int seconds = QByteArray(argv[2]).toInt(&ok);

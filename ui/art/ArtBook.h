@@ -9,16 +9,17 @@ namespace kestrel {
 
 // The indexed picture lists the window shows. Indices run from 1.
 enum class PictureList {
-    spinlist,        // 16 × 125×375: blur frames 1–4 (reels 1, 3, 5), 7–10 (reels 2, 4);
-                     // 11 plain reel background; 12–16 idle pictures of reels 1–5
-    bounceone,       // 22 × 125×375: reel 1 at stop k
-    bouncetwo,       // reel 2
-    bouncethree,     // reel 3
-    bouncefour,      // reel 4
-    bouncefive,      // reel 5
-    listsingles,     // 36 × 125×125: symbol g in 3(g−1)+1..+3 for the top, middle, bottom rows
-    ScatterDanceFrames,      // 18 × 125×125: scatter dance frames 1–6 (top), 7–12 (middle), 13–18 (bottom)
-    WildGlowFrames,      // 18 × 125×125: wild glow frames, same order
+    spinlist,     // 16 × 125×375: blur frames 1–4 (reels 1, 3, 5), 7–10 (reels 2, 4);
+                  // 11 plain reel background; 12–16 idle pictures of reels 1–5
+    bounceone,    // 22 × 125×375: reel 1 at stop k
+    bouncetwo,    // reel 2
+    bouncethree,  // reel 3
+    bouncefour,   // reel 4
+    bouncefive,   // reel 5
+    listsingles,  // 36 × 125×125: symbol g in 3(g−1)+1..+3 for the top, middle, bottom rows
+    ScatterDanceFrames,  // 18 × 125×125: scatter dance frames 1–6 (top), 7–12 (middle), 13–18
+                         // (bottom)
+    WildGlowFrames,  // 18 × 125×125: wild glow frames, same order
     linepics,        // 50 × 45×25: markers 1–25 lit, then 1–25 dimmed
     imagelistcards,  // 24 × 103×156: aces 1–4, back 5, suit icons 6–9, reveal frames 10–24
 };
@@ -26,22 +27,22 @@ inline constexpr int kPictureListCount = 11;
 
 // Single pictures of the window.
 enum class Picture {
-    Background,          // 800 × 600 cabinet; each picture button's place shows its pressed look
-    dollar1,             // coin sprite, 41 × 49
-    halfcoin1,           // coin sprite, 49 × 33
-    ctlfrees1,           // "free spins won" banner, 473 × 57
-    ctrlfreesleft1,      // frame of the spins-left count, 569 × 89
-    freespinscompleted1, // "free spins completed" banner, 577 × 57
-    gamblewin,           // 150 × 30
-    gamblelose,          // 150 × 30
-    panfreespin,         // information plate, 578 × 96
-    pannomoney,          // no-credit panel, 400 × 110 (its words are drawn by the window)
-    LABLASTBET,          // caption of the last-bet meter
-    LABTHISWIN,          // caption of the this-win meter
-    GamblePanel,         // pandouble's face, 256 × 362
-    MenuPanel,           // menupic's face, 168 × 188
-    PayTable,            // the pay table window's picture
-    AppIcon,             // 256 × 256
+    Background,           // 800 × 600 cabinet; each picture button's place shows its pressed look
+    dollar1,              // coin sprite, 41 × 49
+    halfcoin1,            // coin sprite, 49 × 33
+    ctlfrees1,            // "free spins won" banner, 473 × 57
+    ctrlfreesleft1,       // frame of the spins-left count, 569 × 89
+    freespinscompleted1,  // "free spins completed" banner, 577 × 57
+    gamblewin,            // 150 × 30
+    gamblelose,           // 150 × 30
+    panfreespin,          // information plate, 578 × 96
+    pannomoney,           // no-credit panel, 400 × 110 (its words are drawn by the window)
+    LABLASTBET,           // caption of the last-bet meter
+    LABTHISWIN,           // caption of the this-win meter
+    GamblePanel,          // pandouble's face, 256 × 362
+    MenuPanel,            // menupic's face, 168 × 188
+    PayTable,             // the pay table window's picture
+    AppIcon,              // 256 × 256
 };
 inline constexpr int kPictureCount = static_cast<int>(Picture::AppIcon) + 1;
 

@@ -10,7 +10,9 @@
 // Positions given originally in twips (15 to a pixel) are converted with twips().
 namespace kestrel::layout {
 
-constexpr int twips(int t) { return (t + 7) / 15; }
+constexpr int twips(int t) {
+    return (t + 7) / 15;
+}
 constexpr QRect twipsRect(int left, int top, int width, int height) {
     return QRect(twips(left), twips(top), twips(width), twips(height));
 }
@@ -23,7 +25,9 @@ inline constexpr QSize kReelPicture(125, 375);
 inline constexpr int kReelTop = 66;
 // Reel centres at 133, 267, 400, 533 and 673 px.
 inline constexpr std::array<int, 6> kReelLeft = {0, 71, 204, 338, 471, 611};
-constexpr QRect reelRect(int reel) { return QRect(QPoint(kReelLeft[reel], kReelTop), kReelPicture); }
+constexpr QRect reelRect(int reel) {
+    return QRect(QPoint(kReelLeft[reel], kReelTop), kReelPicture);
+}
 inline constexpr QRect kReelWindow(71, 66, 736 - 71, 375);
 
 // --- payline markers: 45 × 25, line L's marker holds the height at which its path starts or
@@ -36,33 +40,32 @@ struct MarkerPlace {
     int top;
 };
 inline constexpr std::array<MarkerPlace, 27> kMarkerPlace = {{
-    {false, 0},
-    {false, 243},  // 1
-    {false, 112},  // 2
-    {false, 373},  // 3
-    {false, 46},   // 4
-    {false, 434},  // 5
-    {false, 84},   // 6
-    {false, 401},  // 7
-    {false, 186},  // 8
-    {false, 299},  // 9
-    {false, 213},  // 10
-    {false, 272},  // 11
-    {false, 139},  // 12
-    {false, 346},  // 13
-    {true, 85},    // 14
-    {true, 156},   // 15
-    {true, 371},   // 16
-    {true, 326},   // 17
-    {true, 116},   // 18
-    {true, 399},   // 19
-    {true, 272},   // 20
-    {true, 213},   // 21
-    {true, 186},   // 22
-    {true, 299},   // 23
-    {true, 426},   // 24
-    {true, 58},    // 25
-    {true, 243},   // 26 (line 1)
+    {false, 0},   {false, 243},  // 1
+    {false, 112},                // 2
+    {false, 373},                // 3
+    {false, 46},                 // 4
+    {false, 434},                // 5
+    {false, 84},                 // 6
+    {false, 401},                // 7
+    {false, 186},                // 8
+    {false, 299},                // 9
+    {false, 213},                // 10
+    {false, 272},                // 11
+    {false, 139},                // 12
+    {false, 346},                // 13
+    {true, 85},                  // 14
+    {true, 156},                 // 15
+    {true, 371},                 // 16
+    {true, 326},                 // 17
+    {true, 116},                 // 18
+    {true, 399},                 // 19
+    {true, 272},                 // 20
+    {true, 213},                 // 21
+    {true, 186},                 // 22
+    {true, 299},                 // 23
+    {true, 426},                 // 24
+    {true, 58},                  // 25
+    {true, 243},                 // 26 (line 1)
 }};
 constexpr QRect markerRect(int marker) {
     const MarkerPlace p = kMarkerPlace[marker];
@@ -70,44 +73,62 @@ constexpr QRect markerRect(int marker) {
 }
 
 // --- top bar: menu opener, meters, logo, coin slot, exit ---
-inline constexpr QRect kMenuOpener(8, 6, 44, 38);          // btnopenmenu
-inline constexpr QRect kMenuPanel(8, 46, 168, 188);        // menupic
-inline constexpr std::array<QRect, 4> kMenuButtons = {{    // inside menupic
+inline constexpr QRect kMenuOpener(8, 6, 44, 38);    // btnopenmenu
+inline constexpr QRect kMenuPanel(8, 46, 168, 188);  // menupic
+inline constexpr std::array<QRect, 4> kMenuButtons = {{
+    // inside menupic
     QRect(12, 10, 144, 36),   // viewpaylines
     QRect(12, 54, 144, 36),   // mnuviewpaytable
     QRect(12, 98, 144, 36),   // about
     QRect(12, 142, 144, 36),  // xit
 }};
 inline constexpr QRect kCreditMeter(58, 4, 190, 40);  // frame: "CREDIT", PANELBANK, Lblcredit
-inline constexpr QRect kBetMeter(254, 4, 110, 40);    // LABLASTBET + lbllast / LABTHISWIN + Lblcurrentwin
-inline constexpr QRect kWinMeter(370, 4, 190, 40);    // frame: "WIN", LABWIN, lblwin
+inline constexpr QRect kBetMeter(254, 4, 110,
+                                 40);  // LABLASTBET + lbllast / LABTHISWIN + Lblcurrentwin
+inline constexpr QRect kWinMeter(370, 4, 190, 40);  // frame: "WIN", LABWIN, lblwin
 inline constexpr QRect kLogo(566, 2, 136, 44);
-inline constexpr QRect kCoinSlot(706, 30, 48, 14);       // the slot the coins drop into
-inline constexpr QRect kDollarCoin = twipsRect(10620, 30, 615, 735);   // dollar1, 41 × 49
-inline constexpr QRect kHalfCoin = twipsRect(10560, 270, 735, 495);    // halfcoin1, 49 × 33
-inline constexpr QRect kExit(762, 6, 32, 32);  // cmdexit
+inline constexpr QRect kCoinSlot(706, 30, 48, 14);  // the slot the coins drop into
+inline constexpr QRect kDollarCoin = twipsRect(10620, 30, 615, 735);  // dollar1, 41 × 49
+inline constexpr QRect kHalfCoin = twipsRect(10560, 270, 735, 495);   // halfcoin1, 49 × 33
+inline constexpr QRect kExit(762, 6, 32, 32);                         // cmdexit
 
 // Inside each meter frame: the caption on top, the credits at the left, the dollars at the right.
 // The credits' side is the wider one, so words such as "Good Luck" fit; the two sides overlap
 // a little, which only matters for amounts of millions.
-constexpr QRect meterCaption(const QRect& frame) { return QRect(frame.x() + 4, frame.y() + 2, frame.width() - 8, 13); }
-constexpr QRect meterCredits(const QRect& frame) { return QRect(frame.x() + 4, frame.y() + 16, frame.width() * 5 / 8, 22); }
-constexpr QRect meterDollars(const QRect& frame) { return QRect(frame.x() + frame.width() * 2 / 5, frame.y() + 16, frame.width() * 3 / 5 - 4, 22); }
+constexpr QRect meterCaption(const QRect& frame) {
+    return QRect(frame.x() + 4, frame.y() + 2, frame.width() - 8, 13);
+}
+constexpr QRect meterCredits(const QRect& frame) {
+    return QRect(frame.x() + 4, frame.y() + 16, frame.width() * 5 / 8, 22);
+}
+constexpr QRect meterDollars(const QRect& frame) {
+    return QRect(frame.x() + frame.width() * 2 / 5, frame.y() + 16, frame.width() * 3 / 5 - 4, 22);
+}
 
 // --- bottom: line buttons, play buttons, information plate / free-spin banners, right block ---
 inline constexpr std::array<QRect, 6> kLineButtons = {{
-    QRect(), QRect(20, 462, 50, 30), QRect(74, 462, 50, 30), QRect(128, 462, 50, 30),
-    QRect(182, 462, 50, 30), QRect(236, 462, 50, 30),
+    QRect(),
+    QRect(20, 462, 50, 30),
+    QRect(74, 462, 50, 30),
+    QRect(128, 462, 50, 30),
+    QRect(182, 462, 50, 30),
+    QRect(236, 462, 50, 30),
 }};
 inline constexpr std::array<QRect, 7> kPlayButtons = {{
-    QRect(), QRect(302, 462, 46, 30), QRect(352, 462, 46, 30), QRect(402, 462, 46, 30),
-    QRect(452, 462, 46, 30), QRect(502, 462, 46, 30), QRect(552, 462, 46, 30),
+    QRect(),
+    QRect(302, 462, 46, 30),
+    QRect(352, 462, 46, 30),
+    QRect(402, 462, 46, 30),
+    QRect(452, 462, 46, 30),
+    QRect(502, 462, 46, 30),
+    QRect(552, 462, 46, 30),
 }};
-inline constexpr QRect kInfoPlate(20, 496, 578, 96);  // panfreespin
-inline constexpr QRect kFreeSpinsWon = twipsRect(1600, 7400, 7095, 855);         // ctlfrees1
-inline constexpr QRect kFreeSpinsLeft = twipsRect(360, 7395, 8535, 1335);        // ctrlfreesleft1
-inline constexpr QRect kSpinsLeftCount = twipsRect(9000, 7750, 750, 675);        // spinsleft
-inline constexpr QRect kFreeSpinsCompleted = twipsRect(500, 7400, 8655, 855);    // freespinscompleted1
+inline constexpr QRect kInfoPlate(20, 496, 578, 96);                       // panfreespin
+inline constexpr QRect kFreeSpinsWon = twipsRect(1600, 7400, 7095, 855);   // ctlfrees1
+inline constexpr QRect kFreeSpinsLeft = twipsRect(360, 7395, 8535, 1335);  // ctrlfreesleft1
+inline constexpr QRect kSpinsLeftCount = twipsRect(9000, 7750, 750, 675);  // spinsleft
+inline constexpr QRect kFreeSpinsCompleted =
+    twipsRect(500, 7400, 8655, 855);  // freespinscompleted1
 inline constexpr QRect kNotes(656, 462, 68, 30);
 inline constexpr QRect kCoinsIn(728, 462, 64, 30);
 inline constexpr QRect kAutoplayOn(656, 497, 68, 30);
@@ -125,8 +146,11 @@ inline constexpr QRect kGamblePanel = twipsRect(3960, 1080, 3840, 5430);  // pan
 namespace gamble {
 inline constexpr QRect kCard = twipsRect(1080, 1080, 1560, 2355);  // piccardholder
 inline constexpr std::array<QRect, 5> kSuitButtons = {{
-    QRect(), twipsRect(240, 1080, 810, 810), twipsRect(2680, 1080, 810, 810),
-    twipsRect(240, 2640, 810, 810), twipsRect(2680, 2640, 810, 810),
+    QRect(),
+    twipsRect(240, 1080, 810, 810),
+    twipsRect(2680, 1080, 810, 810),
+    twipsRect(240, 2640, 810, 810),
+    twipsRect(2680, 2640, 810, 810),
 }};
 inline constexpr QRect kRed = twipsRect(60, 3480, 1020, 450);
 inline constexpr QRect kBlack = twipsRect(2680, 3480, 1020, 450);
@@ -134,7 +158,8 @@ inline constexpr QRect kCollect = twipsRect(1100, 3480, 1560, 450);
 inline constexpr QRect kRiskLabel(8, 4, 240, 20);
 inline constexpr QRect kColourWinLabel(8, 24, 240, 18);
 inline constexpr QRect kSuitWinLabel(8, 42, 240, 18);
-inline constexpr std::array<int, 6> kHistoryLeft = {0, twips(360), twips(960), twips(1560), twips(2160), twips(2760)};
+inline constexpr std::array<int, 6> kHistoryLeft = {0,           twips(360),  twips(960),
+                                                    twips(1560), twips(2160), twips(2760)};
 inline constexpr int kHistoryTop = twips(3960);
 inline constexpr QSize kHistorySize(twips(495), twips(495));
 inline constexpr QRect kPastHistoryLabel(8, 300, 240, 16);

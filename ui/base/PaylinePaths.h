@@ -30,6 +30,8 @@ struct PaylinePath {
 
 inline constexpr int kMaxSegments = 6;
 
+// One row a line, as the drawing table reads.
+// clang-format off
 inline constexpr std::array<PaylinePath, kLines + 1> kPaylinePaths = {{
     {0, {}},
     {1, {{{{870, 3825}, {11160, 3825}}}}},  // line 1
@@ -58,8 +60,13 @@ inline constexpr std::array<PaylinePath, kLines + 1> kPaylinePaths = {{
     {2, {{{{870, 1920}, {6000, 1920}}, {{6000, 1890}, {11160, 6500}}}}},  // line 24
     {2, {{{{870, 5750}, {6000, 5750}}, {{6000, 5750}, {11160, 1100}}}}},  // line 25
 }};
+// clang-format on
 
-inline QPoint toPixels(TwipPoint p) { return QPoint(layout::twips(p.x), layout::twips(p.y)); }
-inline QColor lineColour(int line) { return QColor::fromRgb(kLineColour[line]); }
+inline QPoint toPixels(TwipPoint p) {
+    return QPoint(layout::twips(p.x), layout::twips(p.y));
+}
+inline QColor lineColour(int line) {
+    return QColor::fromRgb(kLineColour[line]);
+}
 
 }  // namespace kestrel::ui

@@ -37,9 +37,7 @@ void QtMessages::inform(QWidget* parent, const QString& title, const QString& te
 void QtMessages::confirm(QWidget* parent, const QString& title, const QString& text,
                          std::function<void(bool yes)> answered) {
     openBox(QMessageBox::Critical, parent, title, text, QMessageBox::Yes | QMessageBox::No,
-            [answered = std::move(answered)](int result) {
-                answered(result == QMessageBox::Yes);
-            });
+            [answered = std::move(answered)](int result) { answered(result == QMessageBox::Yes); });
 }
 
 void QtMessages::warn(QWidget* parent, const QString& title, const QString& text,

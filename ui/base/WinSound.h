@@ -11,9 +11,9 @@ constexpr int winSound(std::int32_t win) {
         std::int32_t upTo;
         int resource;
     };
-    constexpr Band kBands[] = {{0, 0},     {10, 105},  {21, 112},  {30, 113},  {40, 114},
-                               {50, 115},  {100, 117}, {120, 118}, {150, 119}, {300, 120},
-                               {600, 122}, {750, 123}};
+    constexpr Band kBands[] = {{0, 0},     {10, 105},  {21, 112},  {30, 113},
+                               {40, 114},  {50, 115},  {100, 117}, {120, 118},
+                               {150, 119}, {300, 120}, {600, 122}, {750, 123}};
     for (const Band& band : kBands) {
         if (win <= band.upTo) {
             return band.resource;

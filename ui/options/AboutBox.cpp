@@ -20,8 +20,7 @@ QLabel* namedLabel(const QString& name, const QString& text, QWidget* parent) {
 }
 }  // namespace
 
-AboutBox::AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages,
-                           QWidget* parent)
+AboutBox::AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages, QWidget* parent)
     : SecondaryWindow(parent, Qt::Dialog),
       links_(links),
       messages_(messages),

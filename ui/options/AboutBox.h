@@ -17,8 +17,7 @@ class AboutBox : public SecondaryWindow {
 public:
     static constexpr char kProjectPage[] = "https://github.com/kestrel-slot/kestrel";
 
-    AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages,
-                 QWidget* parent = nullptr);
+    AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages, QWidget* parent = nullptr);
 
 private:
     void openProjectPage();

@@ -36,10 +36,8 @@ void OptionsDialog::connectControls() {
     connect(c_.machineGroup, &QButtonGroup::idClicked, this, &OptionsDialog::machineClicked);
     connect(c_.setspeedGroup, &QButtonGroup::idClicked, this, &OptionsDialog::setspeedClicked);
     connect(c_.soundsGroup, &QButtonGroup::idClicked, this, &OptionsDialog::soundsClicked);
-    connect(c_.wincounterGroup, &QButtonGroup::idClicked, this,
-            &OptionsDialog::wincounterClicked);
-    connect(c_.AmtpayoutGroup, &QButtonGroup::idClicked, this,
-            &OptionsDialog::AmtpayoutClicked);
+    connect(c_.wincounterGroup, &QButtonGroup::idClicked, this, &OptionsDialog::wincounterClicked);
+    connect(c_.AmtpayoutGroup, &QButtonGroup::idClicked, this, &OptionsDialog::AmtpayoutClicked);
     connect(c_.Btndeletedetails, &QPushButton::clicked, this, &OptionsDialog::deleteClicked);
     connect(c_.btnokplayer, &QPushButton::clicked, this, &OptionsDialog::okClicked);
     connect(c_.cmdlargescreen, &QPushButton::clicked, this, &OptionsDialog::largeScreenClicked);
@@ -170,22 +168,21 @@ void OptionsDialog::deleteClicked() {
     if (!host_.machine().maySwitchPlayer()) {
         return;
     }
-    messages_.confirm(
-        this, kDeleteTitle,
-        QStringLiteral("Are you sure you want to Delete Current Player's Details ?"),
-        [this](bool yes) {
-            // The machine may have moved on while the question was open; then nothing is
-            // cleared.
-            if (yes && host_.machine().maySwitchPlayer()) {
-                host_.showIdleReels();
-                host_.machine().clearStatistics();
-                writeRecord();
-                fillStatistics(StatisticsMoment::Deleted);
-                host_.blankCredit();
-                host_.clearGameMeters();
-            }
-            close();
-        });
+    messages_.confirm(this, kDeleteTitle,
+                      QStringLiteral("Are you sure you want to Delete Current Player's Details ?"),
+                      [this](bool yes) {
+                          // The machine may have moved on while the question was open; then nothing
+                          // is cleared.
+                          if (yes && host_.machine().maySwitchPlayer()) {
+                              host_.showIdleReels();
+                              host_.machine().clearStatistics();
+                              writeRecord();
+                              fillStatistics(StatisticsMoment::Deleted);
+                              host_.blankCredit();
+                              host_.clearGameMeters();
+                          }
+                          close();
+                      });
 }
 
 // --- settings -----------------------------------------------------------------------------

@@ -28,7 +28,15 @@ FreeSpins::Step FreeSpins::settle(int specialCount, std::int32_t spinWin) {
     return step;
 }
 
-void FreeSpins::addWin(std::int32_t spinWin) { (void)checkedAdd(featureWin_, spinWin); }
+void FreeSpins::addWin(std::int32_t spinWin) {
+    (void)checkedAdd(featureWin_, spinWin);
+}
+
+void FreeSpins::endNow() {
+    if (state_ == State::Running) {
+        state_ = State::Completed;
+    }
+}
 
 std::int32_t FreeSpins::take() {
     const std::int32_t win = featureWin_;

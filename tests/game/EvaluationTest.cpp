@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string_view>
+
 #include "Evaluation.h"
 #include "Windows.h"
 
@@ -25,8 +28,8 @@ int winningLines(const SpinResult& result) {
 
 TEST(Evaluation, WorkedExampleWildCompletesThreeAndTwoSpecialsPayTheScatter) {
     // Line 4 runs top, middle, bottom, middle, top.
-    const auto records = window({S9, S4, S5}, {S6, W, S6}, {S7, S8, S9}, {S3, S2, S3},
-                                  {SC, S2, S3});
+    const auto records =
+        window({S9, S4, S5}, {S6, W, S6}, {S7, S8, S9}, {S3, S2, S3}, {SC, S2, S3});
     const SpinResult result = evaluate(records, 25, 2);
     EXPECT_EQ(records.sumOf(S9, 4), 21);
     EXPECT_EQ(result.winLine[4], 4);
@@ -35,9 +38,35 @@ TEST(Evaluation, WorkedExampleWildCompletesThreeAndTwoSpecialsPayTheScatter) {
     EXPECT_EQ(result.spinWin, 5 * 2 + 1 * 50);
 }
 
+// The 25 lines as the pay-line view shows them, the row on reels 1 to 5: Top, Middle, Bottom. Some
+// slips of a line's cell leave every figure of the pay table as it was, so the shapes are kept
+// here in the player's terms.
+constexpr std::array<std::string_view, kLines> kLineShapes = {
+    "MMMMM", "TTTTT", "BBBBB", "TMBMT", "BMTMB", "TTMTT", "BBMBB", "MTTTM", "MBBBM",
+    "MMTMM", "MMBMM", "TMMMT", "BMMMB", "TMTMT", "MTMTM", "BMBMB", "MBMBM", "TBTBT",
+    "BTBTB", "MTBTM", "MBTBM", "MTMBM", "MBMTM", "TTTMB", "BBBMT"};
+
+TEST(Evaluation, EachLineWinsFiveOnItsOwnCellsAndNoOtherLineDoes) {
+    for (int line = 1; line <= kLines; ++line) {
+        // The girl on the line's five cells, scatters everywhere else.
+        SpinRecords records;
+        for (int reel = 1; reel <= kReels; ++reel) {
+            test::Column column = {SC, SC, SC};
+            column[std::string_view("TMB").find(kLineShapes[line - 1][reel - 1])] = S1;
+            recordColumn(records, reel, column);
+        }
+        const SpinResult result = evaluate(records, kLines, 1);
+        for (int other = 1; other <= kLines; ++other) {
+            EXPECT_EQ(result.winCount[other] == 5, other == line)
+                << "girls on line " << line << "'s cells, line " << other << " wins "
+                << result.winCount[other];
+        }
+    }
+}
+
 TEST(Evaluation, TwoOfTheNineStaysTwoWhenReelsFourAndFiveMatchToo) {
-    const auto records = window({S4, S10, S6}, {S1, S10, S2},
-                                 {S1, S2, S3}, {S1, S10, S2}, {S1, S10, S2});
+    const auto records =
+        window({S4, S10, S6}, {S1, S10, S2}, {S1, S2, S3}, {S1, S10, S2}, {S1, S10, S2});
     const SpinResult result = evaluate(records, 1, 3);
     EXPECT_EQ(records.sumOf(S10, 1), 45);
     EXPECT_EQ(result.winCount[1], 2);
@@ -50,8 +79,8 @@ TEST(Evaluation, OtherSymbolsDoNotPayForTwo) {
 }
 
 TEST(Evaluation, GapOnReelFourPaysTheRunOfThree) {
-    const auto records = window({S4, S1, S6}, {S2, S1, S3}, {S2, S1, S3}, {S3, S2, S3},
-                                 {S2, S1, S3});
+    const auto records =
+        window({S4, S1, S6}, {S2, S1, S3}, {S2, S1, S3}, {S3, S2, S3}, {S2, S1, S3});
     const SpinResult result = evaluate(records, 1, 1);
     EXPECT_EQ(records.sumOf(S1, 1), 41);
     EXPECT_EQ(result.winCount[1], 3);
@@ -59,8 +88,8 @@ TEST(Evaluation, GapOnReelFourPaysTheRunOfThree) {
 }
 
 TEST(Evaluation, FullLinesPayTheirMultipliers) {
-    const auto records = window({S4, S1, S6}, {S2, S1, S3}, {S2, W, S3}, {S3, S1, S3},
-                                 {S2, S1, S3});
+    const auto records =
+        window({S4, S1, S6}, {S2, S1, S3}, {S2, W, S3}, {S3, S1, S3}, {S2, S1, S3});
     const SpinResult result = evaluate(records, 1, 20);
     EXPECT_EQ(result.winCount[1], 5);
     EXPECT_EQ(result.spinWin, 1500 * 20);
@@ -91,8 +120,8 @@ TEST(Evaluation, ScatterOnReelOneTakesNoPartInLines) {
 
 TEST(Evaluation, LinesAbovePlayedCountNeverPay) {
     // A five-symbol win on the top row (line 2) only.
-    const auto records = window({S8, S5, S6}, {S8, S1, S2}, {S8, S2, S3}, {S8, S2, S3},
-                                 {S8, S3, S2});
+    const auto records =
+        window({S8, S5, S6}, {S8, S1, S2}, {S8, S2, S3}, {S8, S2, S3}, {S8, S3, S2});
     EXPECT_EQ(evaluate(records, 1, 1).spinWin, 0);
     const SpinResult five = evaluate(records, 5, 1);
     EXPECT_EQ(five.winLine[2], 2);

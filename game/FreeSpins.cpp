@@ -32,6 +32,12 @@ void FreeSpins::addWin(std::int32_t spinWin) {
     (void)checkedAdd(featureWin_, spinWin);
 }
 
+void FreeSpins::endNow() {
+    if (state_ == State::Running) {
+        state_ = State::Completed;
+    }
+}
+
 std::int32_t FreeSpins::take() {
     const std::int32_t win = featureWin_;
     *this = FreeSpins{};

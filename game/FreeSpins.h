@@ -24,6 +24,9 @@ public:
     // Adds a free spin's win to the feature total.
     void addWin(std::int32_t spinWin);
 
+    // Completes a running feature at once, with the spins still awarded left unplayed.
+    void endNow();
+
     // Ends a completed feature, returning its total for payment.
     std::int32_t take();
 

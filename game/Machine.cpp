@@ -6,6 +6,7 @@
 
 #include "Bets.h"
 #include "Checked.h"
+#include "CreditLimit.h"
 #include "Credits.h"
 #include "Geometry.h"
 #include "ReelSpeed.h"
@@ -75,6 +76,9 @@ PlayResult Machine::play(int button) {
     }
     if (totalBet() > player_.bank) {
         return PlayResult::Refused;
+    }
+    if (player_.bank > highestCreditToPlay(linesPlayed_, betPerLine_)) {
+        return PlayResult::CreditFull;
     }
     spinIsFree_ = false;
     heldFeatureWin_ = 0;
@@ -152,13 +156,26 @@ Settlement Machine::settle() {
     if (step.triggered) {
         (void)checkedAdd(player_.howmanyspins, 1);
     }
+    if (freeSpins_.active() && !roomForAnotherFreeSpin()) {
+        freeSpins_.endNow();
+        settlement.completed = true;
+    }
     if (freeSpins_.state() == FreeSpins::State::None) {
+        // play() let the spin be drawn only with room for its largest win, so this always fits.
         if (checkedAdd(player_.bank, result_.spinWin)) {
             settlement.credited = result_.spinWin;
         }
-        gambleOffered_ = result_.spinWin > 0;
+        gambleOffered_ = settlement.credited > 0;
     }
     return settlement;
+}
+
+// A free spin is drawn only while its largest win fits beside the credit and the feature total:
+// at an absurd credit a feature may lose further spins, never money already won.
+bool Machine::roomForAnotherFreeSpin() const {
+    std::int32_t credit = player_.bank;
+    return checkedAdd(credit, freeSpins_.featureWin()) &&
+           checkedAdd(credit, largestSpinWin(linesPlayed_, betPerLine_));
 }
 
 bool Machine::insertCredit(std::int32_t amount) {
@@ -167,9 +184,15 @@ bool Machine::insertCredit(std::int32_t amount) {
     if (!checkedAdd(bank, amount) || !checkedAdd(invested, amount)) {
         return false;
     }
-    // An open gamble's amount must still fit into the credit when it is collected.
-    std::int32_t afterCollect = bank;
-    if (gamble_.isOpen() && !checkedAdd(afterCollect, gamble_.atRisk())) {
+    // What the machine may still pay into the credit must fit beside the money, with room left
+    // to play the smallest bet: a decided paid win, a feature's total and its next free spin's
+    // largest win, an open gamble's amount. Five 32-bit amounts cannot overflow a 64-bit sum.
+    const bool paidWinPending = phase_ == Phase::Spinning && !spinIsFree_;
+    const std::int64_t promised =
+        std::int64_t{bank} + (paidWinPending ? result_.spinWin : 0) + freeSpins_.featureWin() +
+        (freeSpins_.active() ? largestSpinWin(linesPlayed_, betPerLine_) : 0) +
+        (gamble_.isOpen() ? gamble_.atRisk() : 0);
+    if (promised > kHighestCreditToInsert) {
         return false;
     }
     player_.bank = bank;
@@ -201,9 +224,12 @@ bool Machine::takeWin() {
     if (!featureCompleted() || phase_ != Phase::Idle) {
         return false;
     }
-    const std::int32_t win = freeSpins_.take();
-    (void)checkedAdd(player_.bank, win);
-    heldFeatureWin_ = win;
+    // The credit had room for every spin of the feature, so this fits; were it ever not to, the
+    // total stays in the feature rather than being offered to the gamble uncredited.
+    if (!checkedAdd(player_.bank, freeSpins_.featureWin())) {
+        return false;
+    }
+    heldFeatureWin_ = freeSpins_.take();
     gambleOffered_ = true;
     return true;
 }

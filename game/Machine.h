@@ -17,6 +17,9 @@ enum class PlayResult {
     Free,     // a free spin of the running feature was decided
     Refused,  // the total bet exceeds the credit; nothing moved
     Busy,     // the machine is not ready for a spin (unsettled spin, open gamble, untaken feature)
+    // The credit is so high that this bet's largest win might not fit into it; nothing moved.
+    // A smaller bet may still play.
+    CreditFull,
 };
 
 // What settling the decided spin did.
@@ -74,7 +77,9 @@ public:
     // Play button 1..6 (its bet per line; another value keeps the bet). Decides the whole
     // outcome, redrawing under the payout control, and charges a paid spin.
     PlayResult play(int button);
-    // Settles the decided spin: credits a paid win, or books the feature's count-down.
+    // Settles the decided spin: credits a paid win, or books the feature's count-down. A feature
+    // whose total and the credit no longer have room for another spin's largest win completes
+    // with this spin.
     Settlement settle();
 
     Phase phase() const { return phase_; }
@@ -85,11 +90,13 @@ public:
     int specialCount() const { return records_.specialCount; }
 
     // --- credit ---
+    // Money is taken in only while the credit, with all the machine may still pay into it,
+    // stays at or below kHighestCreditToInsert.
     bool insertNote();  // kNoteCredits; not while a feature runs
     // A press of the coin button: kCoinsPerPress coins to drop, unless a press is under way.
     bool pressCoins();
     // Drops the next coin of the press and credits it; false when none was pending or the coin
-    // did not fit into the credit (it is dropped all the same).
+    // was not taken in (it is dropped all the same).
     bool dropCoin();
     int coinsPending() const { return coinsPending_; }
 
@@ -98,7 +105,8 @@ public:
     bool freeSpinsActive() const { return freeSpins_.active(); }
     bool featureCompleted() const { return freeSpins_.state() == FreeSpins::State::Completed; }
     std::int32_t featureWin() const { return freeSpins_.featureWin(); }
-    // Pays a completed feature's total into the credit and offers it to the gamble.
+    // Pays a completed feature's total into the credit and offers it to the gamble; false, and
+    // the feature stays complete, when the total does not fit into the credit.
     bool takeWin();
     std::int32_t heldFeatureWin() const { return heldFeatureWin_; }
 
@@ -132,6 +140,7 @@ private:
     bool checkwins();
     void decideOutcome();
     void book();
+    bool roomForAnotherFreeSpin() const;
     bool insertCredit(std::int32_t amount);
     GuessResult guess(int card, bool won, int factor);
 

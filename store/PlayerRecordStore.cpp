@@ -3,27 +3,48 @@
 #include <string>
 #include <type_traits>
 
+#include "PayoutLevel.h"
 #include "PlayerName.h"
+#include "ReelSpeed.h"
 #include "StoredNumber.h"
 
 namespace kestrel {
 
 namespace {
 
-// Visits the record's fields with their keys, in the order every read and write uses.
+// The values the program itself writes into each field. Anything else was put into the file by
+// hand and is read like text that is not a number.
+constexpr bool isCount(std::int64_t value) {
+    return value >= 0;
+}
+constexpr bool isSoundSwitch(std::int64_t value) {
+    return value == PlayerRecord::kTrue || value == 0;
+}
+constexpr bool isRollUpSwitch(std::int64_t value) {
+    return value == 0 || value == 1;
+}
+constexpr bool isReelSpeed(std::int64_t value) {
+    return value == 0 || value == kFastReels || value == kSlowReels;
+}
+constexpr bool anyName(const std::string&) {
+    return true;
+}
+
+// Visits the record's fields with their keys and the values they can hold, in the order every
+// read and write uses.
 template <typename Record, typename Visit>
 void forEachField(Record& record, Visit&& visit) {
-    visit("howmanyspins", record.howmanyspins);
-    visit("soundonoff", record.soundonoff);
-    visit("machinepay", record.machinepay);
-    visit("winroll", record.winroll);
-    visit("reelspeed", record.reelspeed);
-    visit("amountinvested", record.amountinvested);
-    visit("wager", record.wager);
-    visit("total", record.total);
-    visit("bank", record.bank);
-    visit("games", record.games);
-    visit("currentplayer", record.currentplayer);
+    visit("howmanyspins", record.howmanyspins, isCount);
+    visit("soundonoff", record.soundonoff, isSoundSwitch);
+    visit("machinepay", record.machinepay, isPayoutLevel);
+    visit("winroll", record.winroll, isRollUpSwitch);
+    visit("reelspeed", record.reelspeed, isReelSpeed);
+    visit("amountinvested", record.amountinvested, isCount);
+    visit("wager", record.wager, isCount);
+    visit("total", record.total, isCount);
+    visit("bank", record.bank, isCount);
+    visit("games", record.games, isCount);
+    visit("currentplayer", record.currentplayer, anyName);
 }
 
 template <typename Field>
@@ -51,12 +72,12 @@ PlayerRecord PlayerRecordStore::loadFirstSlot(PlayerRecord record) {
 
 void PlayerRecordStore::read(PlayerRecord& record) const {
     const QString section = sectionFor(playernumber_);
-    forEachField(record, [&](const char* key, auto& field) {
+    forEachField(record, [&](const char* key, auto& field, auto possible) {
         const QString text = store_.value(section, QLatin1String(key));
         using Field = std::remove_reference_t<decltype(field)>;
         if constexpr (kIsName<Field>) {
             field = limitName(text).toStdString();
-        } else if (const auto number = storedNumber<Field>(text)) {
+        } else if (const auto number = storedNumber<Field>(text); number && possible(*number)) {
             field = *number;
         }
     });
@@ -64,7 +85,7 @@ void PlayerRecordStore::read(PlayerRecord& record) const {
 
 bool PlayerRecordStore::write(const PlayerRecord& record) {
     const QString section = sectionFor(playernumber_);
-    forEachField(record, [&](const char* key, const auto& field) {
+    forEachField(record, [&](const char* key, const auto& field, auto) {
         if constexpr (kIsName<decltype(field)>) {
             store_.setValue(section, QLatin1String(key), QString::fromStdString(field));
         } else {

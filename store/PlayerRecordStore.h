@@ -29,8 +29,10 @@ public:
     // record is read over the given one.
     PlayerRecord loadFirstSlot(PlayerRecord record);
     // Reads the active slot's record over `record`. A number that is missing, not a whole
-    // number or outside its field's range leaves the field as it was; the name reads as empty
-    // text when missing and is cut to its first 12 characters when longer.
+    // number or not one the program writes there leaves the field as it was: money and counts
+    // are never negative, the payout is 7 or 4, sound -1 or 0, roll-up 0 or 1 and reel speed 0,
+    // 1 or 2. The name reads as empty text when missing and is cut to its first 12 characters
+    // when longer.
     void read(PlayerRecord& record) const;
     // Writes the record to the active slot; false when it did not reach storage.
     [[nodiscard]] bool write(const PlayerRecord& record);

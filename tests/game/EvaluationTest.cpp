@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string_view>
+
 #include "Evaluation.h"
 #include "Windows.h"
 
@@ -33,6 +36,32 @@ TEST(Evaluation, WorkedExampleWildCompletesThreeAndTwoSpecialsPayTheScatter) {
     EXPECT_EQ(result.winCount[4], 3);
     EXPECT_EQ(records.specialCount, 2);
     EXPECT_EQ(result.spinWin, 5 * 2 + 1 * 50);
+}
+
+// The 25 lines as the pay-line view shows them, the row on reels 1 to 5: Top, Middle, Bottom. Some
+// slips of a line's cell leave every figure of the pay table as it was, so the shapes are kept
+// here in the player's terms.
+constexpr std::array<std::string_view, kLines> kLineShapes = {
+    "MMMMM", "TTTTT", "BBBBB", "TMBMT", "BMTMB", "TTMTT", "BBMBB", "MTTTM", "MBBBM",
+    "MMTMM", "MMBMM", "TMMMT", "BMMMB", "TMTMT", "MTMTM", "BMBMB", "MBMBM", "TBTBT",
+    "BTBTB", "MTBTM", "MBTBM", "MTMBM", "MBMTM", "TTTMB", "BBBMT"};
+
+TEST(Evaluation, EachLineWinsFiveOnItsOwnCellsAndNoOtherLineDoes) {
+    for (int line = 1; line <= kLines; ++line) {
+        // The girl on the line's five cells, scatters everywhere else.
+        SpinRecords records;
+        for (int reel = 1; reel <= kReels; ++reel) {
+            test::Column column = {SC, SC, SC};
+            column[std::string_view("TMB").find(kLineShapes[line - 1][reel - 1])] = S1;
+            recordColumn(records, reel, column);
+        }
+        const SpinResult result = evaluate(records, kLines, 1);
+        for (int other = 1; other <= kLines; ++other) {
+            EXPECT_EQ(result.winCount[other] == 5, other == line)
+                << "girls on line " << line << "'s cells, line " << other << " wins "
+                << result.winCount[other];
+        }
+    }
 }
 
 TEST(Evaluation, TwoOfTheNineStaysTwoWhenReelsFourAndFiveMatchToo) {

@@ -134,17 +134,6 @@ TEST_F(MachineCredit, CoinPressDropsFourteenCoinsAndASecondPressAddsNone) {
     EXPECT_TRUE(machine.pressCoins());
 }
 
-TEST_F(MachineCredit, NotesNearTheLimitLeaveCreditUnchanged) {
-    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
-    setCredit(kMax - 6000);
-    EXPECT_TRUE(machine.insertNote());
-    for (int i = 0; i < 100; ++i) {
-        EXPECT_FALSE(machine.insertNote());
-    }
-    EXPECT_EQ(machine.player().bank, kMax - 1000);
-    EXPECT_EQ(machine.player().amountinvested, 5000);
-}
-
 TEST_F(MachineCredit, InsertionIsAllOrNothingWhenOnlyTheInvestmentWouldOverflow) {
     test::editPlayer(machine, [](PlayerRecord& p) {
         p.bank = 0;

@@ -51,9 +51,11 @@ TEST_F(PlayerRecordStoreTest, FirstRunGivesZeroesNoNameAndThePayoutTheGameStarts
     EXPECT_EQ(records.loadFirstSlot(loose).machinepay, 4);
 }
 
-TEST_F(PlayerRecordStoreTest, StoredPayoutOverridesTheStartValue) {
+TEST_F(PlayerRecordStoreTest, StoredPayoutOverridesTheStartValueUnlessNoLevelOfTheOptions) {
     memory.setValue("player1", "machinepay", "4");
     EXPECT_EQ(records.loadFirstSlot(PlayerRecord{}).machinepay, 4);
+    memory.setValue("player1", "machinepay", "0");
+    EXPECT_EQ(records.loadFirstSlot(PlayerRecord{}).machinepay, 7);
 }
 
 TEST(PlayerRecordFile, FullRecordRoundTripsThroughTheSettingsFile) {
@@ -61,9 +63,7 @@ TEST(PlayerRecordFile, FullRecordRoundTripsThroughTheSettingsFile) {
     const QString path = dir.filePath("kestrelslot.conf");
     PlayerRecord record = playedRecord();
     record.bank = 12345;
-    record.total = -1;
     record.wager = std::numeric_limits<std::int32_t>::max();
-    record.games = std::numeric_limits<std::int32_t>::min();
     record.currentplayer = "Zoë 🎰 Ñandú";
     {
         QSettingsStore file(path);
@@ -82,23 +82,50 @@ TEST(PlayerRecordFile, FullRecordRoundTripsThroughTheSettingsFile) {
     EXPECT_TRUE(text.contains("\nsoundonoff=-1\n")) << text.toStdString();
 }
 
-TEST_F(PlayerRecordStoreTest, WriteStoresTheElevenKeysAndReportsAFailedSync) {
+TEST_F(PlayerRecordStoreTest, WriteStoresTheElevenKeysInTheirOrderAndReportsAFailedSync) {
     memory.setWritable(false);
     EXPECT_FALSE(records.write(playedRecord()));
     EXPECT_EQ(memory.syncCount(), 1);
+    QStringList expected;
     for (const char* key : {"howmanyspins", "soundonoff", "machinepay", "winroll", "reelspeed",
                             "amountinvested", "wager", "total", "bank", "games", "currentplayer"}) {
-        EXPECT_TRUE(memory.contains("player1", key)) << key;
+        expected.append(QStringLiteral("player1/") + key);
     }
+    EXPECT_EQ(memory.writes(), expected);
 }
 
-TEST(PlayerRecordValues, ValuesThatDoNotFitTheirFieldLeaveItUnchanged) {
+// A hand-edited file may hold anything. A value the program could not have written reads like
+// text that is not a number: the field keeps the value it had.
+TEST(PlayerRecordValues, HandEditedValuesTheProgramNeverWritesLeaveTheFieldUnchanged) {
     const std::vector<std::pair<const char*, const char*>> refused = {
-        {"bank", "abc"},          {"bank", ""},
-        {"bank", "12.5"},         {"bank", "99999999999"},
-        {"games", "-2147483649"}, {"howmanyspins", "70000"},
-        {"reelspeed", "-32769"},  {"soundonoff", "1x"},
+        // not a number of the field's type
+        {"bank", "abc"},
+        {"bank", ""},
+        {"bank", "12.5"},
+        {"bank", "99999999999"},
+        {"games", "-2147483649"},
+        {"howmanyspins", "70000"},
+        {"reelspeed", "-32769"},
+        {"soundonoff", "1x"},
         {"machinepay", "0x4"},
+        // a number, but not one the program writes there
+        {"machinepay", "0"},
+        {"machinepay", "1"},
+        {"machinepay", "5"},
+        {"machinepay", "-7"},
+        {"machinepay", "32767"},
+        {"soundonoff", "1"},
+        {"soundonoff", "-2"},
+        {"winroll", "2"},
+        {"winroll", "-1"},
+        {"reelspeed", "3"},
+        {"reelspeed", "-1"},
+        {"howmanyspins", "-1"},
+        {"amountinvested", "-5000"},
+        {"wager", "-1"},
+        {"total", "-2147483648"},
+        {"bank", "-1"},
+        {"games", "-3"},
     };
     for (const auto& [key, text] : refused) {
         test::MemorySettingsStore memory;
@@ -108,16 +135,49 @@ TEST(PlayerRecordValues, ValuesThatDoNotFitTheirFieldLeaveItUnchanged) {
         PlayerRecordStore(memory).read(record);
         EXPECT_EQ(record, playedRecord()) << key << "=" << text;
     }
+}
 
-    test::MemorySettingsStore memory;
-    memory.setValue("player1", "howmanyspins", "32767");
-    memory.setValue("player1", "bank", "-2147483648");
-    memory.setValue("player1", "games", "2147483647");
-    PlayerRecord record;
-    PlayerRecordStore(memory).read(record);
-    EXPECT_EQ(record.howmanyspins, 32767);
-    EXPECT_EQ(record.bank, std::numeric_limits<std::int32_t>::min());
-    EXPECT_EQ(record.games, std::numeric_limits<std::int32_t>::max());
+TEST(PlayerRecordValues, EveryValueTheProgramWritesReadsBack) {
+    const auto readOver = [](const std::vector<std::pair<const char*, const char*>>& values,
+                             PlayerRecord record) {
+        test::MemorySettingsStore memory;
+        for (const auto& [key, text] : values) {
+            memory.setValue("player1", key, text);
+        }
+        PlayerRecordStore(memory).read(record);
+        return record;
+    };
+    PlayerRecord lowest;
+    lowest.machinepay = 7;
+    EXPECT_EQ(readOver({{"howmanyspins", "0"},
+                        {"soundonoff", "0"},
+                        {"machinepay", "7"},
+                        {"winroll", "0"},
+                        {"reelspeed", "0"},
+                        {"amountinvested", "0"},
+                        {"wager", "0"},
+                        {"total", "0"},
+                        {"bank", "0"},
+                        {"games", "0"}},
+                       playedRecord()),
+              lowest);
+
+    constexpr auto kMax = std::numeric_limits<std::int32_t>::max();
+    const PlayerRecord highest{32767, PlayerRecord::kTrue, 4, 1, 2, kMax, kMax, kMax, kMax, kMax,
+                               ""};
+    EXPECT_EQ(readOver({{"howmanyspins", "32767"},
+                        {"soundonoff", "-1"},
+                        {"machinepay", "4"},
+                        {"winroll", "1"},
+                        {"reelspeed", "2"},
+                        {"amountinvested", "2147483647"},
+                        {"wager", "2147483647"},
+                        {"total", "2147483647"},
+                        {"bank", "2147483647"},
+                        {"games", "2147483647"}},
+                       PlayerRecord{}),
+              highest);
+    EXPECT_EQ(readOver({{"reelspeed", "1"}}, PlayerRecord{}).reelspeed, 1);
 }
 
 TEST_F(PlayerRecordStoreTest, StoredNamesLongerThanTwelveCharactersAreCut) {

@@ -9,8 +9,6 @@
 #include <sstream>
 #include <string>
 
-#include "Bets.h"
-
 namespace {
 
 struct Finished {
@@ -58,21 +56,17 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-TEST(CommandLine, CsvHasTheHeaderAndFifteenRowsInFixedFormat) {
+// The table was checked by hand once and kept as it was printed: any slip in a pay, a strip
+// entry or a payline cell moves some figure of it. After a deliberate change to the game's
+// mathematics, check the new figures and write them over the file with `kestrel-par --csv`.
+TEST(CommandLine, CsvIsExactlyTheKeptTable) {
     const Finished run = runPar("--csv");
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    const std::vector<std::string> lines = linesOf(run.out);
-    ASSERT_EQ(lines.size(), 16u);
-    EXPECT_EQ(lines[0],
-              "lines,payout,rtp_base,rtp_total,hit_frequency,trigger_probability,mean_free_spins");
-    const std::regex row(R"((\d+),(\d),\d+\.\d{6},\d+\.\d{6},0\.\d{6},0\.\d{6},\d+\.\d{4})");
-    const char* order[] = {"7", "4", "1"};
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        std::smatch m;
-        ASSERT_TRUE(std::regex_match(lines[i], m, row)) << lines[i];
-        EXPECT_EQ(m[1], std::to_string(kestrel::kLinesOfLineButton[(i - 1) / 3 + 1]));
-        EXPECT_EQ(m[2], order[(i - 1) % 3]);
-    }
+    std::ifstream kept(KESTREL_PAR_TABLE);
+    ASSERT_TRUE(kept) << "cannot read " << KESTREL_PAR_TABLE;
+    std::stringstream text;
+    text << kept.rdbuf();
+    EXPECT_EQ(run.out, text.str());
 }
 
 TEST(CommandLine, SimulationEndsWithBothReturnLines) {

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "CreditLimit.h"
+#include "Credits.h"
+#include "MachineFixture.h"
+
+namespace kestrel {
+namespace {
+
+using test::Column;
+using test::kLosingStops;
+using test::kThreeSpecials;
+
+constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays the total bet back
+constexpr int kTopButton = 6;                                      // 20 credits per line
+constexpr std::int32_t kTopBet = 25 * 20;
+constexpr std::int32_t kTopBetLargestWin = largestSpinWin(25, 20);
+
+// The room a bet needs is read from the pay table. The richest windows with one special a reel
+// at most (as the strips show them) reach it on one line and stay within it on any number.
+TEST(LargestSpinWin, BoundsTheRichestWindowsAtEveryLineCountAndBet) {
+    using enum Symbol;
+    const Column wild = {W, S1, S1};
+    const SpinRecords everyLine = test::window({S1, S1, S1}, wild, wild, wild, wild);
+    const SpinRecords fiveSpecials = test::window({SC, S1, S1}, wild, wild, wild, wild);
+    ASSERT_EQ(fiveSpecials.specialCount, 5);
+    for (const int lines : {1, 5, 10, 15, 25}) {
+        for (const int bet : {1, 2, 3, 5, 10, 20}) {
+            SCOPED_TRACE(testing::Message() << lines << " lines at " << bet);
+            EXPECT_LE(evaluate(everyLine, lines, bet).spinWin, largestSpinWin(lines, bet));
+            EXPECT_LE(evaluate(fiveSpecials, lines, bet).spinWin, largestSpinWin(lines, bet));
+        }
+    }
+    EXPECT_EQ(evaluate(fiveSpecials, 1, 20).spinWin, largestSpinWin(1, 20));
+}
+
+class CreditLimit : public test::MachineFixture {};
+
+TEST_F(CreditLimit, PaidSpinIsPlayedOnlyWhileItsLargestWinFits) {
+    // The credit that once lost a whole win: 2,147,483,137 at 500 a spin.
+    setCredit(2'147'483'137);
+    EXPECT_EQ(machine.play(kTopButton), PlayResult::CreditFull);
+    EXPECT_EQ(machine.phase(), Machine::Phase::Idle);
+    EXPECT_EQ(machine.player().bank, 2'147'483'137);
+    EXPECT_EQ(machine.player().games, 0);
+    EXPECT_EQ(machine.player().wager, 0);
+
+    setCredit(highestCreditToPlay(25, 20) + 1);
+    EXPECT_EQ(machine.play(kTopButton), PlayResult::CreditFull);
+    random.pushSpin(kLosingStops);
+    EXPECT_EQ(machine.play(1), PlayResult::Paid);  // a smaller bet still plays
+    machine.settle();
+
+    setCredit(highestCreditToPlay(25, 20));
+    random.pushSpin(kTwoSpecials);
+    ASSERT_EQ(machine.play(kTopButton), PlayResult::Paid);
+    EXPECT_EQ(machine.settle().credited, kTopBet);
+    EXPECT_EQ(machine.player().bank, highestCreditToPlay(25, 20));
+    EXPECT_TRUE(machine.canGamble());
+}
+
+TEST_F(CreditLimit, RefusedForLackOfCreditComesBeforeCreditFull) {
+    setCredit(100);
+    EXPECT_EQ(machine.play(kTopButton), PlayResult::Refused);
+}
+
+TEST_F(CreditLimit, MoneyGoesInWhileTheSmallestBetCanStillBePlayed) {
+    setCredit(kHighestCreditToInsert - kNoteCredits);
+    EXPECT_TRUE(machine.insertNote());
+    EXPECT_EQ(machine.player().bank, kHighestCreditToInsert);
+    EXPECT_FALSE(machine.insertNote());
+    ASSERT_TRUE(machine.pressCoins());
+    EXPECT_FALSE(machine.dropCoin());
+    EXPECT_EQ(machine.player().bank, kHighestCreditToInsert);
+    EXPECT_EQ(machine.player().amountinvested, kNoteCredits);
+
+    machine.setLinesPlayed(1);
+    random.pushSpin(kLosingStops);
+    EXPECT_EQ(machine.play(1), PlayResult::Paid);
+}
+
+TEST_F(CreditLimit, CoinWhileTheReelsTurnLeavesRoomForTheDecidedWin) {
+    machine.setLinesPlayed(1);
+    ASSERT_TRUE(machine.pressCoins());
+    setCredit(kHighestCreditToInsert - 24);  // a one-credit bet and a coin meet the ceiling
+    random.pushSpin(kLosingStops);
+    ASSERT_EQ(machine.play(1), PlayResult::Paid);
+    EXPECT_TRUE(machine.dropCoin());
+    machine.settle();
+
+    setCredit(kHighestCreditToInsert - 24);
+    random.pushSpin(kTwoSpecials);  // wins the one credit back
+    ASSERT_EQ(machine.play(1), PlayResult::Paid);
+    EXPECT_FALSE(machine.dropCoin());
+    EXPECT_EQ(machine.settle().credited, 1);
+    EXPECT_EQ(machine.player().bank, kHighestCreditToInsert - 24);
+}
+
+TEST_F(CreditLimit, CoinsLeaveRoomForTheFeatureTotalAndItsNextSpin) {
+    // After the trigger the credit and the total leave 100 more than one top-bet spin needs.
+    const std::int32_t start = kCreditLimit - kTopBetLargestWin - 100 - 5 * kTopBet + kTopBet;
+    setCredit(start);
+    ASSERT_TRUE(machine.pressCoins());
+    spinAndSettle(kThreeSpecials, kTopButton);
+    ASSERT_TRUE(machine.freeSpinsActive());
+    EXPECT_FALSE(machine.dropCoin());
+    EXPECT_EQ(machine.player().bank, start - kTopBet);
+    EXPECT_EQ(machine.player().amountinvested, 0);
+}
+
+TEST_F(CreditLimit, FeatureWithoutRoomForAnotherSpinCompletesWithTheTrigger) {
+    setCredit(highestCreditToPlay(25, 20));
+    const Settlement trigger = spinAndSettle(kThreeSpecials, kTopButton);
+    EXPECT_TRUE(trigger.triggered);
+    EXPECT_TRUE(trigger.completed);
+    EXPECT_TRUE(machine.featureCompleted());
+    EXPECT_EQ(machine.play(kTopButton), PlayResult::Busy);
+    ASSERT_TRUE(machine.takeWin());
+    EXPECT_EQ(machine.player().bank, highestCreditToPlay(25, 20) - kTopBet + 5 * kTopBet);
+    EXPECT_EQ(machine.gambleStake(), 5 * kTopBet);
+    EXPECT_TRUE(machine.canGamble());
+}
+
+TEST_F(CreditLimit, FeatureEndsWhenAFreeSpinWinUsesUpTheRoom) {
+    // After the trigger, room for one top-bet spin and 100 credits more.
+    const std::int32_t start = kCreditLimit - kTopBetLargestWin - 100 - 5 * kTopBet + kTopBet;
+    setCredit(start);
+    spinAndSettle(kThreeSpecials, kTopButton);
+    ASSERT_TRUE(machine.freeSpinsActive());
+    EXPECT_FALSE(spinAndSettle(kLosingStops).completed);  // no win: the room is still there
+    const Settlement won = spinAndSettle(kTwoSpecials);
+    EXPECT_TRUE(won.completed);
+    EXPECT_TRUE(machine.featureCompleted());
+    EXPECT_EQ(machine.freeSpins().spinsLeft(), 8);
+    ASSERT_TRUE(machine.takeWin());
+    EXPECT_EQ(machine.player().bank, start - kTopBet + 5 * kTopBet + kTopBet);
+}
+
+TEST_F(CreditLimit, WinThatCannotBeCreditedIsNeverOfferedToTheGamble) {
+    // Only a record changed under the machine's feet gets here; the win must not be offered.
+    spinAndSettle(kThreeSpecials);
+    while (machine.freeSpinsActive()) {
+        spinAndSettle(kLosingStops);
+    }
+    ASSERT_EQ(machine.featureWin(), 125);
+    setCredit(kCreditLimit - 124);
+    EXPECT_FALSE(machine.takeWin());
+    EXPECT_TRUE(machine.featureCompleted());
+    EXPECT_EQ(machine.featureWin(), 125);
+    EXPECT_EQ(machine.player().bank, kCreditLimit - 124);
+    EXPECT_FALSE(machine.canGamble());
+    EXPECT_FALSE(machine.openGamble());
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -12,16 +12,17 @@ struct StoreProblem {
     QString reason;  // "the disk is full", "there is no permission to read it", …
     bool whileWriting = false;
 
-    // One sentence for a message box and standard error, e.g. "Could not save the player
+    // The words for a message box and standard error, e.g. "Could not save the player
     // records to /home/x/.config/kestrelslot/kestrelslot.conf: the disk is full."
     QString message() const {
-        return whileWriting ? QStringLiteral("Could not save the player records to %1: %2.")
-                                  .arg(file, reason)
-                            : QStringLiteral(
-                                  "Could not read the player records from %1: %2. The file is "
-                                  "left as it is and nothing will be saved to it until the "
-                                  "game is started again.")
-                                  .arg(file, reason);
+        if (whileWriting) {
+            return QStringLiteral("Could not save the player records to %1: %2.").arg(file, reason);
+        }
+        return QStringLiteral(
+                   "Could not read the player records from %1: %2. It is left "
+                   "untouched, and nothing will be saved there until the game is "
+                   "started again.")
+            .arg(file, reason);
     }
     bool operator==(const StoreProblem&) const = default;
 

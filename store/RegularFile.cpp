@@ -99,7 +99,7 @@ QString kindInWords(mode_t mode) {
 }
 
 QString tooLargeInWords(qint64 size, qint64 limit) {
-    return QStringLiteral("at %1 it is far larger than player records can be (at most %2)")
+    return QStringLiteral("it is %1, and player records never take more than %2")
         .arg(sizeInWords(size), sizeInWords(limit));
 }
 

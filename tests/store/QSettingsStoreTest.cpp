@@ -191,7 +191,7 @@ TEST_F(QSettingsStoreTest, FileOverTheSizeLimitIsReadAsEmptyAndNeverOverwritten)
     EXPECT_EQ(store.value("player1", "games"), "");
     const std::string report = ::testing::internal::GetCapturedStderr();
     const StoreProblem refused{
-        path(), "at 1.0 MB it is far larger than player records can be (at most 1.0 MB)", false};
+        path(), "it is 1.0 MB, and player records never take more than 1.0 MB", false};
     EXPECT_EQ(store.lastProblem(), refused);
     EXPECT_EQ(report, "kestrelslot: " + refused.message().toStdString() + '\n') << "reported once";
 

@@ -1,59 +1,16 @@
 #include "QSettingsStore.h"
 
-#include <QFileDevice>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QVariant>
 
 #include <cstdio>
 #include <utility>
 
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
-
 #include "IniText.h"
 
 namespace kestrel {
 
 namespace {
-
-bool readSettings(QIODevice& device, QSettings::SettingsMap& values) {
-    values = parseIni(device.readAll());
-    return true;
-}
-
-// QSettings writes into a QSaveFile and renames it over the old file once this returns true.
-// Qt 6.4 passes a short write (a disk that fills up half-way) off as success, and QSaveFile
-// would then commit the cut file; so the text is pushed out here until none is left, and the
-// disk must confirm it, before the rename may happen.
-bool writeSettings(QIODevice& device, const QSettings::SettingsMap& values) {
-    const QByteArray text = formatIni(values);
-    if (device.write(text) != text.size()) {
-        return false;
-    }
-    auto* file = qobject_cast<QFileDevice*>(&device);
-    if (file == nullptr) {
-        return true;
-    }
-    for (qint64 left = file->bytesToWrite(); left > 0;) {
-        if (!file->flush() || file->bytesToWrite() >= left) {
-            return false;
-        }
-        left = file->bytesToWrite();
-    }
-#ifdef Q_OS_UNIX
-    return ::fsync(file->handle()) == 0;
-#else
-    return true;
-#endif
-}
-
-QSettings::Format settingsFormat() {
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("conf"), readSettings, writeSettings);
-    return format;
-}
 
 QString settingsKey(const QString& section, const QString& key) {
     return section + u'/' + key;
@@ -72,9 +29,10 @@ QSettingsStore::QSettingsStore(QString filePath) : path_(std::move(filePath)) {}
 QString QSettingsStore::value(const QString& section, const QString& key) const {
     const QString name = settingsKey(section, key);
     if (const auto it = pending_.constFind(name); it != pending_.cend()) {
-        return *it;
+        return it->toString();
     }
-    return QSettings(path_, settingsFormat()).value(name).toString();
+    refresh();
+    return stored_.value(name).toString();
 }
 
 void QSettingsStore::setValue(const QString& section, const QString& key, const QString& value) {
@@ -85,21 +43,49 @@ bool QSettingsStore::sync() {
     if (pending_.isEmpty()) {
         return true;
     }
-    // A fresh QSettings for every sync: QSettings keeps the first error it meets for good.
-    // Atomic sync stays required (its default), so QSaveFile never falls back to rewriting
-    // the file in place.
-    QSettings settings(path_, settingsFormat());
-    for (auto it = pending_.cbegin(); it != pending_.cend(); ++it) {
-        settings.setValue(it.key(), it.value());
+    if (!refresh()) {
+        return fail(StoreProblem::keptUnread(path_, *readRefusal_));
     }
-    settings.sync();
-    if (settings.status() != QSettings::NoError) {
-        std::fprintf(stderr, "kestrelslot: could not save the player records to %s\n",
-                     qUtf8Printable(path_));
+    QSettings::SettingsMap values = stored_;
+    values.insert(pending_);
+    const QByteArray text = formatIni(values);
+    if (text.size() > kSizeLimit) {
+        return fail({path_,
+                     QStringLiteral("the records would grow past %1").arg(sizeInWords(kSizeLimit)),
+                     true});
+    }
+    if (auto failure = replaceRegularFile(path_, text)) {
+        return fail({path_, *failure, true});
+    }
+    stored_ = std::move(values);
+    stamp_ = stampOf(path_);
+    pending_.clear();
+    problem_.reset();
+    return true;
+}
+
+bool QSettingsStore::refresh() const {
+    if (readRefusal_) {
         return false;
     }
-    pending_.clear();
+    if (stampOf(path_) == stamp_) {
+        return true;
+    }
+    FileRead read = readRegularFile(path_, kSizeLimit);
+    if (read.outcome == FileRead::Outcome::Refused) {
+        readRefusal_ = read.reason;
+        stored_.clear();
+        return fail({path_, read.reason, false});
+    }
+    stored_ = parseIni(read.text);
+    stamp_ = read.stamp;
     return true;
+}
+
+bool QSettingsStore::fail(StoreProblem problem) const {
+    std::fprintf(stderr, "kestrelslot: %s\n", qUtf8Printable(problem.message()));
+    problem_ = std::move(problem);
+    return false;
 }
 
 }  // namespace kestrel

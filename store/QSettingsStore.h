@@ -1,21 +1,38 @@
 #pragma once
 
-#include <QMap>
+#include <QSettings>
 #include <QString>
 
+#include <optional>
+
+#include "RegularFile.h"
 #include "SettingsStore.h"
 
 namespace kestrel {
 
-// The settings store as an INI file (the text of IniText.h) kept by QSettings. Every sync()
-// replaces the file atomically: QSaveFile writes a temporary file, the writer checks that all
-// of it reached the disk, and only then is it renamed over the old file, so the file is never
-// half-written. A failed sync is reported on standard error. A damaged file yields what can be
-// read from it and is replaced by a clean one at the next sync(); a file that cannot be read at
-// all is never overwritten, so records hidden by a permission slip are not destroyed.
+// The settings store as the INI file QSettings("kestrelslot", "kestrelslot") uses, in the text
+// of IniText.h. The store reads and writes the file itself rather than through QSettings, so
+// that it can refuse what is not a regular file and say why a read or a save failed.
+//
+// Reading: the file is parsed once and kept; a read re-parses only when the file has changed
+// (another name, size or time), so a whole record costs one parse. A damaged file yields what
+// can be read from it and is replaced by a clean one at the next sync(). Accepted is a regular
+// file, or a link to one, of at most kSizeLimit bytes (real records take about 2 KB). Anything
+// else is never overwritten in this session, so records hidden by a permission slip, a wrong
+// link or a stray huge file are not destroyed: a folder, a named pipe, a device or a link to
+// nothing at the path, a file that cannot be read or one over the limit. Such a read is
+// reported once on standard error and by lastProblem(), and reads as empty.
+//
+// Saving: every sync() writes the kept values with the new ones over them to a new file beside
+// the old one, checks that the disk took all of it, renames it over the old file and flushes
+// the folder, so the file is never half-written and the new one survives a power cut. A link
+// at the path stays a link; the file it names is replaced. A failed sync is reported on
+// standard error and by lastProblem() until a sync succeeds. A save that would make the file
+// larger than kSizeLimit is refused, so the store never writes what it would not read back.
 class QSettingsStore final : public SettingsStore {
 public:
     static constexpr char kApplicationName[] = "kestrelslot";
+    static constexpr qint64 kSizeLimit = 1024 * 1024;
 
     // The user's file: ~/.config/kestrelslot/kestrelslot.conf ($XDG_CONFIG_HOME moves it).
     QSettingsStore();
@@ -24,14 +41,23 @@ public:
     QString value(const QString& section, const QString& key) const override;
     void setValue(const QString& section, const QString& key, const QString& value) override;
     [[nodiscard]] bool sync() override;
+    std::optional<StoreProblem> lastProblem() const override { return problem_; }
 
     const QString& fileName() const { return path_; }
 
 private:
+    // Parses the file again when it is not the version kept; false once a read was refused.
+    bool refresh() const;
+    bool fail(StoreProblem problem) const;
+
     QString path_;
-    // Written since the last successful sync, by "section/key". QSettings objects live only
-    // for one read or one sync, so no write ever happens behind the caller's back.
-    QMap<QString, QString> pending_;
+    // The parsed file and the version it came from, by "section/key".
+    mutable QSettings::SettingsMap stored_;
+    mutable FileStamp stamp_;
+    mutable std::optional<QString> readRefusal_;  // why a read was refused, for good
+    mutable std::optional<StoreProblem> problem_;
+    // Written since the last successful sync.
+    QSettings::SettingsMap pending_;
 };
 
 }  // namespace kestrel

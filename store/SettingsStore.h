@@ -2,7 +2,38 @@
 
 #include <QString>
 
+#include <optional>
+
 namespace kestrel {
+
+// Why the records could not be read or saved: which file, and the cause in a player's words.
+struct StoreProblem {
+    QString file;
+    QString reason;  // "the disk is full", "there is no permission to read it", …
+    bool whileWriting = false;
+
+    // The words for a message box and standard error, e.g. "Could not save the player
+    // records to /home/x/.config/kestrelslot/kestrelslot.conf: the disk is full."
+    QString message() const {
+        if (whileWriting) {
+            return QStringLiteral("Could not save the player records to %1: %2.").arg(file, reason);
+        }
+        return QStringLiteral(
+                   "Could not read the player records from %1: %2. It is left "
+                   "untouched, and nothing will be saved there until the game is "
+                   "started again.")
+            .arg(file, reason);
+    }
+    bool operator==(const StoreProblem&) const = default;
+
+    // A save refused because the file could not be read for `readReason` earlier.
+    static StoreProblem keptUnread(const QString& file, const QString& readReason) {
+        return {
+            file,
+            QStringLiteral("it could not be read (%1), so it is left as it was").arg(readReason),
+            true};
+    }
+};
 
 // The per-user settings store of the application "kestrelslot": text values addressed by
 // section and key. Written values are visible to reads at once; sync() makes them last.
@@ -16,6 +47,9 @@ public:
     // Puts every value written so far into lasting storage. False when the write did not reach
     // it; the values are then kept and tried again by the next sync().
     [[nodiscard]] virtual bool sync() = 0;
+    // The last read or save that failed, until a sync() succeeds; nothing while all is well.
+    // A store that cannot fail keeps this default.
+    virtual std::optional<StoreProblem> lastProblem() const { return std::nullopt; }
 };
 
 }  // namespace kestrel

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -13,10 +13,12 @@
 #include <unistd.h>
 
 #include "QSettingsStore.h"
-#include "QStringPrinter.h"
+#include "StoreFileFixture.h"
 
 namespace kestrel {
 namespace {
+
+using QSettingsStoreTest = test::StoreFileFixture;
 
 // Makes writes past the given size fail, as on a full disk, for as long as it lives.
 class FileSizeLimit {
@@ -39,34 +41,19 @@ private:
     void (*previousHandler_)(int);
 };
 
-// Syncs while the disk is "full" and returns whether the store claimed success.
-bool syncOnFullDisk(QSettingsStore& store) {
-    ::testing::internal::CaptureStderr();
-    bool synced = false;
-    {
-        const FileSizeLimit limit(4096);
-        synced = store.sync();
-    }
-    ::testing::internal::GetCapturedStderr();
-    return synced;
+bool runningAsRoot() {
+    return ::geteuid() == 0;
 }
 
-class QSettingsStoreTest : public ::testing::Test {
-protected:
-    QString path() const { return dir.filePath("kestrelslot.conf"); }
-    void writeFile(const QByteArray& bytes) const {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes);
+// "[player1]" with a bank, then comment lines up to exactly `size` bytes.
+QByteArray recordPaddedTo(qsizetype size) {
+    QByteArray text = "[player1]\nbank=4480\n";
+    const QByteArray line = "; " + QByteArray(97, 'x') + '\n';
+    while (text.size() + line.size() <= size) {
+        text += line;
     }
-    QByteArray fileContent() const {
-        QFile file(path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-    QStringList filesInFolder() const { return QDir(dir.path()).entryList(QDir::Files); }
-
-    QTemporaryDir dir;
-};
+    return text + QByteArray(size - text.size(), '\n');
+}
 
 TEST_F(QSettingsStoreTest, SyncedValuesAreReadBackByAFreshStore) {
     const QString awkward = QStringLiteral("Zoë, \"Ace\"; =@x 🎰 ");
@@ -81,12 +68,14 @@ TEST_F(QSettingsStoreTest, SyncedValuesAreReadBackByAFreshStore) {
     EXPECT_EQ(reader.value("player1", "bank"), "12345");
     EXPECT_EQ(reader.value("player1", "currentplayer"), awkward);
     EXPECT_EQ(reader.value("player2", "bank"), "");
+    EXPECT_EQ(reader.lastProblem(), std::nullopt);
 }
 
-TEST_F(QSettingsStoreTest, SyncReplacesTheFileInsteadOfRewritingItInPlace) {
+TEST_F(QSettingsStoreTest, SyncReplacesTheFileAndKeepsItsPermissions) {
     QSettingsStore store(path());
     store.setValue("player1", "bank", "1");
     ASSERT_TRUE(store.sync());
+    ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     struct stat before {};
     ASSERT_EQ(::stat(qPrintable(path()), &before), 0);
 
@@ -95,11 +84,11 @@ TEST_F(QSettingsStoreTest, SyncReplacesTheFileInsteadOfRewritingItInPlace) {
     struct stat after {};
     ASSERT_EQ(::stat(qPrintable(path()), &after), 0);
     EXPECT_NE(before.st_ino, after.st_ino) << "a new file was renamed over the old one";
-    EXPECT_EQ(filesInFolder(), QStringList{"kestrelslot.conf"})
-        << "no temporary or lock file is left behind";
+    EXPECT_EQ(after.st_mode & 07777, 0600u);
+    EXPECT_EQ(filesInFolder(), QStringList{"kestrelslot.conf"}) << "no temporary file is left";
 }
 
-TEST_F(QSettingsStoreTest, FullDiskLeavesThePreviousFileWhole) {
+TEST_F(QSettingsStoreTest, FullDiskLeavesThePreviousFileWholeAndSaysWhy) {
     QSettingsStore store(path());
     store.setValue("player1", "bank", "1");
     ASSERT_TRUE(store.sync());
@@ -107,28 +96,40 @@ TEST_F(QSettingsStoreTest, FullDiskLeavesThePreviousFileWhole) {
 
     store.setValue("player1", "bank", "2");
     store.setValue("player1", "currentplayer", QString(8000, u'x'));
-    EXPECT_FALSE(syncOnFullDisk(store));
+    std::string report;
+    {
+        const FileSizeLimit limit(4096);
+        EXPECT_FALSE(syncQuietly(store, report));
+    }
     EXPECT_EQ(fileContent(), before);
     EXPECT_EQ(filesInFolder(), QStringList{"kestrelslot.conf"});
+    ASSERT_TRUE(store.lastProblem());
+    EXPECT_TRUE(store.lastProblem()->whileWriting);
+    EXPECT_EQ(store.lastProblem()->reason, "the file would be larger than the system allows");
+    EXPECT_EQ(report, "kestrelslot: " + store.lastProblem()->message().toStdString() + '\n');
+
     EXPECT_TRUE(store.sync());
+    EXPECT_EQ(store.lastProblem(), std::nullopt) << "a successful save clears the problem";
     EXPECT_EQ(QSettingsStore(path()).value("player1", "bank"), "2");
 }
 
-TEST_F(QSettingsStoreTest, UnwritableLocationReportsFailureAndKeepsTheValuesForTheNextSync) {
-    writeFile("not a folder");  // the settings file's folder would have to be created here
+TEST_F(QSettingsStoreTest, FileInTheWayOfTheFolderIsNamedAndTheValuesWaitForTheNextSync) {
+    writeFile("not a folder");  // the settings file's folder would have to be made here
     QSettingsStore store(dir.filePath("kestrelslot.conf/kestrelslot.conf"));
+    EXPECT_EQ(store.value("player1", "bank"), "") << "nothing there is not a damaged file";
+    EXPECT_EQ(store.lastProblem(), std::nullopt);
     store.setValue("player1", "bank", "700");
 
-    ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(store.sync());
-    const std::string report = ::testing::internal::GetCapturedStderr();
-    EXPECT_NE(report.find("could not save"), std::string::npos) << report;
-    EXPECT_NE(report.find(qPrintable(store.fileName())), std::string::npos) << report;
-    EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 1) << report;
+    EXPECT_FALSE(syncQuietly(store));
+    const StoreProblem expected{store.fileName(), path() + " is a file where a folder should be",
+                                true};
+    EXPECT_EQ(store.lastProblem(), expected);
     EXPECT_EQ(store.value("player1", "bank"), "700");
+    EXPECT_EQ(fileContent(), "not a folder");
 
     ASSERT_TRUE(QFile::remove(path()));
     EXPECT_TRUE(store.sync());
+    EXPECT_EQ(store.lastProblem(), std::nullopt);
     EXPECT_EQ(QSettingsStore(store.fileName()).value("player1", "bank"), "700");
 }
 
@@ -142,26 +143,122 @@ TEST_F(QSettingsStoreTest, GarbageFileReadsAsMissingValuesAndIsReplacedByTheNext
 
     QSettingsStore store(path());
     EXPECT_EQ(store.value("player1", "bank"), "");
+    EXPECT_EQ(store.lastProblem(), std::nullopt);
     store.setValue("player1", "bank", "25");
     ASSERT_TRUE(store.sync());
     EXPECT_EQ(fileContent(), "[player1]\nbank=25\n");
 }
 
-TEST_F(QSettingsStoreTest, UnreadableFileIsNeitherReadNorOverwritten) {
-    if (::geteuid() == 0) {
+TEST_F(QSettingsStoreTest, ChangesMadeByAnotherWriterAreReadAndKeptBySync) {
+    writeFile("[player1]\nbank=100\n");
+    QSettingsStore store(path());
+    ASSERT_EQ(store.value("player1", "bank"), "100");
+
+    QSettingsStore other(path());
+    other.setValue("player2", "bank", "222");
+    ASSERT_TRUE(other.sync());
+    EXPECT_EQ(store.value("player2", "bank"), "222") << "a file renamed over the old one";
+
+    writeFile("[player1]\nbank=300\n[player2]\nbank=222\n");
+    EXPECT_EQ(store.value("player1", "bank"), "300") << "the same file rewritten in place";
+
+    store.setValue("player1", "bank", "400");
+    ASSERT_TRUE(store.sync());
+    EXPECT_EQ(fileContent(), "[player1]\nbank=400\n\n[player2]\nbank=222\n");
+}
+
+TEST_F(QSettingsStoreTest, ReadingARecordFromALargeFileParsesItOnce) {
+    writeFile(recordPaddedTo(QSettingsStore::kSizeLimit));
+    const QSettingsStore store(path());
+    QElapsedTimer timer;
+    timer.start();
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_EQ(store.value("player1", "bank"), "4480");
+    }
+    // One parse of this file takes a few milliseconds; one for every read would take seconds.
+    EXPECT_LT(timer.elapsed(), 1000);
+}
+
+TEST_F(QSettingsStoreTest, FileOverTheSizeLimitIsReadAsEmptyAndNeverOverwritten) {
+    writeFile(recordPaddedTo(QSettingsStore::kSizeLimit));
+    EXPECT_EQ(QSettingsStore(path()).value("player1", "bank"), "4480") << "at the limit";
+
+    const QByteArray tooLarge = recordPaddedTo(QSettingsStore::kSizeLimit + 1);
+    writeFile(tooLarge);
+    QSettingsStore store(path());
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(store.value("player1", "bank"), "");
+    EXPECT_EQ(store.value("player1", "games"), "");
+    const std::string report = ::testing::internal::GetCapturedStderr();
+    const StoreProblem refused{
+        path(), "it is 1.0 MB, and player records never take more than 1.0 MB", false};
+    EXPECT_EQ(store.lastProblem(), refused);
+    EXPECT_EQ(report, "kestrelslot: " + refused.message().toStdString() + '\n') << "reported once";
+
+    store.setValue("player1", "bank", "1");
+    EXPECT_FALSE(syncQuietly(store));
+    EXPECT_EQ(store.lastProblem(), StoreProblem::keptUnread(path(), refused.reason));
+    writeFile(recordPaddedTo(1000));
+    EXPECT_FALSE(syncQuietly(store)) << "not even once the file is fine again";
+    EXPECT_EQ(fileContent(), recordPaddedTo(1000));
+}
+
+TEST_F(QSettingsStoreTest, SaveThatWouldPassTheSizeLimitIsRefused) {
+    QByteArray before = "[junk]\n";
+    for (int i = 0; before.size() < QSettingsStore::kSizeLimit - 2000; ++i) {
+        before += "key" + QByteArray::number(i) + '=' + QByteArray(1000, 'v') + '\n';
+    }
+    writeFile(before);
+
+    QSettingsStore store(path());
+    store.setValue("player1", "currentplayer", QString(3000, u'n'));
+    EXPECT_FALSE(syncQuietly(store));
+    ASSERT_TRUE(store.lastProblem());
+    EXPECT_EQ(store.lastProblem()->reason, "the records would grow past 1.0 MB");
+    EXPECT_EQ(fileContent(), before);
+}
+
+TEST_F(QSettingsStoreTest, UnreadableFileIsNeitherReadNorOverwrittenInThisSession) {
+    if (runningAsRoot()) {
         GTEST_SKIP() << "file permissions do not bind the super-user";
     }
     writeFile("[player1]\nbank=900\n");
     ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::Permissions{}));
     QSettingsStore store(path());
-    EXPECT_EQ(store.value("player1", "bank"), "");
-    store.setValue("player1", "bank", "5");
     ::testing::internal::CaptureStderr();
-    EXPECT_FALSE(store.sync());
+    EXPECT_EQ(store.value("player1", "bank"), "");
     ::testing::internal::GetCapturedStderr();
+    EXPECT_EQ(store.lastProblem(),
+              (StoreProblem{path(), "there is no permission to read it", false}));
+
+    store.setValue("player1", "bank", "5");
+    EXPECT_FALSE(syncQuietly(store));
+    ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    EXPECT_FALSE(syncQuietly(store)) << "what this session played started from nothing";
+    EXPECT_EQ(QSettingsStore(path()).value("player1", "bank"), "900");
+}
+
+TEST_F(QSettingsStoreTest, ReadOnlyFileOrFolderIsNamedAsTheReason) {
+    if (runningAsRoot()) {
+        GTEST_SKIP() << "file permissions do not bind the super-user";
+    }
+    writeFile("[player1]\nbank=900\n");
+    QSettingsStore store(path());
+    store.setValue("player1", "bank", "5");
+
+    ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::ReadOwner));
+    EXPECT_FALSE(syncQuietly(store));
+    EXPECT_EQ(store.lastProblem(), (StoreProblem{path(), "the file is read-only", true}));
 
     ASSERT_TRUE(QFile::setPermissions(path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
-    EXPECT_EQ(QSettingsStore(path()).value("player1", "bank"), "900");
+    const auto folderMode = QFileDevice::ReadOwner | QFileDevice::ExeOwner;
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), folderMode));
+    EXPECT_FALSE(syncQuietly(store));
+    EXPECT_EQ(store.lastProblem(),
+              (StoreProblem{path(), "there is no permission to write in the folder " + dir.path(),
+                            true}));
+    ASSERT_TRUE(QFile::setPermissions(dir.path(), folderMode | QFileDevice::WriteOwner));
+    EXPECT_EQ(fileContent(), "[player1]\nbank=900\n");
 }
 
 TEST(QSettingsStoreLocation, DefaultFileIsTheOneQSettingsUsesForTheGame) {

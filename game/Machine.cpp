@@ -178,7 +178,7 @@ bool Machine::roomForAnotherFreeSpin() const {
            checkedAdd(credit, largestSpinWin(linesPlayed_, betPerLine_));
 }
 
-bool Machine::insertCredit(std::int32_t amount) {
+bool Machine::takesMoney(std::int32_t amount) const {
     std::int32_t bank = player_.bank;
     std::int32_t invested = player_.amountinvested;
     if (!checkedAdd(bank, amount) || !checkedAdd(invested, amount)) {
@@ -192,11 +192,15 @@ bool Machine::insertCredit(std::int32_t amount) {
         std::int64_t{bank} + (paidWinPending ? result_.spinWin : 0) + freeSpins_.featureWin() +
         (freeSpins_.active() ? largestSpinWin(linesPlayed_, betPerLine_) : 0) +
         (gamble_.isOpen() ? gamble_.atRisk() : 0);
-    if (promised > kHighestCreditToInsert) {
+    return promised <= kHighestCreditToInsert;
+}
+
+bool Machine::insertCredit(std::int32_t amount) {
+    if (!takesMoney(amount)) {
         return false;
     }
-    player_.bank = bank;
-    player_.amountinvested = invested;
+    player_.bank += amount;
+    player_.amountinvested += amount;
     return true;
 }
 

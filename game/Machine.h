@@ -93,6 +93,8 @@ public:
     // Money is taken in only while the credit, with all the machine may still pay into it,
     // stays at or below kHighestCreditToInsert.
     bool insertNote();  // kNoteCredits; not while a feature runs
+    // Whether this much money would be taken in now.
+    bool takesMoney(std::int32_t amount) const;
     // A press of the coin button: kCoinsPerPress coins to drop, unless a press is under way.
     bool pressCoins();
     // Drops the next coin of the press and credits it; false when none was pending or the coin

@@ -106,7 +106,8 @@ private:
     void connectSpinControls();
     void onPlayButton(int k);
     void spin(int k);
-    void refuse();
+    void refuse(PlayResult why);
+    void tellCreditIsFull(const QString& text);
     void onReelStopped(int reel);
     void onSpinEnded();
     void presentResult(const Settlement& settled);

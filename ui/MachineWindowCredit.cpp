@@ -2,6 +2,7 @@
 #include "Bets.h"
 #include "CoinDrop.h"
 #include "CreditMeter.h"
+#include "Credits.h"
 #include "LineFlash.h"
 #include "MachineWindow.h"
 #include "ReelWindow.h"
@@ -10,6 +11,11 @@
 #include "WildGlow.h"
 
 namespace kestrel::ui {
+
+namespace {
+const QString kTakesNoMore =
+    QStringLiteral("The credit is at the most this machine can play with and takes no more money.");
+}  // namespace
 
 void MachineWindow::connectCreditControls() {
     for (int k = 1; k <= kLineButtons; ++k) {
@@ -46,7 +52,10 @@ void MachineWindow::onNote() {
     }
     cabinet_.notes->showPressedLook();
     playSound(sound::kClick);
-    (void)machine_.insertNote();  // at the 32-bit limit the credit simply stays as it is
+    if (!machine_.insertNote()) {
+        tellCreditIsFull(kTakesNoMore);
+        return;
+    }
     cabinet_.showNoCredit(false);
     credit_->show(machine_.player().bank);
 }
@@ -56,6 +65,10 @@ void MachineWindow::onCoinButton() {
         return;
     }
     cabinet_.coinsin->showPressedLook();
+    if (machine_.coinsPending() == 0 && !machine_.takesMoney(kCoinCredits)) {
+        tellCreditIsFull(kTakesNoMore);
+        return;
+    }
     if (machine_.pressCoins()) {  // a press while coins still drop adds none
         lineFlash_->stop();
         coins_->start();

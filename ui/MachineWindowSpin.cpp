@@ -52,8 +52,8 @@ void MachineWindow::spin(int k) {
     }
     stopPresentations();
     const PlayResult result = machine_.play(k);
-    if (result == PlayResult::Refused) {
-        refuse();
+    if (result == PlayResult::Refused || result == PlayResult::CreditFull) {
+        refuse(result);
         return;
     }
     if (result == PlayResult::Busy) {
@@ -75,14 +75,31 @@ void MachineWindow::spin(int k) {
     enterMode(Mode::Spinning);
 }
 
-// Too little credit for the bet: nothing moves, the panel says so, and autoplay stops.
-void MachineWindow::refuse() {
-    playSound(sound::kRefused);
-    cabinet_.showNoCredit(true);
+// Too little credit for the bet, or so much that its win might not fit: nothing moves, the
+// player is told, and autoplay stops.
+void MachineWindow::refuse(PlayResult why) {
     autoplay_.switchOff();
     autoplayNext_ = {};
     tmrautospin_->stop();
     applyControls();
+    if (why == PlayResult::CreditFull) {
+        tellCreditIsFull(QStringLiteral(
+            "The credit is so high that a win of this bet might not fit into it. Choose fewer "
+            "lines or a smaller bet."));
+        return;
+    }
+    playSound(sound::kRefused);
+    cabinet_.showNoCredit(true);
+}
+
+// The credit is near the most it can hold ($21,474,836.47). Said in a box, as it is rare and
+// the player must know why nothing happens.
+void MachineWindow::tellCreditIsFull(const QString& text) {
+    if (!enterMode(Mode::Dialog)) {
+        return;
+    }
+    services_.messages.inform(services_.dialogParent, QStringLiteral("Slots_kestrel"), text,
+                              [this] { closeOverlay(); });
 }
 
 void MachineWindow::onReelStopped(int) {

@@ -89,7 +89,9 @@ TEST_F(BetsAndCredit, NoteAddsFiftyDollarsWithAClick) {
     EXPECT_EQ(sounds.resources(), std::vector<int>{sound::kClick});
 }
 
-TEST_F(BetsAndCredit, NotesAtTheLimitLeaveTheCreditAsItIs) {
+// Near the most the credit can hold, money is turned away and a bet whose win might not fit is
+// refused, each time with a word to the player; a smaller bet still plays.
+TEST_F(BetsAndCredit, CreditNearItsLimitTurnsMoneyAndLargeBetsAwayAndSaysSo) {
     storePlayer(std::numeric_limits<std::int32_t>::max() - 7000);
     open();
     for (int i = 0; i < 5; ++i) {
@@ -97,6 +99,18 @@ TEST_F(BetsAndCredit, NotesAtTheLimitLeaveTheCreditAsItIs) {
     }
     EXPECT_EQ(window->machine().player().bank, std::numeric_limits<std::int32_t>::max() - 2000);
     EXPECT_EQ(window->machine().player().amountinvested, 5000);
+    ASSERT_EQ(messages.shown.size(), 4u);
+    EXPECT_TRUE(messages.shown[0].text.contains("takes no more money"));
+
+    press("pplay1");  // 25 lines: a win could reach 38,000
+    EXPECT_EQ(window->machine().player().games, 0);
+    ASSERT_EQ(messages.shown.size(), 5u);
+    EXPECT_TRUE(messages.shown[4].text.contains("Choose fewer lines or a smaller bet"));
+    EXPECT_FALSE(control("pannomoney")->isVisible());
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+    press("payline1");
+    spin(kLosingStops);
+    EXPECT_EQ(window->machine().player().games, 1);
 }
 
 TEST_F(BetsAndCredit, NoteDuringFreeSpinsDoesNothing) {

@@ -54,8 +54,9 @@ void Machine::clearStatistics() {
 }
 
 bool Machine::setLinesPlayed(int lines) {
+    // The lines of a decided spin are the ones it is paid on until it has settled.
     if (!isLineCount(lines) || freeSpins_.state() != FreeSpins::State::None ||
-        phase_ == Phase::Gamble) {
+        phase_ != Phase::Idle) {
         return false;
     }
     linesPlayed_ = lines;

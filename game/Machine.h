@@ -70,7 +70,8 @@ public:
     int linesPlayed() const { return linesPlayed_; }
     int betPerLine() const { return betPerLine_; }
     int totalBet() const { return linesPlayed_ * betPerLine_; }
-    // Lines 1, 5, 10, 15 or 25; refused inside a feature and while a gamble is open.
+    // Lines 1, 5, 10, 15 or 25; refused inside a feature, while a decided spin has not settled
+    // and while a gamble is open.
     bool setLinesPlayed(int lines);
 
     // --- one game ---

@@ -100,11 +100,16 @@ TEST_F(MachinePlay, PaidWinOffersTheGambleALossDoesNot) {
     EXPECT_TRUE(machine.canGamble());
 }
 
-TEST_F(MachinePlay, LinesCanOnlyTakeTheFiveCounts) {
+TEST_F(MachinePlay, LinesCanOnlyTakeTheFiveCountsAndStayWhileASpinIsDecided) {
     EXPECT_TRUE(machine.setLinesPlayed(10));
     EXPECT_FALSE(machine.setLinesPlayed(11));
     EXPECT_FALSE(machine.setLinesPlayed(0));
     EXPECT_EQ(machine.linesPlayed(), 10);
+    random.pushSpin({2, 3, 1, 1, 1});  // lines 3 and 7 win
+    ASSERT_EQ(machine.play(1), PlayResult::Paid);
+    EXPECT_FALSE(machine.setLinesPlayed(1));  // the spin is paid on the lines it was bet on
+    EXPECT_GT(machine.settle().credited, 0);
+    EXPECT_TRUE(machine.setLinesPlayed(1));
 }
 
 class MachineCredit : public test::MachineFixture {};

@@ -13,6 +13,7 @@ public:
     virtual QSize screenSize() const = 0;
     virtual void switchTo800x600() = 0;
     virtual void restore() = 0;
+    virtual bool presentingFullScreen() const = 0;
 };
 
 }  // namespace kestrel

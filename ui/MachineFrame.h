@@ -23,7 +23,7 @@ public:
     QSize screenSize() const override;
     void switchTo800x600() override;
     void restore() override;
-    bool presentingFullScreen() const { return fullScreen_; }
+    bool presentingFullScreen() const override { return fullScreen_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

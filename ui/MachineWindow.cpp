@@ -8,19 +8,18 @@
 
 #include "BetMeter.h"
 #include "CoinDrop.h"
-#include "CreditMeter.h"
 #include "Durations.h"
 #include "FeatureBanners.h"
 #include "GamblePanel.h"
 #include "Layout.h"
 #include "LineFlash.h"
+#include "MoneyMeter.h"
 #include "ReelAnimation.h"
 #include "ReelWindow.h"
 #include "ScatterDance.h"
 #include "Sounds.h"
 #include "WildGlow.h"
 #include "WinCounter.h"
-#include "WinMeter.h"
 
 namespace kestrel::ui {
 
@@ -195,16 +194,31 @@ bool MachineWindow::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     if (event->type() == QEvent::KeyPress) {
-        keyPressed(static_cast<QKeyEvent*>(event)->key());
+        keyPressed(*static_cast<QKeyEvent*>(event));
     }
     return true;  // no control of the window acts on a key by itself
 }
 
-// The space bar repeats the bet; no other key plays.
-void MachineWindow::keyPressed(int key) {
-    if (key == Qt::Key_Space && controls().keys) {
-        const int k = playButtonOfBet(machine_.betPerLine());
-        if (k != 0) {
+// The space bar repeats the bet; no other key plays. F11 switches the full-screen presentation
+// on and off, Escape leaves it, Ctrl+Q ends the program as the exit picture does: none of them
+// touches the game.
+void MachineWindow::keyPressed(const QKeyEvent& event) {
+    DisplayMode& display = services_.display;
+    if (event.matches(QKeySequence::Quit) ||
+        (event.key() == Qt::Key_Q && event.modifiers() == Qt::ControlModifier)) {
+        shutdown();
+    } else if (event.key() == Qt::Key_F11) {
+        if (display.presentingFullScreen()) {
+            display.restore();
+        } else {
+            display.switchTo800x600();
+        }
+    } else if (event.key() == Qt::Key_Escape) {
+        if (display.presentingFullScreen()) {
+            display.restore();
+        }
+    } else if (event.key() == Qt::Key_Space && controls().keys) {
+        if (const int k = playButtonOfBet(machine_.betPerLine()); k != 0) {
             onPlayButton(k);
         }
     }

@@ -18,6 +18,8 @@
 #include "Sequencer.h"
 #include "SoundPlayer.h"
 
+class QKeyEvent;
+
 namespace kestrel::ui {
 
 class BetMeter;
@@ -98,7 +100,7 @@ private:
     void playSound(int resource, bool loop = false);
     void showPlayerCaption();
     void writeRecord();
-    void keyPressed(int key);
+    void keyPressed(const QKeyEvent& event);
     void onIdleTick();
     void stopPresentations();
 

@@ -1,10 +1,10 @@
 // Bets and credit: the line buttons, the note and the coins.
 #include "Bets.h"
 #include "CoinDrop.h"
-#include "CreditMeter.h"
 #include "Credits.h"
 #include "LineFlash.h"
 #include "MachineWindow.h"
+#include "MoneyMeter.h"
 #include "ReelWindow.h"
 #include "ScatterDance.h"
 #include "Sounds.h"

@@ -2,12 +2,11 @@
 #include "AutoplayNotice.h"
 #include "BetMeter.h"
 #include "Bets.h"
-#include "CreditMeter.h"
 #include "Durations.h"
 #include "FeatureBanners.h"
 #include "MachineWindow.h"
+#include "MoneyMeter.h"
 #include "Sounds.h"
-#include "WinMeter.h"
 
 namespace kestrel::ui {
 

@@ -1,13 +1,12 @@
 // The window's side of the double-or-nothing gamble; the panel does the cards.
-#include "CreditMeter.h"
 #include "GamblePanel.h"
 #include "LineFlash.h"
 #include "MachineWindow.h"
+#include "MoneyMeter.h"
 #include "ReelWindow.h"
 #include "ScatterDance.h"
 #include "WildGlow.h"
 #include "WinCounter.h"
-#include "WinMeter.h"
 
 namespace kestrel::ui {
 

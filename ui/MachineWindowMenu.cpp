@@ -4,10 +4,10 @@
 
 #include "AboutBox.h"
 #include "BetMeter.h"
-#include "CreditMeter.h"
 #include "FeatureBanners.h"
 #include "LineFlash.h"
 #include "MachineWindow.h"
+#include "MoneyMeter.h"
 #include "OptionsDialog.h"
 #include "PayTableWindow.h"
 #include "ReelAnimation.h"
@@ -16,7 +16,6 @@
 #include "Sounds.h"
 #include "WildGlow.h"
 #include "WinCounter.h"
-#include "WinMeter.h"
 
 namespace kestrel::ui {
 

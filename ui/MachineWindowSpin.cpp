@@ -1,17 +1,16 @@
 // One game: the play press, the turning reels and the settling of the decided spin.
 #include "BetMeter.h"
 #include "Bets.h"
-#include "CreditMeter.h"
 #include "Durations.h"
 #include "FeatureBanners.h"
 #include "LineFlash.h"
 #include "MachineWindow.h"
+#include "MoneyMeter.h"
 #include "ReelAnimation.h"
 #include "ScatterDance.h"
 #include "Sounds.h"
 #include "WildGlow.h"
 #include "WinCounter.h"
-#include "WinMeter.h"
 #include "WinSound.h"
 
 namespace kestrel::ui {

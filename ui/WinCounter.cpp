@@ -1,8 +1,7 @@
 #include "WinCounter.h"
 
-#include "CreditMeter.h"
 #include "Durations.h"
-#include "WinMeter.h"
+#include "MoneyMeter.h"
 
 namespace kestrel::ui {
 

@@ -64,6 +64,24 @@ TEST_F(BetsAndCredit, LineButtonAfterAWinKeepsTheLastResultOffTheReels) {
     }
 }
 
+// A spin is paid on the lines it was bet on: the line buttons wait for it to settle.
+TEST_F(BetsAndCredit, LineButtonsWaitWhileTheReelsTurn) {
+    storePlayer(1000);
+    open();
+    random.pushSpin({2, 3, 1, 1, 1});  // lines 3 and 7 win
+    press("pplay1");
+    EXPECT_FALSE(control("payline1")->isEnabled());
+    QTest::mousePress(control("payline1"), Qt::LeftButton);  // even if it could be reached
+    EXPECT_EQ(window->machine().linesPlayed(), 25);
+    clock.advance(2000);
+    EXPECT_TRUE(control("payline1")->isEnabled());
+    EXPECT_TRUE(timer("tmrlineflash")->isActive());  // the lines it won on are shown
+    EXPECT_EQ(window->machine().player().bank, 1000 - 25 + window->machine().spinWin());
+    for (int m = 1; m <= 25; ++m) {
+        EXPECT_EQ(markerPicture(m), linepic(m)) << m;  // all 25 still lit
+    }
+}
+
 TEST_F(BetsAndCredit, TwentyFiveLinesAtTwentyNeedFiveHundred) {
     storePlayer(499);
     open();

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "LineOverlay.h"
+#include "ReelWindow.h"
 #include "WindowFixture.h"
 
 namespace kestrel {
@@ -62,6 +63,21 @@ TEST_F(MenuAndOptions, ClosingTheOptionsWithAPendingGambleWithdrawsIt) {
     EXPECT_EQ(settings.value("player1", "bank"), "1000");
 }
 
+// Whatever ends a roll-up shows the whole win first.
+TEST_F(MenuAndOptions, PaylineViewDuringARollUpShowsTheWholeWin) {
+    storePlayer(1000);
+    settings.setValue("player1", "winroll", "1");
+    open();
+    spin(kTwoSpecials, 5);  // 250, counting one credit a tick
+    ASSERT_LT(text("LABWIN").toInt(), 250);
+    control<QPushButton>("viewpaylines")->click();
+    clock.settle();
+    EXPECT_EQ(text("LABWIN"), "250");
+    EXPECT_EQ(text("PANELBANK"), "1000");
+    clock.advance(1000);
+    EXPECT_EQ(text("LABWIN"), "250");
+}
+
 TEST_F(MenuAndOptions, OptionsDuringARollUpShowTheWholeWin) {
     storePlayer(1000);
     settings.setValue("player1", "winroll", "1");
@@ -79,10 +95,15 @@ TEST_F(MenuAndOptions, OptionsDuringARollUpShowTheWholeWin) {
 TEST_F(MenuAndOptions, PickingAnEmptySlotShowsItsEmptyCreditInTheWindow) {
     storePlayer(1000);
     open();
+    spin(kTwoSpecials);
+    ASSERT_EQ(text("LABWIN"), "25");
     press("btnoptions");
     clickInDialog("machine2");
     EXPECT_EQ(window->playernumber(), "2");
     EXPECT_EQ(text("PANELBANK"), "0");
+    EXPECT_EQ(text("LABWIN"), "");  // the last player's win and bet are not the new one's
+    EXPECT_EQ(text("lblwin"), "");
+    EXPECT_EQ(text("lbllast"), "");
     EXPECT_EQ(window->windowTitle(), "Current Player       ");
     clickInDialog("btnokplayer");
     EXPECT_EQ(settings.value("player1", "bank"), "1000");
@@ -131,6 +152,30 @@ TEST_F(MenuAndOptions, PaylineViewDrawsAHoveredLineAndReturnsToIdleReels) {
     EXPECT_FALSE(overlay.segment(1).visible);
     EXPECT_FALSE(control("lin7")->isEnabled());
     EXPECT_TRUE(window->keysEnabled());
+}
+
+// The way back from the pay-line view covers none of the lines the view draws.
+TEST_F(MenuAndOptions, ReturnToGameHidesNoLineOfThePaylineView) {
+    storePlayer(1000);
+    open();
+    control<QPushButton>("viewpaylines")->click();
+    clock.settle();
+    const QRect button = control("Btnreturn2game")->geometry().adjusted(-5, -5, 5, 5);
+    EXPECT_FALSE(control("panfreespin")->isVisible());
+    const ui::LineOverlay& overlay = window->lineOverlay();
+    for (int marker = 1; marker <= ui::kMarkers; ++marker) {
+        hover(control(QStringLiteral("lin%1").arg(marker)));
+        for (int j = 1; j <= ui::kMaxSegments; ++j) {
+            const ui::LineOverlay::SegmentState& s = overlay.segment(j);
+            if (!s.visible) {
+                continue;
+            }
+            for (int step = 0; step <= 100; ++step) {
+                const QPointF at = QLineF(s.line).pointAt(step / 100.0);
+                EXPECT_FALSE(button.contains(at.toPoint())) << "marker " << marker;
+            }
+        }
+    }
 }
 
 TEST_F(MenuAndOptions, DancingScattersLeaveWithTheReelsForThePaylineView) {

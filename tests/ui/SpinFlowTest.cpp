@@ -93,6 +93,43 @@ TEST_F(SpinFlow, SpaceWithTooLittleCreditShowsThePanelWithoutSpinning) {
     EXPECT_EQ(window->machine().player().games, 0);
 }
 
+// A refused bet leaves the space bar working as soon as there is credit again.
+TEST_F(SpinFlow, NoteAfterARefusedBetLetsTheSpaceBarPlay) {
+    storePlayer(10);
+    open();
+    press("pplay1");
+    ASSERT_TRUE(control("pannomoney")->isVisible());
+    press("notes");
+    EXPECT_TRUE(window->keysEnabled());
+    random.pushSpin(kLosingStops);
+    key(Qt::Key_Space);
+    clock.advance(2000);
+    EXPECT_EQ(window->machine().player().games, 1);
+}
+
+// The desktop's keys: F11 in and out of full screen, Escape out of it, Ctrl+Q out of the game,
+// which saves as the exit picture does. None of them plays.
+TEST_F(SpinFlow, FullScreenAndQuitKeysTouchNoGame) {
+    storePlayer(1000);
+    open();
+    key(Qt::Key_F11);
+    EXPECT_EQ(display.switches, 1);
+    key(Qt::Key_F11);
+    EXPECT_EQ(display.restores, 1);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(display.restores, 1);  // nothing to leave
+    key(Qt::Key_F11);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(display.restores, 2);
+    EXPECT_EQ(window->machine().player().games, 0);
+    EXPECT_FALSE(window->isShutDown());
+    QTest::keyClick(window.get(), Qt::Key_Q, Qt::ControlModifier);
+    clock.settle();
+    EXPECT_TRUE(window->isShutDown());
+    EXPECT_EQ(settings.value("player1", "bank"), "1000");
+    EXPECT_EQ(window->machine().player().games, 0);
+}
+
 TEST_F(SpinFlow, OtherKeysDoNothing) {
     storePlayer(1000);
     open();

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QPushButton>
+#include <functional>
+
 #include "LineFlash.h"
 #include "LineOverlay.h"
 #include "Paylines.h"
+#include "ReelWindow.h"
 #include "WinCounter.h"
 #include "WindowFixture.h"
 
@@ -179,6 +184,65 @@ TEST_F(WinPresentation, NextSpinStopsTheFlashAndHidesTheLine) {
     }
     EXPECT_TRUE(control("lin1")->isVisible());
 }
+
+// Whatever interrupts the line flash, the line it drew goes and the marker it blanked comes back.
+struct Interruption {
+    const char* name;
+    std::function<void(test::WindowFixture&)> act;
+    bool cellsStay;
+};
+void PrintTo(const Interruption& i, std::ostream* out) {
+    *out << i.name;
+}
+
+class FlashInterrupted : public WinPresentation,
+                         public ::testing::WithParamInterface<Interruption> {};
+
+TEST_P(FlashInterrupted, LeavesNoLineAndEveryMarker) {
+    storePlayer(1000);
+    open();
+    random.pushSpin({5, 5, 5, 1, 1});  // only line 1 wins
+    press("pplay1");
+    clock.advance(1500);
+    for (int t = 0; t < 20 && control("lin1")->isVisible(); ++t) {
+        clock.advance(200);
+    }
+    ASSERT_FALSE(control("lin1")->isVisible());  // caught with its line drawn
+    ASSERT_TRUE(lineShown());
+    GetParam().act(*this);
+    clock.advance(1000);
+    for (int j = 1; j <= ui::kMaxSegments; ++j) {
+        EXPECT_FALSE(overlay().segment(j).visible) << j;
+    }
+    for (int m = 1; m <= ui::kMarkers; ++m) {
+        EXPECT_TRUE(control(QStringLiteral("lin%1").arg(m))->isVisible()) << m;
+    }
+    for (int c = 1; c <= kCells; ++c) {
+        EXPECT_EQ(control(QStringLiteral("flasher%1").arg(c))->isVisible(), GetParam().cellsStay)
+            << c;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryWay, FlashInterrupted,
+    ::testing::Values(
+        Interruption{"Options",
+                     [](test::WindowFixture& f) {
+                         f.press("btnoptions");
+                         QWidget* dialog = nullptr;
+                         for (QWidget* w : QApplication::topLevelWidgets()) {
+                             if (w->objectName() == "frmkestreloptions" && w->isVisible()) {
+                                 dialog = w;
+                             }
+                         }
+                         ASSERT_NE(dialog, nullptr);
+                         dialog->findChild<QPushButton*>("cmdorigonal")->click();
+                     },
+                     false},
+        Interruption{"Gamble", [](test::WindowFixture& f) { f.press("doublebutton"); }, true},
+        Interruption{"Coins", [](test::WindowFixture& f) { f.press("coinsin"); }, true},
+        Interruption{"LineButton", [](test::WindowFixture& f) { f.press("payline2"); }, false}),
+    [](const ::testing::TestParamInfo<Interruption>& info) { return info.param.name; });
 
 }  // namespace
 }  // namespace kestrel

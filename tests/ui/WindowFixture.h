@@ -25,7 +25,7 @@ namespace kestrel::test {
 // The machine's window on a virtual clock, scripted reels, a recorded sound player and an
 // in-memory settings store. Tests press controls by name and advance time.
 class WindowFixture : public ::testing::Test {
-protected:
+public:  // parameterised tests act on the fixture from outside it
     static const ArtBook& art() {
         static const ArtBook book;
         return book;

@@ -66,6 +66,7 @@ public:
     QSize screenSize() const override { return {800, 600}; }
     void switchTo800x600() override {}
     void restore() override {}
+    bool presentingFullScreen() const override { return false; }
 };
 
 // Every box is closed at once; a question is answered No.

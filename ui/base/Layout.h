@@ -92,17 +92,13 @@ inline constexpr QRect kDollarCoin = twipsRect(10620, 30, 615, 735);  // dollar1
 inline constexpr QRect kHalfCoin = twipsRect(10560, 270, 735, 495);   // halfcoin1, 49 × 33
 inline constexpr QRect kExit(762, 6, 32, 32);                         // cmdexit
 
-// Inside each meter frame: the caption on top, the credits at the left, the dollars at the right.
-// The credits' side is the wider one, so words such as "Good Luck" fit; the two sides overlap
-// a little, which only matters for amounts of millions.
+// Inside each meter frame: the caption on top and the figures beneath, credits at the left and
+// dollars at the right; the meter shares this strip between them as their lengths need.
 constexpr QRect meterCaption(const QRect& frame) {
     return QRect(frame.x() + 4, frame.y() + 2, frame.width() - 8, 13);
 }
-constexpr QRect meterCredits(const QRect& frame) {
-    return QRect(frame.x() + 4, frame.y() + 16, frame.width() * 5 / 8, 22);
-}
-constexpr QRect meterDollars(const QRect& frame) {
-    return QRect(frame.x() + frame.width() * 2 / 5, frame.y() + 16, frame.width() * 3 / 5 - 4, 22);
+constexpr QRect meterFigures(const QRect& frame) {
+    return QRect(frame.x() + 6, frame.y() + 16, frame.width() - 12, 22);
 }
 
 // --- bottom: line buttons, play buttons, information plate / free-spin banners, right block ---
@@ -139,7 +135,9 @@ inline constexpr QRect kTakeWin(656, 566, 136, 28);      // takewin
 
 // --- panels over the reels ---
 inline constexpr QRect kNoCreditPanel(200, 196, 400, 110);  // pannomoney
-inline constexpr QRect kReturnToGame(310, 236, 180, 36);    // Btnreturn2game
+// Btnreturn2game stands where the information plate is, which the pay-line view puts away, so
+// that it hides none of the lines the view draws over the reel window.
+inline constexpr QRect kReturnToGame(219, 526, 180, 36);
 
 // The gamble panel and its controls (control positions relative to the panel).
 inline constexpr QRect kGamblePanel = twipsRect(3960, 1080, 3840, 5430);  // pandouble

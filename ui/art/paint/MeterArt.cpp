@@ -13,12 +13,6 @@ void paintMeter(QPainter& p, const QRect& frame) {
     const QRectF outer = QRectF(frame).adjusted(0.5, 0.5, -0.5, -0.5);
     paintChromeFrame(p, outer, 2.5, 6);
     paintGlass(p, outer.adjusted(2.5, 2.5, -2.5, -2.5), 4);
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    const qreal split = frame.x() + frame.width() / 2.0 - 0.5;
-    p.setPen(QPen(palette::colour(palette::kTurquoise, 70), 1));
-    p.drawLine(QPointF(split, frame.y() + 18), QPointF(split, frame.bottom() - 5));
-    p.restore();
 }
 
 void paintMeterCaption(QPainter& p, const QRect& strip, const QString& text) {

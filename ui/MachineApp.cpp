@@ -1,12 +1,25 @@
 #include "MachineApp.h"
 
 #include <QApplication>
+#include <QMessageBox>
+#include <QSessionManager>
+#include <cstdio>
 
 namespace kestrel::ui {
 
-MachineApp::MachineApp()
-    : window_(new MachineWindow(
-          {clock_, sound_, settings_, random_, frame_, art_, messages_, links_, &frame_})) {
+MachineApp::MachineApp() : lock_(settings_.fileName()) {
+    if (lock_.tryLock() == SingleInstanceLock::Result::HeldByAnotherCopy) {
+        refuseSecondCopy();
+        return;
+    }
+    // A lock that cannot be made (a read-only folder, say) does not stop the game: the store
+    // reports its own trouble with the same folder.
+    start();
+}
+
+void MachineApp::start() {
+    window_ = new MachineWindow(
+        {clock_, sound_, settings_, random_, frame_, art_, messages_, links_, &frame_});
     frame_.setMachine(window_);
     window_->load();
     if (!frame_.presentingFullScreen()) {
@@ -15,6 +28,23 @@ MachineApp::MachineApp()
     frame_.activateWindow();
     QObject::connect(window_, &MachineWindow::finished, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
+    QObject::connect(&signals_, &TerminationSignals::received, window_, &MachineWindow::shutdown);
+    QObject::connect(qApp, &QGuiApplication::commitDataRequest, window_,
+                     [this](QSessionManager&) { window_->shutdown(); });
+}
+
+// Said on standard error, and in a box wherever there is a screen to show it on.
+void MachineApp::refuseSecondCopy() {
+    std::fprintf(stderr, "kestrel: %s\n", qUtf8Printable(lock_.problem()));
+    const auto quit = [] {
+        QMetaObject::invokeMethod(qApp, &QApplication::quit, Qt::QueuedConnection);
+    };
+    const QString platform = QGuiApplication::platformName();
+    if (platform == QLatin1String("offscreen") || platform == QLatin1String("minimal")) {
+        quit();
+        return;
+    }
+    messages_.warn(nullptr, QStringLiteral("Slots_kestrel"), lock_.problem(), quit);
 }
 
 }  // namespace kestrel::ui

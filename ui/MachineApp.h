@@ -1,7 +1,5 @@
 #pragma once
 
-#include <memory>
-
 #include "ArtBook.h"
 #include "LinkOpener.h"
 #include "MachineFrame.h"
@@ -11,29 +9,42 @@
 #include "QtClock.h"
 #include "QtSoundPlayer.h"
 #include "RandomSource.h"
+#include "SingleInstanceLock.h"
+#include "TerminationSignals.h"
 
 namespace kestrel::ui {
 
 // The running program: the real clock, sounds, settings store, generator and picture book,
 // the frame and the machine's window in it, loaded and shown. Needs a QApplication.
+//
+// One copy plays per records folder: a second copy says so and ends without touching the
+// records. A termination signal (logout, kill, Ctrl+C in a terminal, the terminal closing) and
+// the desktop session's end run the same shutdown as the exit button.
 class MachineApp {
 public:
     MachineApp();
 
+    // False when another copy holds the records: this one only shows why, then quits.
+    bool running() const { return window_ != nullptr; }
     MachineFrame& frame() { return frame_; }
     MachineWindow& window() { return *window_; }
     QtClock& clock() { return clock_; }
 
 private:
+    void start();
+    void refuseSecondCopy();
+
     QtClock clock_;
     QtSoundPlayer sound_;
     QSettingsStore settings_;
+    SingleInstanceLock lock_;
+    TerminationSignals signals_;
     StdRandom random_;
     const ArtBook art_;
     QtMessages messages_;
     DesktopLinkOpener links_;
     MachineFrame frame_;
-    MachineWindow* window_;  // owned by the frame's scene
+    MachineWindow* window_ = nullptr;  // owned by the frame's scene
 };
 
 }  // namespace kestrel::ui

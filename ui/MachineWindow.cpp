@@ -18,6 +18,7 @@
 #include "ReelWindow.h"
 #include "ScatterDance.h"
 #include "Sounds.h"
+#include "StoreNotice.h"
 #include "WildGlow.h"
 #include "WinCounter.h"
 
@@ -41,6 +42,7 @@ MachineWindow::MachineWindow(const Services& services, QWidget* parent)
       coins_(new CoinDrop(this, services.clock, services.art)),
       gamble_(new GamblePanel(this, machine_, services.clock, sequence_, services.art,
                               [this](int resource) { playSound(resource); })),
+      storeNotice_(new StoreNotice(this)),
       animation_(new ReelAnimation(this, services.clock, *reels_)),
       lineFlash_(new LineFlash(this, services.clock, machine_, *reels_)),
       winCounter_(new WinCounter(this, services.clock, machine_, *win_, *credit_)),
@@ -151,10 +153,22 @@ void MachineWindow::load() {
     playSound(sound::kOpening);
     animation_->setSpeed(machine_.player().reelspeed);
     applyControls();
+    showStoreProblem();
 }
 
 void MachineWindow::writeRecord() {
-    (void)records_.write(machine_.player());  // a failed write is reported by the store
+    (void)records_.write(machine_.player());
+    showStoreProblem();
+}
+
+// A records file that could not be read or saved is named on screen, with the reason, until a
+// save succeeds; standard error has its line from the store.
+void MachineWindow::showStoreProblem() {
+    if (const std::optional<StoreProblem> problem = services_.settings.lastProblem()) {
+        storeNotice_->show(problem->message());
+    } else {
+        storeNotice_->clear();
+    }
 }
 
 void MachineWindow::shutdown() {

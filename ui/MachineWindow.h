@@ -33,6 +33,7 @@ class ReelAnimation;
 class ReelWindow;
 class ScatterDance;
 class SecondaryWindow;
+class StoreNotice;
 class WildGlow;
 class WinCounter;
 class WinMeter;
@@ -100,6 +101,7 @@ private:
     void playSound(int resource, bool loop = false);
     void showPlayerCaption();
     void writeRecord();
+    void showStoreProblem();
     void keyPressed(const QKeyEvent& event);
     void onIdleTick();
     void stopPresentations();
@@ -167,6 +169,7 @@ private:
     FeatureBanners* banners_;
     CoinDrop* coins_;
     GamblePanel* gamble_;
+    StoreNotice* storeNotice_;
     ReelAnimation* animation_;
     LineFlash* lineFlash_;
     WinCounter* winCounter_;

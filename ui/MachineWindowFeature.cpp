@@ -115,7 +115,8 @@ void MachineWindow::onAutoplayOn() {
     cabinet_.autoplayon->showPressedLook();
     AutoplayNotice notice(services_.settings);
     const bool noticeShown = notice.shown(false);
-    (void)notice.markShown();  // a failed write is reported by the store
+    (void)notice.markShown();
+    showStoreProblem();
     if (noticeShown) {
         startAutoplay();
         return;

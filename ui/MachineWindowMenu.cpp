@@ -88,6 +88,7 @@ void MachineWindow::onOptionsButton() {
     side->setParent(dialog);
     connect(dialog, &OptionsDialog::closed, this, [this, dialog] {
         dialog->deleteLater();
+        showStoreProblem();  // the dialog saved the record on its way
         closeOverlay();
     });
     dialog->load();

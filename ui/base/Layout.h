@@ -135,6 +135,7 @@ inline constexpr QRect kTakeWin(656, 566, 136, 28);      // takewin
 
 // --- panels over the reels ---
 inline constexpr QRect kNoCreditPanel(200, 196, 400, 110);  // pannomoney
+inline constexpr QRect kStoreNotice(90, 70, 628, 54);       // the records could not be kept
 // Btnreturn2game stands where the information plate is, which the pay-line view puts away, so
 // that it hides none of the lines the view draws over the reel window.
 inline constexpr QRect kReturnToGame(219, 526, 180, 36);

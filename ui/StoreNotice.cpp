@@ -1,0 +1,31 @@
+#include "StoreNotice.h"
+
+#include <QLabel>
+
+#include "Layout.h"
+
+namespace kestrel::ui {
+
+StoreNotice::StoreNotice(QWidget* window) : QObject(window), storenotice_(new QLabel(window)) {
+    storenotice_->setObjectName(QStringLiteral("storenotice"));
+    storenotice_->setGeometry(layout::kStoreNotice);
+    storenotice_->setWordWrap(true);
+    storenotice_->setAlignment(Qt::AlignCenter);
+    storenotice_->setTextFormat(Qt::PlainText);
+    storenotice_->setStyleSheet(QStringLiteral(
+        "color: #fff3c4; background: rgba(122, 12, 20, 225); border: 2px solid #e8c25a;"
+        " border-radius: 6px; font: bold 12px 'DejaVu Sans'; padding: 2px 8px;"));
+    storenotice_->hide();
+}
+
+void StoreNotice::show(const QString& message) {
+    storenotice_->setText(message);
+    storenotice_->show();
+    storenotice_->raise();
+}
+
+void StoreNotice::clear() {
+    storenotice_->hide();
+}
+
+}  // namespace kestrel::ui

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QObject>
+
+class QLabel;
+class QWidget;
+
+namespace kestrel::ui {
+
+// A notice along the top of the reel window while the player records cannot be read or saved:
+// which file and why. The game goes on under it; it goes when a save succeeds.
+class StoreNotice : public QObject {
+    Q_OBJECT
+public:
+    explicit StoreNotice(QWidget* window);
+
+    void show(const QString& message);
+    void clear();
+
+private:
+    QLabel* storenotice_;
+};
+
+}  // namespace kestrel::ui

@@ -36,7 +36,9 @@ public:
     // 1 or 2. The name reads as empty text when missing and is cut to its first 12 characters
     // when longer.
     void read(PlayerRecord& record) const;
-    // Writes the record to the active slot; false when it did not reach storage.
+    // Writes the record to the active slot; false when it did not reach storage. A snapshot
+    // saved beside a different record text is no longer read: use save() while a game may be
+    // in progress.
     [[nodiscard]] bool write(const PlayerRecord& record);
     // The stored name of slot 1 … 6 (empty when none), cut like a read name.
     QString slotName(int slot) const;

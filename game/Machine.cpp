@@ -356,7 +356,7 @@ GameSnapshot Machine::snapshot() const {
     if (gamble_.isOpen()) {
         saved.atRisk = gamble_.atRisk();
         saved.staked = gamble_.staked();
-        saved.cards = gamble_.cards();
+        saved.cards = cardsDrawn();
     }
     saved.heldFeatureWin = heldFeatureWin_;
     saved.gambleOffered = gambleOffered_;

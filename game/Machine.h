@@ -135,6 +135,9 @@ public:
     bool collect();
     std::int32_t atRisk() const { return gamble_.atRisk(); }
     bool gambleOpen() const { return gamble_.isOpen(); }
+    // The cards drawn in the open gamble, for the history strip of a gamble reopened after a
+    // restart.
+    const DrawnCards& cardsDrawn() const { return gamble_.cards(); }
 
     // Brings every pending amount home before the record is saved at exit: settles a decided
     // spin, plays out a running feature without presentation, takes its win, collects an open

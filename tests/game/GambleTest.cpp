@@ -108,8 +108,7 @@ TEST_F(GambleOnAWin, CardsDrawnAreKeptLastFiveOldestFirst) {
     for (int i = 0; i < 6; ++i) {
         ASSERT_TRUE(machine.guessColour(i % 2 == 0 ? CardColour::Red : CardColour::Black).won);
     }
-    EXPECT_EQ(machine.snapshot().cards,
-              (DrawnCards{6, {kClubs, kDiamonds, kSpades, kHearts, kClubs}}));
+    EXPECT_EQ(machine.cardsDrawn(), (DrawnCards{6, {kClubs, kDiamonds, kSpades, kHearts, kClubs}}));
     EXPECT_FALSE(machine.guessColour(CardColour::Black).won);  // diamonds: lost
     EXPECT_EQ(machine.snapshot().cards, DrawnCards{});
 
@@ -119,7 +118,7 @@ TEST_F(GambleOnAWin, CardsDrawnAreKeptLastFiveOldestFirst) {
     ASSERT_TRUE(machine.openGamble());
     random.push({kSpades});
     machine.guessSuit(kSpades);
-    EXPECT_EQ(machine.snapshot().cards, (DrawnCards{1, {kSpades, 0, 0, 0, 0}}));
+    EXPECT_EQ(machine.cardsDrawn(), (DrawnCards{1, {kSpades, 0, 0, 0, 0}}));
 }
 
 class GambleOnAFeature : public test::MachineFixture {};

@@ -3,8 +3,10 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "Machine.h"
 #include "PlayerRecordStore.h"
 #include "QSettingsStore.h"
+#include "RandomSource.h"
 
 namespace kestrel {
 namespace {
@@ -67,9 +69,80 @@ void BM_StartUpRead_1MiBOfKeys(benchmark::State& state) {
     benchReadFrom(state, "[extra#]\nkey#=value #\n");
 }
 
+// One durable save as the window makes after every step of play: the active slot's record and
+// snapshot into a records file of six played slots, each with its snapshot, replaced whole and
+// flushed to the disk. The machine has a feature running, the heaviest snapshot.
+void BM_DurableSave(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kestrelslot.conf");
+    QFile file(path);
+    const QByteArray records = sixRecords();
+    if (!file.open(QIODevice::WriteOnly) || file.write(records) != records.size()) {
+        state.SkipWithError("could not write the records file");
+        return;
+    }
+    file.close();
+    QSettingsStore settings(path);
+    PlayerRecordStore store(settings);
+    StdRandom random(1958);
+    Machine machine(random);
+    PlayerRecord player;
+    player.machinepay = 1;
+    player.bank = 1000000;
+    machine.switchPlayer(player);
+    for (int slot = 1; slot <= PlayerRecordStore::kSlots; ++slot) {
+        store.setPlayernumber(QString::number(slot));
+        (void)store.save(machine);
+    }
+    while (!machine.freeSpinsActive()) {
+        machine.play(1);
+        machine.settle();
+        if (machine.featureCompleted()) {
+            machine.takeWin();
+        }
+    }
+    for (auto _ : state) {
+        if (!store.save(machine)) {
+            state.SkipWithError("the save failed");
+            return;
+        }
+    }
+    state.counters["file_bytes"] = double(QFile(path).size());
+}
+
+// Start-up with a game in progress in slot 6: every slot's snapshot is looked at.
+void BM_StartUpRead_SnapshotsOfSixSlots(benchmark::State& state) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("kestrelslot.conf");
+    {
+        QSettingsStore settings(path);
+        PlayerRecordStore store(settings);
+        StdRandom random(1969);
+        Machine machine(random);
+        for (int slot = 1; slot <= PlayerRecordStore::kSlots; ++slot) {
+            PlayerRecord player;
+            player.bank = 5000;
+            machine.switchPlayer(player);
+            if (slot == PlayerRecordStore::kSlots) {
+                (void)machine.pressCoins();
+            }
+            store.setPlayernumber(QString::number(slot));
+            (void)store.save(machine);
+        }
+    }
+    for (auto _ : state) {
+        QSettingsStore settings(path);
+        PlayerRecordStore store(settings);
+        benchmark::DoNotOptimize(store.loadAtStartUp(PlayerRecord{}));
+    }
+}
+
 BENCHMARK(BM_StartUpRead_RealRecords)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpRead_1MiBOfComments)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_StartUpRead_1MiBOfKeys)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpRead_SnapshotsOfSixSlots)->Unit(benchmark::kMillisecond);
+// Wall time: the save waits for the disk, not the processor.
+BENCHMARK(BM_DurableSave)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 }  // namespace kestrel

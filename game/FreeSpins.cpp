@@ -1,5 +1,7 @@
 #include "FreeSpins.h"
 
+#include <utility>
+
 #include "Checked.h"
 #include "PayTable.h"
 
@@ -42,6 +44,26 @@ std::int32_t FreeSpins::take() {
     const std::int32_t win = featureWin_;
     *this = FreeSpins{};
     return win;
+}
+
+std::optional<FreeSpins> FreeSpins::resumed(State state, int awarded, int played,
+                                            std::int32_t featureWin) {
+    if (state == State::None) {
+        return awarded == 0 && played == 0 && featureWin == 0 ? std::optional(FreeSpins{})
+                                                              : std::nullopt;
+    }
+    if (state != State::Running && state != State::Completed) {
+        return std::nullopt;
+    }
+    if (played < 1 || played > awarded || !std::in_range<std::int16_t>(awarded) || featureWin < 0) {
+        return std::nullopt;
+    }
+    FreeSpins feature;
+    feature.state_ = state;
+    feature.awarded_ = static_cast<std::int16_t>(awarded);
+    feature.played_ = static_cast<std::int16_t>(played);
+    feature.featureWin_ = featureWin;
+    return feature;
 }
 
 }  // namespace kestrel

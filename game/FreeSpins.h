@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 namespace kestrel {
 
@@ -29,6 +30,12 @@ public:
 
     // Ends a completed feature, returning its total for payment.
     std::int32_t take();
+
+    // A feature as settled spins leave it, or nothing when no play could have left it so: none
+    // is all zero; a running or completed one has played at least its trigger and at most what
+    // was awarded, and a total that is not negative.
+    static std::optional<FreeSpins> resumed(State state, int awarded, int played,
+                                            std::int32_t featureWin);
 
     State state() const { return state_; }
     bool active() const { return state_ == State::Running; }

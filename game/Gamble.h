@@ -1,6 +1,8 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
 
 namespace kestrel {
 
@@ -11,25 +13,45 @@ constexpr CardColour colourOfCard(int card) {
     return card % 2 == 1 ? CardColour::Red : CardColour::Black;
 }
 
+// The cards drawn in one gamble: how many, and the last few, oldest first, as the history strip
+// under the card shows them. A window that reopens a gamble after a restart shows these again.
+struct DrawnCards {
+    static constexpr int kKept = 5;
+
+    std::int32_t count = 0;
+    std::array<int, kKept> last{};  // cards 1..4 in the first kept() places, 0 after them
+
+    void add(int card);
+    int kept() const { return count < kKept ? count : kKept; }
+    bool operator==(const DrawnCards&) const = default;
+};
+
 // The amount at stake in a double-or-nothing gamble. A right colour guess doubles it, a right
 // suit guess quadruples it, a wrong guess loses it. An amount that would pass the ceiling (what
 // the credit can still take in, so that collecting always fits) stays as it is.
 class Gamble {
 public:
     void open(std::int32_t stake);
-    // Applies a guess's result; returns whether the gamble is still open.
-    bool resolve(bool won, int factor, std::int32_t ceiling);
+    // Applies a guess on the drawn card; returns whether the gamble is still open.
+    bool resolve(int card, bool won, int factor, std::int32_t ceiling);
     void close() { open_ = false; }
+
+    // An open gamble as it stood after some won guesses, or nothing when no play could have left
+    // it so: the amount is the stake raised by a power of two, at most four times per card drawn.
+    static std::optional<Gamble> resumed(std::int32_t atRisk, std::int32_t staked,
+                                         const DrawnCards& cards);
 
     bool isOpen() const { return open_; }
     std::int32_t atRisk() const { return atRisk_; }
     // The amount taken out of the credit when the gamble opened.
     std::int32_t staked() const { return staked_; }
+    const DrawnCards& cards() const { return cards_; }
 
 private:
     bool open_ = false;
     std::int32_t atRisk_ = 0;
     std::int32_t staked_ = 0;
+    DrawnCards cards_;
 };
 
 }  // namespace kestrel

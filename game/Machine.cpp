@@ -89,6 +89,8 @@ PlayResult Machine::play(int button) {
 }
 
 void Machine::decideOutcome() {
+    spinLines_ = linesPlayed_;
+    spinBet_ = betPerLine_;
     do {
         spinreel1();
     } while (!checkwins());
@@ -264,7 +266,7 @@ bool Machine::openGamble() {
 
 GuessResult Machine::guess(int card, bool won, int factor) {
     const std::int32_t roomInCredit = std::numeric_limits<std::int32_t>::max() - player_.bank;
-    if (!gamble_.resolve(won, factor, roomInCredit)) {
+    if (!gamble_.resolve(card, won, factor, roomInCredit)) {
         phase_ = Phase::Idle;
     }
     return {card, won};
@@ -312,6 +314,161 @@ void Machine::settleForExit() {
     while (coinsPending_ > 0) {
         (void)dropCoin();
     }
+}
+
+namespace {
+
+bool isStop(int stop) {
+    return stop >= 1 && stop <= kStops;
+}
+
+bool isBet(int betPerLine) {
+    return playButtonOfBet(betPerLine) != 0;
+}
+
+bool isPhase(Machine::Phase phase) {
+    return phase == Machine::Phase::Idle || phase == Machine::Phase::Spinning ||
+           phase == Machine::Phase::Gamble;
+}
+
+}  // namespace
+
+GameSnapshot Machine::snapshot() const {
+    GameSnapshot saved;
+    saved.phase = phase_;
+    saved.linesPlayed = linesPlayed_;
+    saved.betPerLine = betPerLine_;
+    if (spinLines_ != 0) {
+        DecidedSpin spin;
+        for (int reel = 1; reel <= kReels; ++reel) {
+            spin.stops[reel - 1] = records_.reelStop[reel];
+        }
+        spin.lines = spinLines_;
+        spin.betPerLine = spinBet_;
+        spin.free = spinIsFree_;
+        spin.pays = result_.spinWin;
+        saved.lastSpin = spin;
+    }
+    saved.featureState = freeSpins_.state();
+    saved.awarded = freeSpins_.awarded();
+    saved.played = freeSpins_.played();
+    saved.featureWin = freeSpins_.featureWin();
+    if (gamble_.isOpen()) {
+        saved.atRisk = gamble_.atRisk();
+        saved.staked = gamble_.staked();
+        saved.cards = cardsDrawn();
+    }
+    saved.heldFeatureWin = heldFeatureWin_;
+    saved.gambleOffered = gambleOffered_;
+    saved.coinsPending = coinsPending_;
+    return saved;
+}
+
+Resumption Machine::resume(PlayerRecord record, const std::optional<GameSnapshot>& saved) {
+    switchPlayer(std::move(record));
+    if (saved && restore(*saved)) {
+        return Resumption::AsSaved;
+    }
+    phase_ = Phase::Idle;
+    spinIsFree_ = false;
+    spinLines_ = 0;
+    spinBet_ = 0;
+    records_ = {};
+    result_ = {};
+    freeSpins_ = {};
+    gamble_ = {};
+    coinsPending_ = 0;
+    return saved ? Resumption::Refused : Resumption::AtRest;
+}
+
+// Takes the snapshot only when play could have left the machine so; nothing changes otherwise.
+bool Machine::restore(const GameSnapshot& saved) {
+    using State = FreeSpins::State;
+    const std::optional<FreeSpins> feature =
+        FreeSpins::resumed(saved.featureState, saved.awarded, saved.played, saved.featureWin);
+    const bool gambling = saved.phase == Phase::Gamble;
+    std::optional<Gamble> gamble;
+    if (gambling) {
+        gamble = Gamble::resumed(saved.atRisk, saved.staked, saved.cards);
+    } else if (saved.atRisk == 0 && saved.staked == 0 && saved.cards == DrawnCards{}) {
+        gamble = Gamble{};
+    }
+    if (!feature || !gamble || !isPhase(saved.phase) || !isLineCount(saved.linesPlayed) ||
+        !isBet(saved.betPerLine) || saved.coinsPending < 0 || saved.coinsPending > kCoinsPerPress ||
+        saved.heldFeatureWin < 0) {
+        return false;
+    }
+
+    // The decided spin is recorded from its stops and scored again. A score other than the one
+    // stored means the stops, the lines, the bet or the pay were damaged, and which of them is
+    // not known: showing the stops would pay what was not booked, paying the stored figure would
+    // show what was not paid. So the whole snapshot is refused.
+    const std::optional<DecidedSpin>& spin = saved.lastSpin;
+    SpinRecords records;
+    SpinResult result;
+    if (spin) {
+        if (!isLineCount(spin->lines) || !isBet(spin->betPerLine) ||
+            !std::ranges::all_of(spin->stops, isStop)) {
+            return false;
+        }
+        for (int reel = 1; reel <= kReels; ++reel) {
+            recordReel(records, reel, spin->stops[reel - 1]);
+        }
+        result = evaluate(records, spin->lines, spin->betPerLine);
+        if (result.spinWin != spin->pays) {
+            return false;
+        }
+    }
+
+    const State state = saved.featureState;
+    const bool spinning = saved.phase == Phase::Spinning;
+    const bool atTheBet =
+        spin && spin->lines == saved.linesPlayed && spin->betPerLine == saved.betPerLine;
+    // A decided spin waits at the bet it was played at: a paid one outside a feature, a free
+    // one inside a running feature whose total already holds its win.
+    if (spinning &&
+        !(atTheBet && (spin->free ? state == State::Running && saved.featureWin >= spin->pays
+                                  : state == State::None))) {
+        return false;
+    }
+    // A feature keeps the lines and the bet of the spin that started it.
+    if (state != State::None && !atTheBet) {
+        return false;
+    }
+    // A gamble opens at rest, with no feature; an offer and a held total wait at rest (the
+    // gamble takes them when it opens), and an offer has something to stake.
+    const bool atRest = saved.phase == Phase::Idle && state == State::None;
+    if (gambling && state != State::None) {
+        return false;
+    }
+    if ((saved.heldFeatureWin > 0 || saved.gambleOffered) && !atRest) {
+        return false;
+    }
+    if (saved.gambleOffered && saved.heldFeatureWin == 0 && (!spin || spin->pays <= 0)) {
+        return false;
+    }
+    // All the machine owes fits into the credit beside the record's, as play always keeps it.
+    const std::int64_t owed = std::int64_t{player_.bank} +
+                              (spinning && !spin->free ? spin->pays : 0) + saved.featureWin +
+                              (gambling ? saved.atRisk : 0);
+    if (owed > kCreditLimit) {
+        return false;
+    }
+
+    phase_ = saved.phase;
+    linesPlayed_ = saved.linesPlayed;
+    betPerLine_ = saved.betPerLine;
+    spinIsFree_ = spin && spin->free;
+    spinLines_ = spin ? spin->lines : 0;
+    spinBet_ = spin ? spin->betPerLine : 0;
+    records_ = records;
+    result_ = result;
+    freeSpins_ = *feature;
+    gamble_ = *gamble;
+    heldFeatureWin_ = saved.heldFeatureWin;
+    gambleOffered_ = saved.gambleOffered;
+    coinsPending_ = saved.coinsPending;
+    return true;
 }
 
 }  // namespace kestrel

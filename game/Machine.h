@@ -5,6 +5,7 @@
 #include "Evaluation.h"
 #include "FreeSpins.h"
 #include "Gamble.h"
+#include "GameSnapshot.h"
 #include "PlayerRecord.h"
 #include "RandomSource.h"
 #include "SpinRecords.h"
@@ -31,6 +32,15 @@ struct Settlement {
     std::int32_t credited = 0;  // paid into the credit now
 };
 
+// What resume() made of a saved game.
+enum class Resumption {
+    AsSaved,  // the machine stands where the snapshot left it
+    AtRest,   // there was no snapshot: the record alone, nothing in progress
+    // The snapshot contradicts the rules (a damaged or hand-edited file): the record alone,
+    // nothing in progress, the lines and the bet as they were.
+    Refused,
+};
+
 struct GuessResult {
     int card = 0;  // 1 hearts, 2 clubs, 3 diamonds, 4 spades; 0 when no gamble was open
     bool won = false;
@@ -45,7 +55,7 @@ struct GuessResult {
 // a free spin, and once complete the machine waits for takeWin().
 class Machine {
 public:
-    enum class Phase { Idle, Spinning, Gamble };
+    using Phase = MachinePhase;
 
     explicit Machine(RandomSource& random);
 
@@ -125,11 +135,26 @@ public:
     bool collect();
     std::int32_t atRisk() const { return gamble_.atRisk(); }
     bool gambleOpen() const { return gamble_.isOpen(); }
+    // The cards drawn in the open gamble, for the history strip of a gamble reopened after a
+    // restart.
+    const DrawnCards& cardsDrawn() const { return gamble_.cards(); }
 
     // Brings every pending amount home before the record is saved at exit: settles a decided
     // spin, plays out a running feature without presentation, takes its win, collects an open
     // gamble and drops the coins of a press still under way.
     void settleForExit();
+
+    // --- saving and resuming ---
+    // Everything beside the record that a power cut must not lose.
+    GameSnapshot snapshot() const;
+    // Puts the machine where a saved record and snapshot left it: a decided spin stays decided
+    // on the same stops (recorded and scored again, never drawn again) for the window to show
+    // and settle, a feature goes on, an open gamble reopens with the same amount and cards.
+    // A snapshot that contradicts the rules is refused whole: its decided spin must score its
+    // stored pay on its lines and bet, the phases, feature, gamble and offer must fit together,
+    // and all the machine owes must fit into the credit beside the record's. Nothing then is
+    // credited or charged: the record stands as read, with nothing in progress.
+    Resumption resume(PlayerRecord record, const std::optional<GameSnapshot>& saved);
 
 private:
     // The reel chain: reel 1 resets the records, each reel draws its stop and calls the next.
@@ -146,6 +171,7 @@ private:
     bool roomForAnotherFreeSpin() const;
     bool insertCredit(std::int32_t amount);
     GuessResult guess(int card, bool won, int factor);
+    bool restore(const GameSnapshot& saved);
 
     RandomSource& random_;
     PlayerRecord player_;
@@ -153,6 +179,9 @@ private:
     int betPerLine_ = 1;
     Phase phase_ = Phase::Idle;
     bool spinIsFree_ = false;
+    // The lines and bet the last decided spin was scored on; the bet may change once it settled.
+    int spinLines_ = 0;
+    int spinBet_ = 0;
     SpinRecords records_;
     SpinResult result_;
     FreeSpins freeSpins_;

@@ -3,6 +3,8 @@
 #include <string>
 #include <type_traits>
 
+#include <QByteArray>
+
 #include "PayoutLevel.h"
 #include "PlayerName.h"
 #include "ReelSpeed.h"
@@ -83,7 +85,7 @@ void PlayerRecordStore::read(PlayerRecord& record) const {
     });
 }
 
-bool PlayerRecordStore::write(const PlayerRecord& record) {
+void PlayerRecordStore::writeRecordKeys(const PlayerRecord& record) {
     const QString section = sectionFor(playernumber_);
     forEachField(record, [&](const char* key, const auto& field, auto) {
         if constexpr (kIsName<decltype(field)>) {
@@ -92,6 +94,10 @@ bool PlayerRecordStore::write(const PlayerRecord& record) {
             store_.setValue(section, QLatin1String(key), QString::number(field));
         }
     });
+}
+
+bool PlayerRecordStore::write(const PlayerRecord& record) {
+    writeRecordKeys(record);
     return store_.sync();
 }
 
@@ -107,6 +113,86 @@ PlayerRecord PlayerRecordStore::switchTo(int slot, const PlayerRecord& current) 
     next.machinepay = current.machinepay;
     read(next);
     return next;
+}
+
+QString PlayerRecordStore::gameSectionFor(const QString& playernumber) {
+    return sectionFor(playernumber).replace(QStringLiteral("player"), QStringLiteral("game"));
+}
+
+// FNV-1a over "section/key=value" lines of the record's keys, then the snapshot's: any changed,
+// added or removed character changes it, with no secret to it: it tells damage and edits from
+// what this program saved, not a forger from the program.
+QString PlayerRecordStore::savedGameCheck() const {
+    std::uint64_t hash = 14695981039346656037ULL;
+    const auto add = [&](const QString& section, const char* key) {
+        const QByteArray line = (section + u'/' + QLatin1String(key) + u'=' +
+                                 store_.value(section, QLatin1String(key)) + u'\n')
+                                    .toUtf8();
+        for (const char c : line) {
+            hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ULL;
+        }
+    };
+    const QString recordSection = sectionFor(playernumber_);
+    const PlayerRecord keysOnly;
+    forEachField(keysOnly, [&](const char* key, const auto&, auto) { add(recordSection, key); });
+    const QString gameSection = gameSectionFor(playernumber_);
+    for (const char* key : kSnapshotKeys) {
+        add(gameSection, key);
+    }
+    return QString::number(hash, 16).rightJustified(16, u'0');
+}
+
+bool PlayerRecordStore::save(const Machine& machine) {
+    writeRecordKeys(machine.player());
+    const QString section = gameSectionFor(playernumber_);
+    writeSnapshot(store_, section, machine.snapshot());
+    store_.setValue(section, QStringLiteral("check"), savedGameCheck());
+    return store_.sync();
+}
+
+void PlayerRecordStore::readSnapshot(SavedGame& saved) const {
+    const QString section = gameSectionFor(playernumber_);
+    const QString check = store_.value(section, QStringLiteral("check"));
+    if (check.isEmpty()) {
+        return;
+    }
+    if (check == savedGameCheck()) {
+        saved.snapshot = parseSnapshot(store_, section);
+    }
+    saved.snapshotRefused = !saved.snapshot;
+}
+
+SavedGame PlayerRecordStore::readSaved(PlayerRecord record) const {
+    SavedGame saved;
+    read(record);
+    saved.record = std::move(record);
+    readSnapshot(saved);
+    return saved;
+}
+
+SavedGame PlayerRecordStore::loadAtStartUp(PlayerRecord record) {
+    QString active = QStringLiteral("1");
+    for (int slot = 1; slot <= kSlots; ++slot) {
+        playernumber_ = QString::number(slot);
+        SavedGame saved;
+        readSnapshot(saved);
+        if (saved.snapshot && saved.snapshot->inProgress()) {
+            active = playernumber_;
+            break;
+        }
+    }
+    playernumber_ = active;
+    if (record.machinepay == 0) {
+        record.machinepay = 7;
+    }
+    return readSaved(std::move(record));
+}
+
+SavedGame PlayerRecordStore::switchToSaved(int slot, const PlayerRecord& current) {
+    SavedGame saved;
+    saved.record = switchTo(slot, current);
+    readSnapshot(saved);
+    return saved;
 }
 
 }  // namespace kestrel

@@ -4,7 +4,9 @@
 
 #include <utility>
 
+#include "Machine.h"
 #include "PlayerRecord.h"
+#include "SavedGame.h"
 #include "SettingsStore.h"
 
 namespace kestrel {
@@ -34,7 +36,9 @@ public:
     // 1 or 2. The name reads as empty text when missing and is cut to its first 12 characters
     // when longer.
     void read(PlayerRecord& record) const;
-    // Writes the record to the active slot; false when it did not reach storage.
+    // Writes the record to the active slot; false when it did not reach storage. A snapshot
+    // saved beside a different record text is no longer read: use save() while a game may be
+    // in progress.
     [[nodiscard]] bool write(const PlayerRecord& record);
     // The stored name of slot 1 … 6 (empty when none), cut like a read name.
     QString slotName(int slot) const;
@@ -44,7 +48,35 @@ public:
     // The record being left is not written.
     PlayerRecord switchTo(int slot, const PlayerRecord& current);
 
+    // --- the game in progress, saved beside the record ---
+    // A slot's snapshot lives in "game" followed by the slot digit, beside its record, and ends
+    // with "check": a digest of the slot's record and snapshot text. Only a snapshot whose check
+    // matches the text beside it is read, so one that was damaged or edited, or one left beside
+    // a record written alone since (by write(), or by a program from before snapshots), counts
+    // as nothing in progress: it can never pay twice what the record already holds.
+    static QString gameSectionFor(const QString& playernumber);
+
+    // Writes the machine's record and snapshot to the active slot and puts both into lasting
+    // storage in one sync, so that they land together or not at all; false when the sync
+    // failed (the store says why). Other slots are not touched.
+    [[nodiscard]] bool save(const Machine& machine);
+    // Reads the active slot's record over `record`, as read() does, with the snapshot saved
+    // beside it.
+    SavedGame readSaved(PlayerRecord record) const;
+    // Start of the program, as loadFirstSlot, except that a slot whose snapshot holds a game in
+    // progress (the lowest, should there be several) becomes the active one: the player the
+    // power was cut on finishes the game. A game in progress in another slot is left as it is
+    // until that slot becomes active.
+    SavedGame loadAtStartUp(PlayerRecord record);
+    // switchTo with the new slot's snapshot.
+    SavedGame switchToSaved(int slot, const PlayerRecord& current);
+    // The check the active slot's record and snapshot text have now.
+    QString savedGameCheck() const;
+
 private:
+    void writeRecordKeys(const PlayerRecord& record);
+    void readSnapshot(SavedGame& saved) const;
+
     SettingsStore& store_;
     QString playernumber_ = QStringLiteral("1");
 };

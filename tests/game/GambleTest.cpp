@@ -100,6 +100,27 @@ TEST_F(GambleOnAWin, AmountNeverOutgrowsWhatTheCreditCanTake) {
     EXPECT_EQ(machine.player().bank, kMax);
 }
 
+// The history strip shows the last five cards of the gamble, oldest first; a new gamble starts
+// with none.
+TEST_F(GambleOnAWin, CardsDrawnAreKeptLastFiveOldestFirst) {
+    ASSERT_TRUE(machine.openGamble());
+    random.push({kHearts, kClubs, kDiamonds, kSpades, kHearts, kClubs, kDiamonds});
+    for (int i = 0; i < 6; ++i) {
+        ASSERT_TRUE(machine.guessColour(i % 2 == 0 ? CardColour::Red : CardColour::Black).won);
+    }
+    EXPECT_EQ(machine.cardsDrawn(), (DrawnCards{6, {kClubs, kDiamonds, kSpades, kHearts, kClubs}}));
+    EXPECT_FALSE(machine.guessColour(CardColour::Black).won);  // diamonds: lost
+    EXPECT_EQ(machine.snapshot().cards, DrawnCards{});
+
+    random.pushSpin({1, 1, 2, 1, 1});
+    machine.play(4);
+    machine.settle();
+    ASSERT_TRUE(machine.openGamble());
+    random.push({kSpades});
+    machine.guessSuit(kSpades);
+    EXPECT_EQ(machine.cardsDrawn(), (DrawnCards{1, {kSpades, 0, 0, 0, 0}}));
+}
+
 class GambleOnAFeature : public test::MachineFixture {};
 
 TEST_F(GambleOnAFeature, StakeIsTheFeatureTotalAndCollectCountsOnlyTheGain) {

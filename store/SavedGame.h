@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+#include "GameSnapshot.h"
+#include "PlayerRecord.h"
+#include "SettingsStore.h"
+
+namespace kestrel {
+
+// A player's record with the game that was in progress beside it, as read back.
+struct SavedGame {
+    PlayerRecord record;
+    // The snapshot saved together with this record; nothing when none was saved (a file from
+    // before snapshots, or a record written alone since) or when it could not be read.
+    std::optional<GameSnapshot> snapshot;
+    // A snapshot was there but not trusted: damaged, edited by hand, or saved with a record that
+    // has changed since. The record is read as usual; nothing is in progress.
+    bool snapshotRefused = false;
+};
+
+// The snapshot of a slot lives in the section "game1" … "game6" beside "player1" … "player6",
+// under these keys, in this order; "check" follows them. Numbers are plain decimal text, a yes
+// or no is 1 or 0, the stops and the cards are numbers separated by blanks.
+// "version" names this layout, so that a later one is not misread.
+inline constexpr std::array<const char*, 20> kSnapshotKeys = {
+    "version",  "phase",      "lines",   "bet",     "spin",          "spinlines",  "spinbet",
+    "spinfree", "spinpays",   "feature", "awarded", "played",        "featurewin", "atrisk",
+    "staked",   "cardsdrawn", "cards",   "heldwin", "gambleoffered", "coins"};
+
+// Writes the snapshot's keys (not "check") into the section; nothing is synced.
+void writeSnapshot(SettingsStore& store, const QString& section, const GameSnapshot& snapshot);
+// Reads the snapshot's keys from the section; nothing when one is missing or holds a value
+// writeSnapshot does not write there. Whether the values make sense together is the machine's
+// to judge when it resumes.
+std::optional<GameSnapshot> parseSnapshot(const SettingsStore& store, const QString& section);
+
+}  // namespace kestrel

@@ -63,6 +63,15 @@ bool Machine::setLinesPlayed(int lines) {
     return true;
 }
 
+bool Machine::setBetPerLine(int betPerLine) {
+    if (playButtonOfBet(betPerLine) == 0 || freeSpins_.state() != FreeSpins::State::None ||
+        phase_ != Phase::Idle) {
+        return false;
+    }
+    betPerLine_ = betPerLine;
+    return true;
+}
+
 PlayResult Machine::play(int button) {
     if (phase_ != Phase::Idle || featureCompleted()) {
         return PlayResult::Busy;

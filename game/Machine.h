@@ -83,6 +83,9 @@ public:
     // Lines 1, 5, 10, 15 or 25; refused inside a feature, while a decided spin has not settled
     // and while a gamble is open.
     bool setLinesPlayed(int lines);
+    // A bet per line a play button plays, chosen without spinning (a fresh start of the game
+    // begins at 1); refused where setLinesPlayed is.
+    bool setBetPerLine(int betPerLine);
 
     // --- one game ---
     // Play button 1..6 (its bet per line; another value keeps the bet). Decides the whole

@@ -166,4 +166,16 @@ std::optional<GameSnapshot> parseSnapshot(const SettingsStore& store, const QStr
     return snapshot;
 }
 
+TakenUp takeUp(Machine& machine, const SavedGame& saved, int lines, int betPerLine) {
+    const Resumption resumed = machine.resume(saved.record, saved.snapshot);
+    if (resumed == Resumption::AsSaved && saved.snapshot->inProgress()) {
+        return TakenUp::InProgress;
+    }
+    machine.declineGamble();
+    (void)machine.setLinesPlayed(lines);
+    (void)machine.setBetPerLine(betPerLine);
+    return saved.snapshotRefused || resumed == Resumption::Refused ? TakenUp::Damaged
+                                                                   : TakenUp::AtRest;
+}
+
 }  // namespace kestrel

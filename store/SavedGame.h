@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "GameSnapshot.h"
+#include "Machine.h"
 #include "PlayerRecord.h"
 #include "SettingsStore.h"
 
@@ -30,6 +31,18 @@ inline constexpr std::array<const char*, 20> kSnapshotKeys = {
     "version",  "phase",      "lines",   "bet",     "spin",          "spinlines",  "spinbet",
     "spinfree", "spinpays",   "feature", "awarded", "played",        "featurewin", "atrisk",
     "staked",   "cardsdrawn", "cards",   "heldwin", "gambleoffered", "coins"};
+
+// What taking up a saved game came to.
+enum class TakenUp {
+    AtRest,      // nothing was in progress: a fresh start at the lines and bet asked for
+    InProgress,  // the machine stands where the game was left, to be played on
+    Damaged,     // the saved game could not be trusted: the record alone, at rest
+};
+
+// Puts the machine where the saved game left it when something was in progress there (a spin
+// decided, a feature, a gamble, coins). A game at rest starts afresh instead: at these lines and
+// bet per line, with no win left on offer to the gamble.
+TakenUp takeUp(Machine& machine, const SavedGame& saved, int lines, int betPerLine);
 
 // Writes the snapshot's keys (not "check") into the section; nothing is synced.
 void writeSnapshot(SettingsStore& store, const QString& section, const GameSnapshot& snapshot);

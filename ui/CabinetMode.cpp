@@ -41,6 +41,16 @@ bool CabinetMode::enter(Mode next) {
     return true;
 }
 
+bool CabinetMode::resume(Mode mode) {
+    const bool resumable = mode == Mode::Spinning || mode == Mode::FreeSpins ||
+                           mode == Mode::FeatureWon || mode == Mode::Gamble;
+    if (current_ != Mode::Idle || !resumable) {
+        return false;
+    }
+    current_ = mode;
+    return true;
+}
+
 bool CabinetMode::leaveOverlay() {
     if (!isOverlay(current_)) {
         return false;

@@ -28,6 +28,9 @@ public:
     bool enter(Mode next);
     // Closes the view or dialog that is open, back to the mode underneath it.
     bool leaveOverlay();
+    // A game taken up where it was left (after a power cut): from rest straight into the mode
+    // the game was in.
+    bool resume(Mode mode);
 
     static bool allows(Mode from, Mode to);
     static bool isOverlay(Mode mode) { return mode == Mode::PaylineView || mode == Mode::Dialog; }

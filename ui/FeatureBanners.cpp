@@ -84,6 +84,8 @@ void FeatureBanners::onBlinkTick() {
 }
 
 void FeatureBanners::showSpinsLeft(int spinsLeft) {
+    plate_ = false;
+    panfreespin_->hide();
     ctrlfreesleft1_->show();
     spinsleft_->show();
     spinsleft_->setText(QString::number(spinsLeft));
@@ -91,6 +93,8 @@ void FeatureBanners::showSpinsLeft(int spinsLeft) {
 
 void FeatureBanners::showCompleted() {
     stop();
+    plate_ = false;
+    panfreespin_->hide();
     ctlfrees1_->hide();
     ctrlfreesleft1_->hide();
     spinsleft_->hide();

@@ -144,31 +144,17 @@ void MachineWindow::load() {
     if (screen.width() != layout::kWindow.width() && screen.height() != layout::kWindow.height()) {
         services_.display.switchTo800x600();
     }
-    machine_.switchPlayer(records_.loadFirstSlot(machine_.player()));
+    // Every start is at 25 lines and one credit a line, unless a game was left in progress.
+    const TakenUp taken = takeUp(machine_, records_.loadAtStartUp(machine_.player()), kLines, 1);
     showPlayerCaption();
     credit_->show(machine_.player().bank);
     reels_->showIdle();
-    machine_.setLinesPlayed(kLines);
-    reels_->showLinesPlayed(kLines);
+    reels_->showLinesPlayed(machine_.linesPlayed());
     playSound(sound::kOpening);
     animation_->setSpeed(machine_.player().reelspeed);
     applyControls();
     showStoreProblem();
-}
-
-void MachineWindow::writeRecord() {
-    (void)records_.write(machine_.player());
-    showStoreProblem();
-}
-
-// A records file that could not be read or saved is named on screen, with the reason, until a
-// save succeeds; standard error has its line from the store.
-void MachineWindow::showStoreProblem() {
-    if (const std::optional<StoreProblem> problem = services_.settings.lastProblem()) {
-        storeNotice_->show(problem->message());
-    } else {
-        storeNotice_->clear();
-    }
+    showTakenUp(taken);
 }
 
 void MachineWindow::shutdown() {
@@ -184,7 +170,7 @@ void MachineWindow::shutdown() {
         timer->stop();
     }
     machine_.settleForExit();
-    writeRecord();
+    saveGame();
     services_.display.restore();
     services_.display.restore();
     applyControls();

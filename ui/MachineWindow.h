@@ -15,6 +15,7 @@
 #include "Messages.h"
 #include "OptionsHost.h"
 #include "PlayerRecordStore.h"
+#include "SavedGame.h"
 #include "Sequencer.h"
 #include "SoundPlayer.h"
 
@@ -100,8 +101,11 @@ private:
     bool enterMode(Mode next);
     void playSound(int resource, bool loop = false);
     void showPlayerCaption();
-    void writeRecord();
+    void saveGame();
+    void saveAtRest();
     void showStoreProblem();
+    void showTakenUp(TakenUp taken);
+    void presentGameInProgress();
     void keyPressed(const QKeyEvent& event);
     void onIdleTick();
     void stopPresentations();

@@ -56,6 +56,7 @@ void MachineWindow::onNote() {
         tellCreditIsFull(kTakesNoMore);
         return;
     }
+    saveAtRest();
     cabinet_.showNoCredit(false);
     credit_->show(machine_.player().bank);
 }
@@ -70,6 +71,7 @@ void MachineWindow::onCoinButton() {
         return;
     }
     if (machine_.pressCoins()) {  // a press while coins still drop adds none
+        saveAtRest();
         lineFlash_->stop();
         coins_->start();
         applyControls();
@@ -80,6 +82,7 @@ void MachineWindow::onCoinDue() {
     playSound(sound::kCoin);
     cabinet_.showNoCredit(false);
     (void)machine_.dropCoin();
+    saveAtRest();
     credit_->show(machine_.player().bank);
     if (machine_.coinsPending() == 0) {
         applyControls();

@@ -91,6 +91,7 @@ void MachineWindow::takeWin() {
     if (!mode_.is(Mode::FeatureWon) || !machine_.takeWin()) {
         return;
     }
+    saveGame();
     playSound(sound::kWinTaken);
     win_->show(featureWin);
     credit_->show(machine_.player().bank);

@@ -12,6 +12,7 @@ namespace kestrel::ui {
 
 void MachineWindow::connectGambleControls() {
     connect(cabinet_.doublebutton, &PictureButton::mouseDown, this, &MachineWindow::onGambleButton);
+    connect(gamble_, &GamblePanel::guessed, this, &MachineWindow::saveGame);
     connect(gamble_, &GamblePanel::lost, this, [this] { onGambleOver(true, 0); });
     connect(gamble_, &GamblePanel::collected, this,
             [this](std::int32_t amount) { onGambleOver(false, amount); });
@@ -26,6 +27,7 @@ void MachineWindow::onGambleButton() {
     if (!gamble_->open()) {
         return;
     }
+    saveGame();
     reels_->showAllCells();
     win_->show(machine_.atRisk());
     credit_->show(machine_.player().bank);
@@ -36,6 +38,9 @@ void MachineWindow::onGambleButton() {
 void MachineWindow::onGambleOver(bool lost, std::int32_t collected) {
     if (!mode_.is(Mode::Gamble)) {
         return;
+    }
+    if (!lost) {
+        saveGame();  // a loss was saved with its guess
     }
     credit_->show(machine_.player().bank);
     if (lost) {

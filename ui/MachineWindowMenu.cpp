@@ -90,6 +90,11 @@ void MachineWindow::onOptionsButton() {
         dialog->deleteLater();
         showStoreProblem();  // the dialog saved the record on its way
         closeOverlay();
+        // Another player may have been taken up, with the lines and perhaps a game of theirs.
+        reels_->showLinesPlayed(machine_.linesPlayed());
+        if (machine_.snapshot().inProgress()) {
+            presentGameInProgress();
+        }
     });
     dialog->load();
 }

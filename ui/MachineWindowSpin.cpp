@@ -58,6 +58,7 @@ void MachineWindow::spin(int k) {
     if (result == PlayResult::Busy) {
         return;
     }
+    saveGame();  // the outcome is on the disk before the reels show any of it
     idleTicks_ = 0;
     autoplayNext_ = {};
     Timerrespin_->stop();
@@ -114,6 +115,7 @@ void MachineWindow::onSpinEnded() {
     const bool freeSpin = machine_.spinIsFree();
     const std::int32_t spinWin = machine_.spinWin();
     const Settlement settled = machine_.settle();
+    saveGame();
     if (!freeSpin && spinWin > 0) {
         playSound(winSound(spinWin));
     }

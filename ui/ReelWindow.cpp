@@ -102,6 +102,13 @@ void ReelWindow::showCells(int reel) {
     Picture_[reel]->setPixmap(art_.picture(PictureList::spinlist, kPlainBackdrop));
 }
 
+void ReelWindow::showResult(const SpinRecords& records) {
+    beginSpin(records);
+    for (int r = 1; r <= kReels; ++r) {
+        showCells(r);
+    }
+}
+
 void ReelWindow::setAway(bool away) {
     away_ = away;
     for (int r = 1; r <= kReels; ++r) {

@@ -36,6 +36,8 @@ public:
     void showStopped(int reel);
     // The reel's column gives way to its three cells.
     void showCells(int reel);
+    // A settled result at once, without turning the reels (a game taken up after a power cut).
+    void showResult(const SpinRecords& records);
     // The pay-line view takes the reels and cells away and lets the markers draw their lines.
     void setAway(bool away);
     bool showsResult() const;

@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QPushButton>
 
+#include "CabinetMode.h"
+
 #include "WindowFixture.h"
 
 namespace kestrel {
 namespace {
 
 using test::kLosingStops;
+using test::kThreeSpecials;
+constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays the total bet
 
 class Records : public test::WindowFixture {
 protected:
@@ -57,6 +61,142 @@ TEST_F(Records, AFailedSaveIsShownUntilTheNextOneSucceeds) {
     settings.failWrites(QString());
     saveThroughTheOptions();
     EXPECT_EQ(notice(), "");
+}
+
+// The record on the disk follows the credit: after a settled spin, a note, coins, a take-win and
+// every step of a gamble, without the program ever exiting.
+TEST_F(Records, TheRecordOnTheDiskFollowsEveryStep) {
+    storePlayer(1000);
+    open();
+    const auto stored = [&] { return settings.value("player1", "bank").toInt(); };
+    spin(kTwoSpecials);
+    EXPECT_EQ(stored(), 1000);
+    EXPECT_EQ(settings.value("player1", "games"), "1");
+    press("notes");
+    EXPECT_EQ(stored(), 6000);
+    press("coinsin");
+    clock.advance(3000);
+    EXPECT_EQ(stored(), 6350);
+    spin(kTwoSpecials);
+    press("doublebutton");
+    EXPECT_EQ(stored(), 6350 - 25);
+    random.push({1});  // hearts: red wins
+    control<QPushButton>("betred")->click();
+    clock.advance(1000);
+    control<QPushButton>("cancelbet")->click();
+    clock.settle();
+    EXPECT_EQ(stored(), 6350 + 25);
+}
+
+class GameTakenUp : public Records {
+protected:
+    // The program dies on the spot: no shutdown, nothing saved on the way out. A new one starts
+    // on the same records.
+    void killAndStartAgain() {
+        window.reset();
+        open();
+    }
+};
+
+TEST_F(GameTakenUp, ASpinCutOffWhileTheReelsTurnTurnsOntoItsStopsAndIsPaidOnce) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kTwoSpecials);
+    press("pplay5");  // 250 on 25 lines at 10
+    clock.advance(600);
+    ASSERT_EQ(settings.value("player1", "bank"), "750");  // charged and saved before it showed
+    killAndStartAgain();  // nothing left in the script: a second draw would fail the test
+    EXPECT_EQ(window->mode(), ui::Mode::Spinning);
+    EXPECT_EQ(text("LABWIN"), "Good Luck");
+    clock.advance(3000);
+    EXPECT_EQ(window->machine().player().bank, 1000);
+    EXPECT_EQ(window->machine().player().games, 1);
+    EXPECT_EQ(settings.value("player1", "bank"), "1000");
+    for (int r = 1; r <= kReels; ++r) {
+        EXPECT_EQ(window->machine().records().reelStop[r], kTwoSpecials[r - 1]);
+    }
+    killAndStartAgain();  // at rest now: a fresh start, nothing paid again
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+    EXPECT_EQ(window->machine().player().bank, 1000);
+    EXPECT_EQ(window->machine().linesPlayed(), 25);
+    EXPECT_EQ(window->machine().betPerLine(), 1);
+}
+
+TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);  // 125 into the feature, ten spins to come
+    for (int i = 0; i < 3; ++i) {
+        random.pushSpin(kLosingStops);
+    }
+    for (int t = 0; t < 300 && !random.exhausted(); ++t) {
+        clock.advance(100);
+    }
+    clock.advance(2000);
+    ASSERT_EQ(window->machine().freeSpins().played(), 4);
+    killAndStartAgain();
+    EXPECT_EQ(window->mode(), ui::Mode::FreeSpins);
+    EXPECT_EQ(text("spinsleft"), "7");
+    EXPECT_TRUE(control("spinsleft")->isVisible());
+    EXPECT_FALSE(control("panfreespin")->isVisible());
+    for (int i = 0; i < 7; ++i) {
+        random.pushSpin(kLosingStops);
+    }
+    for (int t = 0; t < 700 && !window->machine().featureCompleted(); ++t) {
+        clock.advance(100);
+    }
+    ASSERT_TRUE(window->machine().featureCompleted());
+    killAndStartAgain();  // the total waits to be taken, after a cut too
+    EXPECT_EQ(window->mode(), ui::Mode::FeatureWon);
+    EXPECT_TRUE(control("takewin")->isVisible());
+    press("takewin");
+    EXPECT_EQ(window->machine().player().bank, 1000 - 25 + 125);
+    EXPECT_EQ(settings.value("player1", "bank"), "1100");
+}
+
+TEST_F(GameTakenUp, AnOpenGambleReopensWithItsAmountAndItsCards) {
+    storePlayer(1000);
+    open();
+    spin(kTwoSpecials);
+    press("doublebutton");
+    random.push({3});  // diamonds: red doubles 25 to 50
+    control<QPushButton>("betred")->click();
+    clock.advance(1000);
+    killAndStartAgain();
+    EXPECT_EQ(window->mode(), ui::Mode::Gamble);
+    EXPECT_TRUE(control("pandouble")->isVisible());
+    EXPECT_EQ(text("risklab"), "At Risk  50");
+    EXPECT_EQ(text("LABWIN"), "50");
+    EXPECT_TRUE(control("historypic1")->isVisible());
+    control<QPushButton>("cancelbet")->click();
+    clock.settle();
+    EXPECT_EQ(window->machine().player().bank, 1025);
+    EXPECT_EQ(settings.value("player1", "bank"), "1025");
+}
+
+TEST_F(GameTakenUp, CoinsStillToDropGoOnDropping) {
+    storePlayer(0);
+    open();
+    press("coinsin");
+    clock.advance(1000);  // five coins in
+    ASSERT_EQ(settings.value("player1", "bank"), "125");
+    killAndStartAgain();
+    clock.advance(4000);
+    EXPECT_EQ(window->machine().player().bank, 350);
+    EXPECT_EQ(window->machine().player().amountinvested, 350);
+}
+
+TEST_F(GameTakenUp, ADamagedSavedGameIsSaidAndTheRecordStands) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kTwoSpecials);
+    press("pplay1");
+    settings.setValue("game1", "spinpays", "30000");  // no longer what the stops pay
+    killAndStartAgain();
+    ASSERT_FALSE(messages.shown.empty());
+    EXPECT_EQ(messages.shown.back().kind, 'w');
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+    EXPECT_EQ(window->machine().player().bank, 975);  // as saved: the bet went in, nothing more
 }
 
 }  // namespace

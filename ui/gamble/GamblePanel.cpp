@@ -158,6 +158,23 @@ bool GamblePanel::open() {
     }
     play(sound::kClick);
     (void)machine_.openGamble();
+    present();
+    return true;
+}
+
+void GamblePanel::reopen() {
+    if (state_ != State::Closed || !machine_.gambleOpen()) {
+        return;
+    }
+    const DrawnCards& cards = machine_.cardsDrawn();
+    for (int i = 0; i < cards.kept(); ++i) {
+        recordCard(cards.last[static_cast<size_t>(i)]);
+    }
+    present();
+}
+
+// The card face down, the stakes, every press ready.
+void GamblePanel::present() {
     piccardholder_->setPixmap(art_.picture(PictureList::imagelistcards, kCardBack));
     setPressesEnabled(true);
     winSlide_->hide();
@@ -168,7 +185,6 @@ bool GamblePanel::open() {
     state_ = State::Open;
     show();
     raise();
-    return true;
 }
 
 void GamblePanel::collect() {
@@ -198,6 +214,7 @@ void GamblePanel::guessColour(CardColour colour) {
     }
     beginDraw();
     const GuessResult guess = machine_.guessColour(colour);
+    emit guessed();
     reveal(guess.card, duration::kColourRevealFrame);
     sequence_.then(0, [this, card = guess.card] { recordCard(card); });
     announce(guess, colour == CardColour::Red ? sound::kRedRight : sound::kBlackRight);
@@ -209,6 +226,7 @@ void GamblePanel::guessSuit(int suit) {
     }
     beginDraw();
     const GuessResult guess = machine_.guessSuit(suit);
+    emit guessed();
     recordCard(guess.card);
     reveal(guess.card, duration::kSuitRevealFrame);
     announce(guess, sound::kSuitRight[suit]);

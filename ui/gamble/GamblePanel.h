@@ -38,6 +38,9 @@ public:
     // Opens the gamble on the pending win: stakes it through the Machine, shows the card back,
     // the stakes and the panel. False (and nothing changed) when the Machine offers no gamble.
     bool open();
+    // Shows the gamble the machine holds open already (taken up after a power cut): the amount
+    // at risk and the cards drawn in it so far.
+    void reopen();
 
     // `gambleCount`: cards drawn since the panel was made, as the history ring counts them.
     int gambleCount() const { return history_.count(); }
@@ -45,6 +48,8 @@ public:
     bool isBusy() const { return state_ == State::Busy; }
 
 signals:
+    // A guess was decided by the machine (its card is about to be revealed).
+    void guessed();
     // A wrong guess: the lose pause is over and the panel is hidden; the stake is gone.
     void lost();
     // The amount at stake was paid into the credit and the panel is hidden.
@@ -60,6 +65,7 @@ private:
     void guessSuit(int suit);
     void collect();
 
+    void present();
     bool acceptsPress() const;
     void beginDraw();
     void reveal(int card, int frameMs);

@@ -6,6 +6,7 @@
 
 #include "Layout.h"
 #include "PlayerName.h"
+#include "SavedGame.h"
 
 namespace kestrel::ui {
 
@@ -61,7 +62,7 @@ QString OptionsDialog::nameInCapitals() const {
 }
 
 void OptionsDialog::writeRecord() {
-    (void)host_.records().write(player());  // a failed write is reported by the store
+    (void)host_.records().save(host_.machine());  // the window shows a failed save
 }
 
 void OptionsDialog::showSlotName(int n) {
@@ -135,7 +136,9 @@ void OptionsDialog::machineClicked(int n) {
     }
     // The slot being left keeps what happened in it since the dialog opened.
     writeRecord();
-    host_.machine().switchPlayer(host_.records().switchTo(n, player()));
+    Machine& machine = host_.machine();
+    (void)takeUp(machine, host_.records().switchToSaved(n, player()), machine.linesPlayed(),
+                 machine.betPerLine());
     host_.setReelSpeed(player().reelspeed);
     host_.clearGameMeters();
     showPlayerOnWindow();

@@ -1,0 +1,96 @@
+// The player's records on the disk: saved after every step, their trouble shown, and a game
+// left in progress (the power was cut, the program killed) taken up where it stood.
+#include "BetMeter.h"
+#include "CoinDrop.h"
+#include "FeatureBanners.h"
+#include "GamblePanel.h"
+#include "MachineWindow.h"
+#include "MoneyMeter.h"
+#include "ReelAnimation.h"
+#include "ReelWindow.h"
+#include "StoreNotice.h"
+
+namespace kestrel::ui {
+
+// The record and the game in progress beside it go to the disk together, in one replace of the
+// file: the moment a spin is decided (before any reel turns) and after every step of play.
+void MachineWindow::saveGame() {
+    (void)records_.save(machine_);
+    showStoreProblem();
+}
+
+// Money put in while the reels turn is saved with the spin's settling, so no write falls
+// between two ticks of the reels.
+void MachineWindow::saveAtRest() {
+    if (!mode_.is(Mode::Spinning)) {
+        saveGame();
+    }
+}
+
+// A records file that could not be read or saved is named on screen, with the reason, until a
+// save succeeds; standard error has its line from the store.
+void MachineWindow::showStoreProblem() {
+    if (const std::optional<StoreProblem> problem = services_.settings.lastProblem()) {
+        storeNotice_->show(problem->message());
+    } else {
+        storeNotice_->clear();
+    }
+}
+
+void MachineWindow::showTakenUp(TakenUp taken) {
+    if (taken == TakenUp::InProgress) {
+        presentGameInProgress();
+    } else if (taken == TakenUp::Damaged && enterMode(Mode::Dialog)) {
+        services_.messages.warn(
+            services_.dialogParent, QStringLiteral("Slots_kestrel"),
+            QStringLiteral("The game that was in progress when Kestrel last stopped could not be "
+                           "taken up: what was saved of it is damaged. The credit and statistics "
+                           "are as last saved."),
+            [this] { closeOverlay(); });
+    }
+}
+
+// The machine stands where the game was left; the cabinet shows it so and plays on: a decided
+// spin turns onto its stops and settles, a feature goes on or waits for its total to be taken,
+// an open gamble shows its amount at risk and its cards, coins go on dropping.
+void MachineWindow::presentGameInProgress() {
+    tmrtick_->start();
+    idleTicks_ = 0;
+    const bool feature = machine_.freeSpinsActive() || machine_.featureCompleted();
+    if (feature) {
+        bet_->showThisWin(machine_.spinWin());
+        win_->show(machine_.featureWin());
+        if (machine_.featureCompleted()) {
+            banners_->showCompleted();
+        } else {
+            banners_->showSpinsLeft(machine_.freeSpins().spinsLeft());
+        }
+    }
+    if (machine_.phase() == Machine::Phase::Spinning) {
+        if (!machine_.spinIsFree()) {
+            win_->goodLuck();
+            bet_->showLastBet(machine_.totalBet());
+        }
+        animation_->start(machine_.records());
+        mode_.resume(Mode::Spinning);
+    } else if (machine_.gambleOpen()) {
+        reels_->showResult(machine_.records());
+        gamble_->reopen();
+        win_->show(machine_.atRisk());
+        mode_.resume(Mode::Gamble);
+    } else if (feature) {
+        reels_->showResult(machine_.records());
+        if (machine_.featureCompleted()) {
+            mode_.resume(Mode::FeatureWon);
+        } else {
+            mode_.resume(Mode::FreeSpins);
+            Timerrespin_->start();
+        }
+    }
+    if (machine_.coinsPending() > 0) {
+        coins_->start();
+    }
+    applyControls();
+}
+
+}  // namespace kestrel::ui

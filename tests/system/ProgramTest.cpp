@@ -1,0 +1,151 @@
+// The real program, started as a player starts it, cut off and started again.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <csignal>
+#include <random>
+
+#include "IniText.h"
+
+namespace kestrel {
+namespace {
+
+constexpr int kStartBank = 100000;
+
+// A throw-away records folder with a player who has plenty of credit, plays fast and silently,
+// and has read the autoplay notice already.
+class Program : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(dir.isValid());
+        QDir(dir.path()).mkpath("kestrelslot");
+        QFile file(recordsPath());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral("[notice]\nautoplay=-1\n\n[player1]\nbank=%1\nreelspeed=1\n"
+                                  "soundonoff=0\n")
+                       .arg(kStartBank)
+                       .toLatin1());
+    }
+
+    QString recordsPath() const { return dir.filePath("kestrelslot/kestrelslot.conf"); }
+
+    // Starts a copy of the program on the folder; it has come up when it says so.
+    std::unique_ptr<QProcess> start() {
+        auto process = std::make_unique<QProcess>();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", dir.path());
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        process->setProcessEnvironment(environment);
+        process->start(QStringLiteral(KESTREL_REMOTE_EXECUTABLE), {});
+        return process;
+    }
+    static bool says(QProcess& process, const QByteArray& line, int withinMs = 15000) {
+        QElapsedTimer waited;
+        waited.start();
+        while (waited.elapsed() < withinMs) {
+            if (process.canReadLine()) {
+                if (process.readLine().trimmed() == line) {
+                    return true;
+                }
+                continue;
+            }
+            if (!process.waitForReadyRead(100) && process.state() == QProcess::NotRunning) {
+                return false;
+            }
+        }
+        return false;
+    }
+    static void tell(QProcess& process, const QByteArray& word) {
+        process.write(word + '\n');
+        ASSERT_TRUE(process.waitForBytesWritten(2000));
+        ASSERT_TRUE(says(process, "done " + word)) << word.constData();
+    }
+    static void signal(QProcess& process, int number) {
+        ::kill(static_cast<pid_t>(process.processId()), number);
+        ASSERT_TRUE(process.waitForFinished(10000));
+    }
+
+    // The records file as the disk holds it.
+    QSettings::SettingsMap records() const {
+        QFile file(recordsPath());
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        return parseIni(file.readAll());
+    }
+    static qint64 number(const QSettings::SettingsMap& values, const char* key) {
+        return values.value(QString::fromLatin1(key)).toLongLong();
+    }
+
+    // Every credit is accounted for: what was put in, less the bets, plus the wins, is the credit
+    // and what the machine still owes (the win of a decided paid spin, a feature's total). The
+    // player never gambles here.
+    static void expectEveryCreditAccountedFor(const QSettings::SettingsMap& r) {
+        const bool decided = r.value("game1/phase").toString() == "spinning";
+        const bool decidedPaid = decided && number(r, "game1/spinfree") == 0;
+        const bool feature = r.value("game1/feature", "none").toString() != "none";
+        const qint64 owed = (decidedPaid ? number(r, "game1/spinpays") : 0) +
+                            (feature ? number(r, "game1/featurewin") : 0);
+        EXPECT_EQ(number(r, "player1/bank") + owed, number(r, "player1/amountinvested") +
+                                                        kStartBank - number(r, "player1/wager") +
+                                                        number(r, "player1/total"));
+    }
+
+    QTemporaryDir dir;
+};
+
+// Killed at random moments of autoplay, the program comes up again every time, finishes what was
+// in progress, and never loses or doubles a credit nor plays a game twice.
+TEST_F(Program, KilledAnywhereItComesBackWithEveryCreditAndGame) {
+    const unsigned seed = std::random_device{}();
+    SCOPED_TRACE(testing::Message() << "seed " << seed);
+    std::mt19937 chance(seed);
+    std::uniform_int_distribution<int> after(300, 3000);
+    qint64 games = 0;
+    for (int kill = 0; kill < 5; ++kill) {
+        auto program = start();
+        ASSERT_TRUE(says(*program, "up")) << "start " << kill;
+        tell(*program, "autoplay");
+        QThread::msleep(static_cast<unsigned long>(after(chance)));
+        signal(*program, SIGKILL);
+        const QSettings::SettingsMap r = records();
+        expectEveryCreditAccountedFor(r);
+        EXPECT_GE(number(r, "player1/games"), games) << "after kill " << kill;
+        games = number(r, "player1/games");
+    }
+    EXPECT_GT(games, 0);
+    auto program = start();
+    ASSERT_TRUE(says(*program, "up"));
+    signal(*program, SIGTERM);
+    EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program->exitCode(), 0);
+    const QSettings::SettingsMap r = records();
+    expectEveryCreditAccountedFor(r);
+    EXPECT_GE(number(r, "player1/games"), games);
+}
+
+// SIGTERM runs the shutdown of the exit button: a note just put in and a spin just decided are
+// both in the record; a second copy on the same records ends while the first plays on.
+TEST_F(Program, TerminationSavesAndASecondCopyStandsAside) {
+    auto first = start();
+    ASSERT_TRUE(says(*first, "up"));
+    tell(*first, "note");
+    auto second = start();
+    ASSERT_TRUE(second->waitForFinished(10000));
+    EXPECT_TRUE(second->readAllStandardError().contains("already running"));
+    EXPECT_EQ(first->state(), QProcess::Running);
+    tell(*first, "spin");
+    signal(*first, SIGTERM);
+    EXPECT_EQ(first->exitCode(), 0);
+    const QSettings::SettingsMap r = records();
+    EXPECT_EQ(number(r, "player1/amountinvested"), 5000);
+    EXPECT_EQ(number(r, "player1/games"), 1);
+    EXPECT_EQ(r.value("game1/phase").toString(), "idle");  // the spin was settled on the way out
+    expectEveryCreditAccountedFor(r);
+}
+
+}  // namespace
+}  // namespace kestrel

@@ -1,0 +1,65 @@
+// kestrel-remote: the program as the player runs it (the same MachineApp, records and clock),
+// with the player's presses coming in on standard input, one word a line:
+//   autoplay   switches autoplay on (again, when it stopped for lack of credit)
+//   note       inserts a note
+//   spin       presses the bet of the moment
+// It says "up" once the machine is loaded and shown, and "done <word>" after each press. The
+// system tests use it to play the real program and cut it off at any moment.
+#include <unistd.h>
+#include <QApplication>
+#include <QSocketNotifier>
+#include <cstdio>
+
+#include "Bets.h"
+#include "MachineApp.h"
+#include "PictureButton.h"
+
+namespace {
+
+void say(const char* line) {
+    std::printf("%s\n", line);
+    std::fflush(stdout);
+}
+
+void press(kestrel::ui::MachineWindow& window, const QString& name) {
+    if (auto* button = window.findChild<kestrel::ui::PictureButton*>(name)) {
+        emit button->mouseDown();
+        emit button->mouseUp();
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Kestrel"));
+    kestrel::ui::MachineApp machine;
+    if (!machine.running()) {
+        return QApplication::exec();
+    }
+    kestrel::ui::MachineWindow& window = machine.window();
+    QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QObject::connect(&input, &QSocketNotifier::activated, [&] {
+        char line[64] = {};
+        const ssize_t n = ::read(STDIN_FILENO, line, sizeof line - 1);
+        if (n <= 0) {
+            input.setEnabled(false);
+            return;
+        }
+        for (const QByteArray& word : QByteArray(line, n).split('\n')) {
+            if (word == "autoplay") {
+                press(window, QStringLiteral("autoplayon"));
+            } else if (word == "note") {
+                press(window, QStringLiteral("notes"));
+            } else if (word == "spin") {
+                press(window, QStringLiteral("pplay%1").arg(
+                                  kestrel::playButtonOfBet(window.machine().betPerLine())));
+            } else {
+                continue;
+            }
+            say(("done " + word).constData());
+        }
+    });
+    say("up");
+    return QApplication::exec();
+}

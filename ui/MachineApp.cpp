@@ -7,7 +7,11 @@
 
 namespace kestrel::ui {
 
-MachineApp::MachineApp() : lock_(settings_.fileName()) {
+MachineApp::MachineApp() : MachineApp(StdRandom()) {}
+
+MachineApp::MachineApp(std::uint64_t seed) : MachineApp(StdRandom(seed)) {}
+
+MachineApp::MachineApp(StdRandom random) : lock_(settings_.fileName()), random_(random) {
     if (lock_.tryLock() == SingleInstanceLock::Result::HeldByAnotherCopy) {
         refuseSecondCopy();
         return;

@@ -23,6 +23,8 @@ namespace kestrel::ui {
 class MachineApp {
 public:
     MachineApp();
+    // The same program with its generator seeded, for tools that compare runs.
+    explicit MachineApp(std::uint64_t seed);
 
     // False when another copy holds the records: this one only shows why, then quits.
     bool running() const { return window_ != nullptr; }
@@ -31,6 +33,7 @@ public:
     QtClock& clock() { return clock_; }
 
 private:
+    explicit MachineApp(StdRandom random);
     void start();
     void refuseSecondCopy();
 

@@ -4,12 +4,21 @@
 //   kestrel-timing reels SPEED SPINS   plays SPINS spins at reel speed 1 or 2 and prints the
 //                                      intervals between reel stops, CPU time and peak memory
 //   kestrel-timing idle SECONDS        CPU time used while the machine stands idle
-// It runs the same program the player runs, on a throw-away settings folder.
+//   kestrel-timing screens SPINS [WxH…] the first frame and the reels' CPU on screens of these
+//                                      sizes (800x600 1920x1080 3840x2160 unless given), each in a
+//                                      fresh copy of the program on the offscreen platform, and
+//                                      the CPU of each beside that of the first
+// It runs the same program the player runs, on a throw-away settings folder, with a fixed
+// seed so that runs can be compared spin for spin.
 #include <sys/resource.h>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QPaintEvent>
+#include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
@@ -23,6 +32,8 @@
 #include "ReelAnimation.h"
 
 namespace {
+
+constexpr std::uint64_t kSeed = 1958;
 
 qint64 realtimeNs() {
     timespec t{};
@@ -42,6 +53,12 @@ long peakKilobytes() {
     return u.ru_maxrss;
 }
 
+QString screenOf(const QApplication&) {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? QStringLiteral("%1x%2").arg(screen->size().width()).arg(screen->size().height())
+                  : QStringLiteral("none");
+}
+
 // A player record for the run: plenty of credit, sounds off, the chosen speed.
 void prepareSettings(const QTemporaryDir& dir, int reelspeed) {
     qputenv("XDG_CONFIG_HOME", dir.path().toLocal8Bit());
@@ -56,19 +73,22 @@ void prepareSettings(const QTemporaryDir& dir, int reelspeed) {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: kestrel-timing startup LAUNCH_NS | reels SPEED SPINS | idle SECONDS\n");
+                 "usage: kestrel-timing startup LAUNCH_NS | reels SPEED SPINS | idle SECONDS | "
+                 "screens SPINS [WxH ...]\n");
     return 2;
 }
 
 class FirstPaint : public QObject {
 public:
-    explicit FirstPaint(qint64 launchNs) : launchNs_(launchNs) {}
+    explicit FirstPaint(qint64 launchNs, QString screen)
+        : launchNs_(launchNs), screen_(std::move(screen)) {}
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint && !seen_) {
             seen_ = true;
             // The frame is on screen once this paint has been handled.
             QTimer::singleShot(0, [this] {
-                std::printf("first frame %.1f ms after launch\n", (realtimeNs() - launchNs_) / 1e6);
+                std::printf("screen %s: first frame %.1f ms after launch\n", qPrintable(screen_),
+                            (realtimeNs() - launchNs_) / 1e6);
                 QApplication::quit();
             });
         }
@@ -77,6 +97,7 @@ public:
 
 private:
     qint64 launchNs_;
+    QString screen_;
     bool seen_ = false;
 };
 
@@ -84,17 +105,34 @@ int startup(int argc, char* argv[], qint64 launchNs) {
     QTemporaryDir dir;
     prepareSettings(dir, 1);
     QApplication app(argc, argv);
-    FirstPaint watcher(launchNs);
-    kestrel::ui::MachineApp machine;
+    FirstPaint watcher(launchNs, screenOf(app));
+    kestrel::ui::MachineApp machine(kSeed);
     machine.frame().viewport()->installEventFilter(&watcher);
     return QApplication::exec();
 }
+
+class PaintCounter : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            ++paints;
+            for (const QRect& r : static_cast<QPaintEvent*>(event)->region()) {
+                area += qint64(r.width()) * r.height();
+            }
+        }
+        return false;
+    }
+    qint64 paints = 0;
+    qint64 area = 0;
+};
 
 int reels(int argc, char* argv[], int speed, int spins) {
     QTemporaryDir dir;
     prepareSettings(dir, speed);
     QApplication app(argc, argv);
-    kestrel::ui::MachineApp machine;
+    kestrel::ui::MachineApp machine(kSeed);
+    PaintCounter counter;
+    machine.frame().viewport()->installEventFilter(&counter);
     auto* animation = machine.window().findChild<kestrel::ui::ReelAnimation*>();
     auto* play = machine.window().findChild<QPushButton*>(QStringLiteral("play1"));
     auto* takeWin =
@@ -122,8 +160,13 @@ int reels(int argc, char* argv[], int speed, int spins) {
             });
         }
     });
-    const double cpuBefore = cpuSeconds();
-    QTimer::singleShot(500, play, &QPushButton::click);
+    double cpuBefore = 0;
+    qint64 playBegan = 0;
+    QTimer::singleShot(500, [&] {
+        cpuBefore = cpuSeconds();
+        playBegan = clock.elapsed();
+        play->click();
+    });
     QApplication::exec();
     const double expected = speed == 1 ? 250 : 750;
     std::sort(gaps.begin(), gaps.end());
@@ -131,12 +174,18 @@ int reels(int argc, char* argv[], int speed, int spins) {
     for (double g : gaps) {
         worst = std::max(worst, std::abs(g - expected));
     }
+    const double cpu = cpuSeconds() - cpuBefore;
+    const double seconds = (clock.elapsed() - playBegan) / 1000.0;
     std::printf(
-        "speed %d: %d spins, %zu reel-stop intervals: median %.2f ms (target %.0f), "
-        "worst deviation %.2f ms\n",
-        speed, played, gaps.size(), gaps[gaps.size() / 2], expected, worst);
-    std::printf("CPU %.2f s for %.1f s of play; peak memory %ld KiB\n", cpuSeconds() - cpuBefore,
-                clock.elapsed() / 1000.0, peakKilobytes());
+        "screen %s, speed %d: %d spins, %zu reel-stop intervals: median %.2f ms "
+        "(target %.0f), worst deviation %.2f ms\n",
+        qPrintable(screenOf(app)), speed, played, gaps.size(), gaps[gaps.size() / 2], expected,
+        worst);
+    std::printf("paints %lld, %.1f Mpx painted\n", counter.paints, counter.area / 1e6);
+    std::printf(
+        "screen %s: CPU %.2f s for %.1f s of play (%.1f %% of one core); peak memory "
+        "%ld KiB\n",
+        qPrintable(screenOf(app)), cpu, seconds, 100.0 * cpu / seconds, peakKilobytes());
     return 0;
 }
 
@@ -144,14 +193,81 @@ int idle(int argc, char* argv[], int seconds) {
     QTemporaryDir dir;
     prepareSettings(dir, 1);
     QApplication app(argc, argv);
-    kestrel::ui::MachineApp machine;
+    kestrel::ui::MachineApp machine(kSeed);
     double cpuBefore = 0;
     QTimer::singleShot(1000, [&] { cpuBefore = cpuSeconds(); });
     QTimer::singleShot(1000 + seconds * 1000, &app, &QApplication::quit);
     QApplication::exec();
     const double used = cpuSeconds() - cpuBefore;
-    std::printf("idle %d s: CPU %.3f s (%.2f %% of one core); peak memory %ld KiB\n", seconds, used,
-                100.0 * used / seconds, peakKilobytes());
+    std::printf("screen %s, idle %d s: CPU %.3f s (%.2f %% of one core); peak memory %ld KiB\n",
+                qPrintable(screenOf(app)), seconds, used, 100.0 * used / seconds, peakKilobytes());
+    return 0;
+}
+
+// --- several screens in one run -------------------------------------------------------------
+
+struct ScreenFigures {
+    QString size;
+    double firstFrameMs = 0;
+    double cpuPercent = 0;
+    long peakKib = 0;
+};
+
+// Runs this tool once more on an offscreen screen of the given size and returns what it says.
+QString runOnScreen(const QString& self, const QString& size, const QStringList& arguments) {
+    QTemporaryDir dir;
+    const QStringList wh = size.split(u'x');
+    QFile config(dir.filePath("screens.json"));
+    if (wh.size() != 2 || !config.open(QIODevice::WriteOnly)) {
+        return {};
+    }
+    config.write(QStringLiteral("{\"screens\": [{\"name\": \"timing\", \"x\": 0, \"y\": 0, "
+                                "\"width\": %1, \"height\": %2, \"dpi\": 96, \"dpr\": 1}]}")
+                     .arg(wh[0], wh[1])
+                     .toLatin1());
+    config.close();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
+    child.setProcessEnvironment(environment);
+    child.start(self, arguments);
+    child.waitForFinished(600000);
+    return QString::fromLocal8Bit(child.readAllStandardOutput());
+}
+
+double firstNumberAfter(const QString& text, const QString& label) {
+    const QRegularExpressionMatch m =
+        QRegularExpression(QRegularExpression::escape(label) + QStringLiteral(R"(\s*([0-9.]+))"))
+            .match(text);
+    return m.hasMatch() ? m.captured(1).toDouble() : 0;
+}
+
+int screens(int argc, char* argv[], int spins, QStringList sizes) {
+    QCoreApplication app(argc, argv);
+    if (sizes.isEmpty()) {
+        sizes = {"800x600", "1920x1080", "3840x2160"};
+    }
+    const QString self = QCoreApplication::applicationFilePath();
+    std::vector<ScreenFigures> figures;
+    for (const QString& size : sizes) {
+        ScreenFigures f;
+        f.size = size;
+        const QString start = runOnScreen(self, size, {"startup", QString::number(realtimeNs())});
+        f.firstFrameMs = firstNumberAfter(start, "first frame");
+        const QString play = runOnScreen(self, size, {"reels", "1", QString::number(spins)});
+        f.cpuPercent = firstNumberAfter(play, "s of play (");
+        f.peakKib = static_cast<long>(firstNumberAfter(play, "peak memory"));
+        std::fputs(qPrintable(start + play), stdout);
+        figures.push_back(f);
+    }
+    std::printf("\n%-11s %12s %10s %10s %12s\n", "screen", "first frame", "CPU", "× first",
+                "peak memory");
+    for (const ScreenFigures& f : figures) {
+        const double ratio =
+            figures.front().cpuPercent > 0 ? f.cpuPercent / figures.front().cpuPercent : 0;
+        std::printf("%-11s %9.0f ms %8.1f %% %9.2f× %9ld KiB\n", qPrintable(f.size), f.firstFrameMs,
+                    f.cpuPercent, ratio, f.peakKib);
+    }
     return 0;
 }
 
@@ -178,6 +294,14 @@ int main(int argc, char* argv[]) {
     if (mode == "idle") {
         const int seconds = QByteArray(argv[2]).toInt(&ok);
         return ok && seconds > 0 ? idle(argc, argv, seconds) : usage();
+    }
+    if (mode == "screens") {
+        const int spins = QByteArray(argv[2]).toInt(&ok);
+        QStringList sizes;
+        for (int i = 3; i < argc; ++i) {
+            sizes << QString::fromLocal8Bit(argv[i]);
+        }
+        return ok && spins > 0 ? screens(argc, argv, spins, sizes) : usage();
     }
     return usage();
 }

@@ -9,12 +9,11 @@ namespace kestrel::ui {
 
 namespace {
 
-QLabel* caption(QWidget* window, const QString& name, const QPixmap& picture) {
+QLabel* caption(QWidget* window, Presentation& presentation, const QString& name, Picture picture) {
     auto* label = new QLabel(window);
     label->setObjectName(name);
-    label->setGeometry(layout::meterCaption(layout::kBetMeter));
-    label->setPixmap(picture);
-    label->setScaledContents(true);
+    presentation.place(label, layout::meterCaption(layout::kBetMeter));
+    presentation.show(label, picture);
     return label;
 }
 
@@ -25,14 +24,14 @@ QRect valuePlace() {
 
 }  // namespace
 
-BetMeter::BetMeter(QWidget* window, const QPixmap& lastBetCaption, const QPixmap& thisWinCaption)
+BetMeter::BetMeter(QWidget* window, Presentation& presentation)
     : QObject(window),
-      LABLASTBET_(caption(window, QStringLiteral("LABLASTBET"), lastBetCaption)),
-      lbllast_(
-          makeMeterLabel(window, QStringLiteral("lbllast"), valuePlace(), 20, Qt::AlignHCenter)),
-      LABTHISWIN_(caption(window, QStringLiteral("LABTHISWIN"), thisWinCaption)),
-      Lblcurrentwin_(makeMeterLabel(window, QStringLiteral("Lblcurrentwin"), valuePlace(), 20,
-                                    Qt::AlignHCenter)) {
+      LABLASTBET_(caption(window, presentation, QStringLiteral("LABLASTBET"), Picture::LABLASTBET)),
+      lbllast_(makeMeterLabel(window, presentation, QStringLiteral("lbllast"), valuePlace(), 20,
+                              Qt::AlignHCenter)),
+      LABTHISWIN_(caption(window, presentation, QStringLiteral("LABTHISWIN"), Picture::LABTHISWIN)),
+      Lblcurrentwin_(makeMeterLabel(window, presentation, QStringLiteral("Lblcurrentwin"),
+                                    valuePlace(), 20, Qt::AlignHCenter)) {
     LABTHISWIN_->hide();
     Lblcurrentwin_->hide();
 }

@@ -3,8 +3,9 @@
 #include <QObject>
 #include <cstdint>
 
+#include "Presentation.h"
+
 class QLabel;
-class QPixmap;
 class QWidget;
 
 namespace kestrel::ui {
@@ -14,7 +15,7 @@ namespace kestrel::ui {
 class BetMeter : public QObject {
     Q_OBJECT
 public:
-    BetMeter(QWidget* window, const QPixmap& lastBetCaption, const QPixmap& thisWinCaption);
+    BetMeter(QWidget* window, Presentation& presentation);
 
     void showLastBet(int totalBet);
     // Switches to the this-win face and shows a free spin's win; empty text while the next spins.

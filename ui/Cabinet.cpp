@@ -6,33 +6,32 @@ namespace kestrel::ui {
 
 namespace {
 
-QLabel* picture(QWidget* window, const QString& name, const QRect& place, const QPixmap& pixmap) {
+QLabel* picture(QWidget* window, Presentation& presentation, const QString& name,
+                const QRect& place, Picture shown) {
     auto* label = new QLabel(window);
     label->setObjectName(name);
-    label->setGeometry(place);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
+    presentation.place(label, place);
+    presentation.show(label, shown);
     return label;
 }
 
-PictureButton* button(QWidget* window, const QString& name, const QRect& place, const ArtBook& art,
-                      ButtonArt look) {
-    auto* b = new PictureButton(window, name, art.button(look, true), art.button(look, false));
-    b->setGeometry(place);
-    return b;
+PictureButton* button(QWidget* window, Presentation& presentation, const QString& name,
+                      const QRect& place, ButtonArt look) {
+    return new PictureButton(window, name, presentation, look, place);
 }
 
-QPushButton* menuButton(QWidget* parent, const QString& name, const QString& caption,
-                        const QRect& place) {
+QPushButton* menuButton(QWidget* parent, Presentation& presentation, const QString& name,
+                        const QString& caption, const QRect& place) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
-    b->setGeometry(place);
+    presentation.place(b, place);
     b->setFocusPolicy(Qt::NoFocus);
     b->setCursor(Qt::PointingHandCursor);
-    b->setStyleSheet(QStringLiteral(
-        "QPushButton { color: #2b1b12; background: #f6e7c8; border: 2px solid #c8a24a;"
-        " border-radius: 8px; font: bold 14px 'DejaVu Sans'; }"
-        "QPushButton:hover { background: #ffd6d6; }"));
+    presentation.setStyle(
+        b, QStringLiteral(
+               "QPushButton { color: #2b1b12; background: #f6e7c8; border: 2px solid #c8a24a;"
+               " border-radius: 8px; font: bold 14px 'DejaVu Sans'; }"
+               "QPushButton:hover { background: #ffd6d6; }"));
     return b;
 }
 
@@ -43,67 +42,68 @@ void applyTo(QWidget* control, const ControlState& state) {
 
 }  // namespace
 
-Cabinet::Cabinet(QWidget* window, const ArtBook& art) {
+Cabinet::Cabinet(QWidget* window, Presentation& presentation) {
     namespace L = layout;
+    Presentation& p = presentation;
     for (int k = 1; k <= kPlayButtons; ++k) {
         // The push button holds the focus and takes clicks from code; it is never seen: the
         // picture covers it, and its pressed look is the cabinet's.
         auto* push = new QPushButton(window);
         push->setObjectName(QStringLiteral("play%1").arg(k));
-        push->setGeometry(L::kPlayButtons[k]);
+        p.place(push, L::kPlayButtons[k]);
         push->setFlat(true);
         push->setStyleSheet(
             QStringLiteral("QPushButton { background: transparent; border: none; }"));
         play[k] = push;
-        pplay[k] = button(window, QStringLiteral("pplay%1").arg(k), L::kPlayButtons[k], art,
+        pplay[k] = button(window, p, QStringLiteral("pplay%1").arg(k), L::kPlayButtons[k],
                           static_cast<ButtonArt>(static_cast<int>(ButtonArt::Play1) + k - 1));
     }
     for (int k = 1; k <= kLineButtons; ++k) {
-        payline[k] = button(window, QStringLiteral("payline%1").arg(k), L::kLineButtons[k], art,
+        payline[k] = button(window, p, QStringLiteral("payline%1").arg(k), L::kLineButtons[k],
                             static_cast<ButtonArt>(static_cast<int>(ButtonArt::Line1) + k - 1));
     }
-    coinsin = button(window, QStringLiteral("coinsin"), L::kCoinsIn, art, ButtonArt::coinsin);
-    notes = button(window, QStringLiteral("notes"), L::kNotes, art, ButtonArt::notes);
+    coinsin = button(window, p, QStringLiteral("coinsin"), L::kCoinsIn, ButtonArt::coinsin);
+    notes = button(window, p, QStringLiteral("notes"), L::kNotes, ButtonArt::notes);
     autoplayon =
-        button(window, QStringLiteral("autoplayon"), L::kAutoplayOn, art, ButtonArt::autoplayon);
+        button(window, p, QStringLiteral("autoplayon"), L::kAutoplayOn, ButtonArt::autoplayon);
     autoplayoff =
-        button(window, QStringLiteral("autoplayoff"), L::kAutoplayOff, art, ButtonArt::autoplayoff);
-    doublebutton = button(window, QStringLiteral("doublebutton"), L::kGambleButton, art,
+        button(window, p, QStringLiteral("autoplayoff"), L::kAutoplayOff, ButtonArt::autoplayoff);
+    doublebutton = button(window, p, QStringLiteral("doublebutton"), L::kGambleButton,
                           ButtonArt::doublebutton);
-    takewin = button(window, QStringLiteral("takewin"), L::kTakeWin, art, ButtonArt::takewin);
+    takewin = button(window, p, QStringLiteral("takewin"), L::kTakeWin, ButtonArt::takewin);
     btnoptions =
-        button(window, QStringLiteral("btnoptions"), L::kOptions, art, ButtonArt::btnoptions);
+        button(window, p, QStringLiteral("btnoptions"), L::kOptions, ButtonArt::btnoptions);
     btnopenmenu =
-        button(window, QStringLiteral("btnopenmenu"), L::kMenuOpener, art, ButtonArt::btnopenmenu);
+        button(window, p, QStringLiteral("btnopenmenu"), L::kMenuOpener, ButtonArt::btnopenmenu);
     btnopenmenu->setMouseTracking(true);
-    cmdexit = button(window, QStringLiteral("cmdexit"), L::kExit, art, ButtonArt::cmdexit);
+    cmdexit = button(window, p, QStringLiteral("cmdexit"), L::kExit, ButtonArt::cmdexit);
 
-    pannomoney_ = picture(window, QStringLiteral("pannomoney"), L::kNoCreditPanel,
-                          art.picture(Picture::pannomoney));
+    pannomoney_ =
+        picture(window, p, QStringLiteral("pannomoney"), L::kNoCreditPanel, Picture::pannomoney);
     auto* words = new QLabel(
         QStringLiteral(
             "Not enough credit ! Click on the COINS button or button with $20 bill on it."),
         pannomoney_);
     words->setObjectName(QStringLiteral("pannomoneytext"));
-    words->setGeometry(24, 14, L::kNoCreditPanel.width() - 48, L::kNoCreditPanel.height() - 28);
+    p.place(words, QRect(24, 14, L::kNoCreditPanel.width() - 48, L::kNoCreditPanel.height() - 28));
     words->setWordWrap(true);
     words->setAlignment(Qt::AlignCenter);
-    words->setStyleSheet(QStringLiteral("color: #7a0c14; font: bold 17px 'DejaVu Sans';"));
+    p.setStyle(words, QStringLiteral("color: #7a0c14; font: bold 17px 'DejaVu Sans';"));
     pannomoney_->hide();
 
-    Btnreturn2game = menuButton(window, QStringLiteral("Btnreturn2game"),
+    Btnreturn2game = menuButton(window, p, QStringLiteral("Btnreturn2game"),
                                 QStringLiteral("Return to Game"), L::kReturnToGame);
 
-    menupic_ =
-        picture(window, QStringLiteral("menupic"), L::kMenuPanel, art.picture(Picture::MenuPanel));
+    menupic_ = picture(window, p, QStringLiteral("menupic"), L::kMenuPanel, Picture::MenuPanel);
     menupic_->setMouseTracking(true);
-    viewpaylines = menuButton(menupic_, QStringLiteral("viewpaylines"),
+    viewpaylines = menuButton(menupic_, p, QStringLiteral("viewpaylines"),
                               QStringLiteral("View Paylines"), L::kMenuButtons[0]);
-    mnuviewpaytable = menuButton(menupic_, QStringLiteral("mnuviewpaytable"),
+    mnuviewpaytable = menuButton(menupic_, p, QStringLiteral("mnuviewpaytable"),
                                  QStringLiteral("Pay Table"), L::kMenuButtons[1]);
-    about =
-        menuButton(menupic_, QStringLiteral("about"), QStringLiteral("About"), L::kMenuButtons[2]);
-    xit = menuButton(menupic_, QStringLiteral("xit"), QStringLiteral("Exit"), L::kMenuButtons[3]);
+    about = menuButton(menupic_, p, QStringLiteral("about"), QStringLiteral("About"),
+                       L::kMenuButtons[2]);
+    xit =
+        menuButton(menupic_, p, QStringLiteral("xit"), QStringLiteral("Exit"), L::kMenuButtons[3]);
     menupic_->hide();
 
     apply(ControlStates{});

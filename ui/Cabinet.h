@@ -17,7 +17,7 @@ namespace kestrel::ui {
 // shown and enabled comes from apply(); the window connects to their presses.
 class Cabinet {
 public:
-    Cabinet(QWidget* window, const ArtBook& art);
+    Cabinet(QWidget* window, Presentation& presentation);
 
     // Shows and enables every control as the cabinet's state has it.
     void apply(const ControlStates& states);

@@ -13,24 +13,24 @@ namespace {
 // Two ticks a coin, the first one showing the whole coin, and a last tick that clears up.
 constexpr int kTicks = 2 * kCoinsPerPress + 2;
 
-QLabel* sprite(QWidget* window, const QString& name, const QRect& place, const QPixmap& picture) {
+QLabel* sprite(QWidget* window, Presentation& presentation, const QString& name, const QRect& place,
+               Picture picture) {
     auto* label = new QLabel(window);
     label->setObjectName(name);
-    label->setGeometry(place);
-    label->setPixmap(picture);
-    label->setScaledContents(true);
+    presentation.place(label, place);
+    presentation.show(label, picture);
     label->hide();
     return label;
 }
 
 }  // namespace
 
-CoinDrop::CoinDrop(QWidget* window, Clock& clock, const ArtBook& art)
+CoinDrop::CoinDrop(QWidget* window, Clock& clock, Presentation& presentation)
     : QObject(window),
-      dollar1_(sprite(window, QStringLiteral("dollar1"), layout::kDollarCoin,
-                      art.picture(Picture::dollar1))),
-      halfcoin1_(sprite(window, QStringLiteral("halfcoin1"), layout::kHalfCoin,
-                        art.picture(Picture::halfcoin1))),
+      dollar1_(sprite(window, presentation, QStringLiteral("dollar1"), layout::kDollarCoin,
+                      Picture::dollar1)),
+      halfcoin1_(sprite(window, presentation, QStringLiteral("halfcoin1"), layout::kHalfCoin,
+                        Picture::halfcoin1)),
       tmrcoins_(clock.createTimer(this, duration::kCoinTick)) {
     tmrcoins_->setObjectName(QStringLiteral("tmrcoins"));
     connect(tmrcoins_, &ClockTimer::timeout, this, &CoinDrop::onTick);

@@ -4,6 +4,7 @@
 
 #include "ArtBook.h"
 #include "Clock.h"
+#include "Presentation.h"
 
 class QLabel;
 class QWidget;
@@ -15,7 +16,7 @@ namespace kestrel::ui {
 class CoinDrop : public QObject {
     Q_OBJECT
 public:
-    CoinDrop(QWidget* window, Clock& clock, const ArtBook& art);
+    CoinDrop(QWidget* window, Clock& clock, Presentation& presentation);
 
     // Starts dropping a press's coins; a press while coins still fall adds nothing.
     void start();

@@ -13,30 +13,30 @@ namespace {
 constexpr int kSlideStartTwips = -7000;
 constexpr int kBlinkPeriodTicks = 4;  // two ticks hidden, two shown
 
-QLabel* banner(QWidget* window, const QString& name, const QRect& place, const QPixmap& picture) {
+QLabel* banner(QWidget* window, Presentation& presentation, const QString& name, const QRect& place,
+               Picture picture) {
     auto* label = new QLabel(window);
     label->setObjectName(name);
-    label->setGeometry(place);
-    label->setPixmap(picture);
-    label->setScaledContents(true);
+    presentation.place(label, place);
+    presentation.show(label, picture);
     return label;
 }
 
 }  // namespace
 
-FeatureBanners::FeatureBanners(QWidget* window, Clock& clock, const ArtBook& art)
+FeatureBanners::FeatureBanners(QWidget* window, Clock& clock, Presentation& presentation)
     : QObject(window),
-      panfreespin_(banner(window, QStringLiteral("panfreespin"), layout::kInfoPlate,
-                          art.picture(Picture::panfreespin))),
-      ctlfrees1_(banner(window, QStringLiteral("ctlfrees1"), layout::kFreeSpinsWon,
-                        art.picture(Picture::ctlfrees1))),
-      ctrlfreesleft1_(banner(window, QStringLiteral("ctrlfreesleft1"), layout::kFreeSpinsLeft,
-                             art.picture(Picture::ctrlfreesleft1))),
-      freespinscompleted1_(banner(window, QStringLiteral("freespinscompleted1"),
-                                  layout::kFreeSpinsCompleted,
-                                  art.picture(Picture::freespinscompleted1))),
-      spinsleft_(makeMeterLabel(window, QStringLiteral("spinsleft"), layout::kSpinsLeftCount, 30,
-                                Qt::AlignHCenter)),
+      presentation_(presentation),
+      panfreespin_(banner(window, presentation, QStringLiteral("panfreespin"), layout::kInfoPlate,
+                          Picture::panfreespin)),
+      ctlfrees1_(banner(window, presentation, QStringLiteral("ctlfrees1"), layout::kFreeSpinsWon,
+                        Picture::ctlfrees1)),
+      ctrlfreesleft1_(banner(window, presentation, QStringLiteral("ctrlfreesleft1"),
+                             layout::kFreeSpinsLeft, Picture::ctrlfreesleft1)),
+      freespinscompleted1_(banner(window, presentation, QStringLiteral("freespinscompleted1"),
+                                  layout::kFreeSpinsCompleted, Picture::freespinscompleted1)),
+      spinsleft_(makeMeterLabel(window, presentation, QStringLiteral("spinsleft"),
+                                layout::kSpinsLeftCount, 30, Qt::AlignHCenter)),
       slide_(clock.createTimer(this, duration::kBannerSlideStep)),
       tmrfrees_(clock.createTimer(this, duration::kBannerBlinkTick)) {
     tmrfrees_->setObjectName(QStringLiteral("tmrfrees"));
@@ -55,7 +55,8 @@ void FeatureBanners::announce(int spinsLeft) {
     spinsleft_->hide();
     freespinscompleted1_->hide();
     slideStep_ = 0;
-    ctlfrees1_->move(layout::twips(kSlideStartTwips), layout::kFreeSpinsWon.y());
+    presentation_.move(ctlfrees1_,
+                       QPoint(layout::twips(kSlideStartTwips), layout::kFreeSpinsWon.y()));
     ctlfrees1_->show();
     slide_->start();
 }
@@ -64,7 +65,9 @@ void FeatureBanners::onSlideStep() {
     const int from = layout::twips(kSlideStartTwips);
     const QRect home = layout::kFreeSpinsWon;
     ++slideStep_;
-    ctlfrees1_->move(from + (home.x() - from) * slideStep_ / duration::kBannerSlideSteps, home.y());
+    presentation_.move(
+        ctlfrees1_,
+        QPoint(from + (home.x() - from) * slideStep_ / duration::kBannerSlideSteps, home.y()));
     if (slideStep_ >= duration::kBannerSlideSteps) {
         slide_->stop();
         bannerTick_ = 0;
@@ -117,7 +120,7 @@ void FeatureBanners::setStripShown(bool shown) {
 void FeatureBanners::stop() {
     slide_->stop();
     tmrfrees_->stop();
-    ctlfrees1_->move(layout::kFreeSpinsWon.topLeft());
+    presentation_.move(ctlfrees1_, layout::kFreeSpinsWon.topLeft());
 }
 
 }  // namespace kestrel::ui

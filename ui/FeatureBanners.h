@@ -4,6 +4,7 @@
 
 #include "ArtBook.h"
 #include "Clock.h"
+#include "Presentation.h"
 
 class QLabel;
 class QWidget;
@@ -17,7 +18,7 @@ namespace kestrel::ui {
 class FeatureBanners : public QObject {
     Q_OBJECT
 public:
-    FeatureBanners(QWidget* window, Clock& clock, const ArtBook& art);
+    FeatureBanners(QWidget* window, Clock& clock, Presentation& presentation);
 
     // Slides the "free spins won" banner in, blinks it, then shows `spinsLeft` in its frame.
     void announce(int spinsLeft);
@@ -34,6 +35,7 @@ private:
     void onSlideStep();
     void onBlinkTick();
 
+    Presentation& presentation_;
     QLabel* panfreespin_;
     QLabel* ctlfrees1_;
     QLabel* ctrlfreesleft1_;

@@ -4,14 +4,19 @@
 
 namespace kestrel::ui {
 
-LineOverlay::LineOverlay(QWidget* window) : QWidget(window) {
+LineOverlay::LineOverlay(QWidget* window, Presentation& presentation)
+    : QWidget(window), presentation_(presentation) {
     setObjectName(QStringLiteral("Lineflash"));
-    setGeometry(QRect(QPoint(0, 0), layout::kWindow));
+    presentation.place(this, QRect(QPoint(0, 0), layout::kWindow));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
+    // Hidden while no line is drawn: a see-through widget over the reels would otherwise take
+    // part in every repaint of the turning reels beneath it.
+    hide();
 }
 
 void LineOverlay::drawLine(int line) {
+    updateSegments();  // where the last line was
     const PaylinePath& path = kPaylinePaths[line];
     for (int j = 1; j <= kMaxSegments; ++j) {
         SegmentState& s = segments_[j];
@@ -22,23 +27,43 @@ void LineOverlay::drawLine(int line) {
             s.colour = lineColour(line);
         }
     }
-    update();
+    show();
+    updateSegments();
 }
 
 void LineOverlay::hideLine() {
-    bool shown = false;
+    updateSegments();
     for (SegmentState& s : segments_) {
-        shown = shown || s.visible;
         s.visible = false;
     }
-    if (shown) {
-        update();
+    hide();
+}
+
+// A segment is covered by short pieces along it: a slanting line across the reels would
+// otherwise repaint the whole reel window under it.
+void LineOverlay::updateSegments() {
+    constexpr int kPieces = 12;
+    constexpr int kPenMargin = 6;  // half the widest pen, and a little
+    const qreal scale = presentation_.scale();
+    for (const SegmentState& s : segments_) {
+        if (!s.visible) {
+            continue;
+        }
+        const QLineF line(QPointF(s.line.p1()) * scale, QPointF(s.line.p2()) * scale);
+        for (int i = 0; i < kPieces; ++i) {
+            const QRectF piece =
+                QRectF(line.pointAt(qreal(i) / kPieces), line.pointAt(qreal(i + 1) / kPieces))
+                    .normalized();
+            const qreal margin = kPenMargin * scale;
+            update(piece.adjusted(-margin, -margin, margin, margin).toAlignedRect());
+        }
     }
 }
 
 void LineOverlay::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(presentation_.scale(), presentation_.scale());  // lines in the machine's pixels
     // A dark edge under a bright core keeps every colour readable on light and dark symbols.
     for (int pass = 0; pass < 2; ++pass) {
         for (const SegmentState& s : segments_) {

@@ -6,6 +6,7 @@
 #include <array>
 
 #include "PaylinePaths.h"
+#include "Presentation.h"
 
 namespace kestrel::ui {
 
@@ -14,7 +15,7 @@ namespace kestrel::ui {
 class LineOverlay : public QWidget {
     Q_OBJECT
 public:
-    explicit LineOverlay(QWidget* window);
+    LineOverlay(QWidget* window, Presentation& presentation);
 
     struct SegmentState {
         QLine line;
@@ -32,6 +33,10 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    // Asks for a repaint of what the shown segments cover, not of everything under the overlay.
+    void updateSegments();
+
+    Presentation& presentation_;
     std::array<SegmentState, kMaxSegments + 1> segments_{};
 };
 

@@ -1,40 +1,36 @@
 #include "MachineFrame.h"
 
 #include <QCloseEvent>
-#include <QGraphicsProxyWidget>
-#include <QGraphicsScene>
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
 
 #include "Layout.h"
+#include "MachineWindow.h"
 
 namespace kestrel::ui {
 
 MachineFrame::MachineFrame() {
-    setScene(new QGraphicsScene(this));
-    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    setFrameShape(QFrame::NoFrame);
-    setBackgroundBrush(Qt::black);
-    setRenderHints(QPainter::Antialiasing | QPainter::SmoothPixmapTransform);
-    setAlignment(Qt::AlignCenter);
+    setAutoFillBackground(true);
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
 }
 
-void MachineFrame::setMachine(QWidget* machine) {
+void MachineFrame::setMachine(MachineWindow* machine) {
     machine_ = machine;
-    proxy_ = scene()->addWidget(machine);
+    machine->setParent(this);
     // The machine takes the keys (its space bar) as soon as the frame is active.
     machine->setFocusPolicy(Qt::StrongFocus);
-    scene()->setFocusItem(proxy_);
+    setFocusProxy(machine);
     machine->setFocus();
-    scene()->setSceneRect(QRectF(QPointF(0, 0), layout::kWindow));
     setWindowTitle(machine->windowTitle());
     setWindowIcon(machine->windowIcon());
     connect(machine, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
     // The window is never larger than the screen: a small screen gets the machine scaled down.
     const QSize available = screenSize().boundedTo(layout::kWindow);
     resize(layout::kWindow.scaled(available, Qt::KeepAspectRatio));
+    fit();
 }
 
 QSize MachineFrame::screenSize() const {
@@ -66,18 +62,20 @@ void MachineFrame::restore() {
     fit();
 }
 
-// The largest scale at which the whole machine fits, aspect kept: exactly 1 in the ordinary
-// window (fitInView would leave a margin and blur every picture).
+// The largest scale at which the whole machine fits, aspect kept, in the middle of the frame:
+// exactly 1 in the ordinary window.
 void MachineFrame::fit() {
-    const QSize area = viewport()->size();
-    const qreal scale = std::min(area.width() / qreal(layout::kWindow.width()),
-                                 area.height() / qreal(layout::kWindow.height()));
-    setTransform(QTransform::fromScale(scale, scale));
-    centerOn(scene()->sceneRect().center());
+    if (machine_ == nullptr) {
+        return;
+    }
+    const qreal scale = std::min(width() / qreal(layout::kWindow.width()),
+                                 height() / qreal(layout::kWindow.height()));
+    machine_->setScale(scale);
+    machine_->move((width() - machine_->width()) / 2, (height() - machine_->height()) / 2);
 }
 
 void MachineFrame::resizeEvent(QResizeEvent* event) {
-    QGraphicsView::resizeEvent(event);
+    QWidget::resizeEvent(event);
     fit();
 }
 

@@ -1,24 +1,26 @@
 #pragma once
 
 #include <QByteArray>
-#include <QGraphicsView>
+#include <QWidget>
 
 #include "DisplayMode.h"
 
-class QGraphicsProxyWidget;
-
 namespace kestrel::ui {
 
+class MachineWindow;
+
 // The top-level window around the 800 × 600 machine. It shows the machine at its own size in an
-// ordinary window, or scaled to fill the screen with its aspect kept (the "800 × 600 display
-// mode"); the mouse is mapped back either way. The ordinary window comes back exactly as it was.
-class MachineFrame final : public QGraphicsView, public DisplayMode {
+// ordinary window, or filling the screen with its aspect kept (the "800 × 600 display mode"): the
+// machine is then laid out at that scale in device pixels, its pictures made for it, so nothing
+// is stretched on every paint and the mouse lands where it points. The bars around it are black.
+// The ordinary window comes back exactly as it was.
+class MachineFrame final : public QWidget, public DisplayMode {
     Q_OBJECT
 public:
     MachineFrame();
 
-    // Embeds the machine widget (which must have no parent).
-    void setMachine(QWidget* machine);
+    // Takes the machine in as its only child.
+    void setMachine(MachineWindow* machine);
 
     QSize screenSize() const override;
     void switchTo800x600() override;
@@ -32,8 +34,7 @@ protected:
 private:
     void fit();
 
-    QWidget* machine_ = nullptr;
-    QGraphicsProxyWidget* proxy_ = nullptr;
+    MachineWindow* machine_ = nullptr;
     bool fullScreen_ = false;
     QByteArray windowedGeometry_;
 };

@@ -30,24 +30,24 @@ MachineWindow::MachineWindow(const Services& services, QWidget* parent)
       machine_(services.random),
       records_(services.settings),
       sequence_(services.clock, this),
+      presentation_(new Presentation(this, services.art)),
       // Stacking follows creation: the reel window, the meters and controls, the banners and
       // coins, then the gamble panel over the reels.
-      reels_(new ReelWindow(this, services.art)),
-      credit_(new CreditMeter(this)),
-      bet_(new BetMeter(this, services.art.picture(Picture::LABLASTBET),
-                        services.art.picture(Picture::LABTHISWIN))),
-      win_(new WinMeter(this)),
-      cabinet_(this, services.art),
-      banners_(new FeatureBanners(this, services.clock, services.art)),
-      coins_(new CoinDrop(this, services.clock, services.art)),
-      gamble_(new GamblePanel(this, machine_, services.clock, sequence_, services.art,
+      reels_(new ReelWindow(this, *presentation_)),
+      credit_(new CreditMeter(this, *presentation_)),
+      bet_(new BetMeter(this, *presentation_)),
+      win_(new WinMeter(this, *presentation_)),
+      cabinet_(this, *presentation_),
+      banners_(new FeatureBanners(this, services.clock, *presentation_)),
+      coins_(new CoinDrop(this, services.clock, *presentation_)),
+      gamble_(new GamblePanel(this, machine_, services.clock, sequence_, *presentation_,
                               [this](int resource) { playSound(resource); })),
-      storeNotice_(new StoreNotice(this)),
+      storeNotice_(new StoreNotice(this, *presentation_)),
       animation_(new ReelAnimation(this, services.clock, *reels_)),
       lineFlash_(new LineFlash(this, services.clock, machine_, *reels_)),
       winCounter_(new WinCounter(this, services.clock, machine_, *win_, *credit_)),
-      scatters_(new ScatterDance(this, services.clock, machine_, *reels_, services.art)),
-      wild_(new WildGlow(this, services.clock, machine_, *reels_, services.art)),
+      scatters_(new ScatterDance(this, services.clock, machine_, *reels_)),
+      wild_(new WildGlow(this, services.clock, machine_, *reels_)),
       tmrtick_(services.clock.createTimer(this, duration::kIdleTick)),
       Timerrespin_(services.clock.createTimer(this, duration::kRespinPoll)),
       tmrautospin_(services.clock.createTimer(this, duration::kAutospinPoll)),
@@ -126,7 +126,13 @@ void MachineWindow::showPlayerCaption() {
 
 void MachineWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, services_.art.picture(Picture::Background));
+    painter.drawPixmap(0, 0, presentation_->picture(Picture::Background));
+}
+
+void MachineWindow::setScale(qreal scale) {
+    presentation_->setScale(scale);
+    setFixedSize(presentation_->size(layout::kWindow));
+    update();
 }
 
 // Whatever the last result still shows on the reels and in the meters gives way.

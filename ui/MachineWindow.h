@@ -15,6 +15,7 @@
 #include "Messages.h"
 #include "OptionsHost.h"
 #include "PlayerRecordStore.h"
+#include "Presentation.h"
 #include "SavedGame.h"
 #include "Sequencer.h"
 #include "SoundPlayer.h"
@@ -83,6 +84,11 @@ public:
     int autoplayState() const { return autoplay_.state(); }
     const LineFlash& lineFlash() const { return *lineFlash_; }
     const LineOverlay& lineOverlay() const;
+
+    // Shows the machine at this scale, every widget and picture made for the device pixels it
+    // covers; 1 is the machine's own 800 × 600.
+    void setScale(qreal scale);
+    qreal scale() const { return presentation_->scale(); }
 
 signals:
     void finished();  // the program ends
@@ -163,6 +169,7 @@ private:
     Machine machine_;
     PlayerRecordStore records_;
     Sequencer sequence_;
+    Presentation* presentation_;
 
     // The owners of the window's widgets, then the presentations that ask them for changes.
     ReelWindow* reels_;

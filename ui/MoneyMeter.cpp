@@ -18,28 +18,31 @@ constexpr double kSplit = 0.55;   // where the divider stands while both figures
 constexpr int kDividerInset = 3;  // the divider is a little shorter than the figures' strip
 
 int widthOf(const QLabel* label, int pixels) {
-    QFont font = label->font();
-    font.setPixelSize(pixels);
-    return QFontMetrics(font).horizontalAdvance(label->text());
+    return QFontMetrics(meterFont(pixels)).horizontalAdvance(label->text());
 }
 
-void setPixels(QLabel* label, int pixels) {
-    QFont font = label->font();
-    font.setPixelSize(pixels);
-    label->setFont(font);
+QLabel* figure(QWidget* window, const QString& name, Qt::Alignment alignment) {
+    auto* label = new QLabel(window);
+    label->setObjectName(name);
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setStyleSheet(QStringLiteral("color: #ffe9a8; background: transparent;"));
+    return label;
 }
 }  // namespace
 
-MoneyMeter::MoneyMeter(QWidget* window, const QRect& frame, const QString& creditsName,
-                       const QString& dollarsName)
+MoneyMeter::MoneyMeter(QWidget* window, Presentation& presentation, const QRect& frame,
+                       const QString& creditsName, const QString& dollarsName)
     : QObject(window),
+      presentation_(presentation),
       strip_(layout::meterFigures(frame)),
-      credits_(makeMeterLabel(window, creditsName, strip_, kCreditsPixels, Qt::AlignLeft)),
-      dollars_(makeMeterLabel(window, dollarsName, strip_, kDollarsPixels, Qt::AlignRight)),
+      credits_(figure(window, creditsName, Qt::AlignLeft)),
+      dollars_(figure(window, dollarsName, Qt::AlignRight)),
       divider_(new QWidget(window)) {
     divider_->setObjectName(creditsName + QStringLiteral("divider"));
     divider_->setStyleSheet(QStringLiteral("background: rgba(46, 196, 182, 90);"));
     divider_->hide();
+    connect(&presentation, &Presentation::rescaled, this, &MoneyMeter::fit);
+    fit();
 }
 
 void MoneyMeter::showAmount(std::int64_t credits) {
@@ -53,47 +56,55 @@ void MoneyMeter::showFigures(const QString& credits, const QString& dollars) {
 }
 
 // Full size while both figures fit on their side of the split; otherwise both shrink by the
-// same factor until they fit side by side with the gap between them.
+// same factor until they fit side by side with the gap between them. Worked out in device pixels
+// at the scale in force, so the figures are as legible at every scale.
 void MoneyMeter::fit() {
+    const qreal scale = presentation_.scale();
+    const QRect strip = presentation_.rect(strip_);
+    const int gap = presentation_.length(kGap);
+    const int fullCredits = presentation_.length(kCreditsPixels);
+    const int fullDollars = presentation_.length(kDollarsPixels);
     const bool pair = !credits_->text().isEmpty() && !dollars_->text().trimmed().isEmpty();
-    const int width = strip_.width();
-    int left = widthOf(credits_, kCreditsPixels);
-    int right = widthOf(dollars_, kDollarsPixels);
-    double scale = 1.0;
-    const int room = pair ? width - kGap : width;
+    const int width = strip.width();
+    int left = widthOf(credits_, fullCredits);
+    int right = widthOf(dollars_, fullDollars);
+    double shrink = 1.0;
+    const int room = pair ? width - gap : width;
     if (left + right > room) {
-        scale = static_cast<double>(room) / (left + right);
+        shrink = static_cast<double>(room) / (left + right);
     }
-    const int creditsPixels = std::max(1, static_cast<int>(std::floor(kCreditsPixels * scale)));
-    const int dollarsPixels = std::max(1, static_cast<int>(std::floor(kDollarsPixels * scale)));
-    setPixels(credits_, creditsPixels);
-    setPixels(dollars_, dollarsPixels);
+    const int creditsPixels = std::max(1, static_cast<int>(std::floor(fullCredits * shrink)));
+    const int dollarsPixels = std::max(1, static_cast<int>(std::floor(fullDollars * shrink)));
+    credits_->setFont(meterFont(creditsPixels));
+    dollars_->setFont(meterFont(dollarsPixels));
     left = widthOf(credits_, creditsPixels);
     right = widthOf(dollars_, dollarsPixels);
 
-    int split = strip_.x() + static_cast<int>(width * kSplit);
-    if (strip_.x() + left + kGap / 2 > split || split + kGap / 2 + right > strip_.right() + 1) {
-        split = strip_.x() + left + (width - left - right) / 2;
+    int split = strip.x() + static_cast<int>(width * kSplit);
+    if (strip.x() + left + gap / 2 > split || split + gap / 2 + right > strip.right() + 1) {
+        split = strip.x() + left + (width - left - right) / 2;
     }
     if (!pair) {
-        credits_->setGeometry(strip_);
-        dollars_->setGeometry(strip_);
+        credits_->setGeometry(strip);
+        dollars_->setGeometry(strip);
         divider_->hide();
         return;
     }
-    credits_->setGeometry(strip_.x(), strip_.y(), split - kGap / 2 - strip_.x(), strip_.height());
-    dollars_->setGeometry(split + kGap / 2, strip_.y(), strip_.right() + 1 - split - kGap / 2,
-                          strip_.height());
-    divider_->setGeometry(split, strip_.y() + kDividerInset, 1,
-                          strip_.height() - 2 * kDividerInset);
+    credits_->setGeometry(strip.x(), strip.y(), split - gap / 2 - strip.x(), strip.height());
+    dollars_->setGeometry(split + gap / 2, strip.y(), strip.right() + 1 - split - gap / 2,
+                          strip.height());
+    const int inset = presentation_.length(kDividerInset);
+    divider_->setGeometry(split, strip.y() + inset, std::max(1, qRound(scale)),
+                          strip.height() - 2 * inset);
     divider_->show();
 }
 
-CreditMeter::CreditMeter(QWidget* window)
-    : MoneyMeter(window, layout::kCreditMeter, QStringLiteral("PANELBANK"),
+CreditMeter::CreditMeter(QWidget* window, Presentation& presentation)
+    : MoneyMeter(window, presentation, layout::kCreditMeter, QStringLiteral("PANELBANK"),
                  QStringLiteral("Lblcredit")) {}
 
-WinMeter::WinMeter(QWidget* window)
-    : MoneyMeter(window, layout::kWinMeter, QStringLiteral("LABWIN"), QStringLiteral("lblwin")) {}
+WinMeter::WinMeter(QWidget* window, Presentation& presentation)
+    : MoneyMeter(window, presentation, layout::kWinMeter, QStringLiteral("LABWIN"),
+                 QStringLiteral("lblwin")) {}
 
 }  // namespace kestrel::ui

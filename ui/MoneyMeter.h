@@ -4,6 +4,8 @@
 #include <QRect>
 #include <cstdint>
 
+#include "Presentation.h"
+
 class QLabel;
 class QWidget;
 
@@ -16,8 +18,8 @@ namespace kestrel::ui {
 class MoneyMeter : public QObject {
     Q_OBJECT
 public:
-    MoneyMeter(QWidget* window, const QRect& frame, const QString& creditsName,
-               const QString& dollarsName);
+    MoneyMeter(QWidget* window, Presentation& presentation, const QRect& frame,
+               const QString& creditsName, const QString& dollarsName);
 
     void showAmount(std::int64_t credits);
     // Any text at the left and at the right (a word, a blank, nothing).
@@ -26,7 +28,8 @@ public:
 private:
     void fit();
 
-    QRect strip_;
+    Presentation& presentation_;
+    QRect strip_;  // in the machine's coordinates
     QLabel* credits_;
     QLabel* dollars_;
     QWidget* divider_;
@@ -36,7 +39,7 @@ private:
 class CreditMeter : public MoneyMeter {
     Q_OBJECT
 public:
-    explicit CreditMeter(QWidget* window);
+    CreditMeter(QWidget* window, Presentation& presentation);
 
     void show(std::int32_t credits) { showAmount(credits); }
     // Both figures empty (a player's details were just deleted).
@@ -47,7 +50,7 @@ public:
 class WinMeter : public MoneyMeter {
     Q_OBJECT
 public:
-    explicit WinMeter(QWidget* window);
+    WinMeter(QWidget* window, Presentation& presentation);
 
     void show(std::int64_t credits) { showAmount(credits); }
     void goodLuck() { showFigures(QStringLiteral("Good Luck"), QStringLiteral(" ")); }

@@ -5,11 +5,13 @@
 
 namespace kestrel::ui {
 
-PictureButton::PictureButton(QWidget* parent, const QString& name, const QPixmap& picture,
-                             const QPixmap& disabledPicture)
-    : QWidget(parent), picture_(picture), disabledPicture_(disabledPicture) {
+PictureButton::PictureButton(QWidget* parent, const QString& name, Presentation& presentation,
+                             ButtonArt art, const QRect& place)
+    : QWidget(parent), presentation_(presentation), art_(art) {
     setObjectName(name);
     setCursor(Qt::PointingHandCursor);
+    presentation.place(this, place);
+    connect(&presentation, &Presentation::rescaled, this, qOverload<>(&QWidget::update));
 }
 
 void PictureButton::showPressedLook() {
@@ -30,9 +32,9 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (pressed_) {
         return;  // the cabinet behind shows the button pressed in
     }
+    // The picture is made for the button's size at the scale in force: drawn as it is.
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), isEnabled() ? picture_ : disabledPicture_);
+    painter.drawPixmap(0, 0, presentation_.button(art_, isEnabled()));
 }
 
 void PictureButton::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include "Presentation.h"
+
 namespace kestrel::ui {
 
 // A button drawn as a picture. It reports the mouse going down (mouseDown), coming up (mouseUp)
@@ -13,8 +15,9 @@ namespace kestrel::ui {
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
-    PictureButton(QWidget* parent, const QString& name, const QPixmap& picture,
-                  const QPixmap& disabledPicture);
+    // A button with this look, at this place of the machine.
+    PictureButton(QWidget* parent, const QString& name, Presentation& presentation, ButtonArt art,
+                  const QRect& place);
 
     void showPressedLook();
     void endPressedLook();
@@ -33,8 +36,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
-    QPixmap picture_;
-    QPixmap disabledPicture_;
+    Presentation& presentation_;
+    ButtonArt art_;
     bool pressed_ = false;
 };
 

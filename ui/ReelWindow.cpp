@@ -27,29 +27,32 @@ protected:
 
 }  // namespace
 
-ReelWindow::ReelWindow(QWidget* window, const ArtBook& art) : QObject(window), art_(art) {
+ReelWindow::ReelWindow(QWidget* window, Presentation& presentation)
+    : QObject(window), presentation_(presentation) {
     // Stacking follows creation: reels, their cells, the drawn line, the markers.
     for (int r = 1; r <= kReels; ++r) {
         auto* picture = new QLabel(window);
         picture->setObjectName(QStringLiteral("Picture%1").arg(r));
-        picture->setGeometry(layout::reelRect(r));
+        presentation.place(picture, layout::reelRect(r));
+        // A reel's pictures cover it whole: nothing behind it needs painting.
+        picture->setAttribute(Qt::WA_OpaquePaintEvent);
         Picture_[r] = picture;
     }
     for (int c = 1; c <= kCells; ++c) {
         auto* cell = new QLabel(window);
         cell->setObjectName(QStringLiteral("flasher%1").arg(c));
         const QRect reel = layout::reelRect(cellReel(c));
-        cell->setGeometry(
-            QRect(reel.topLeft() + QPoint(0, layout::kCell.height() * static_cast<int>(cellRow(c))),
-                  layout::kCell));
+        presentation.place(cell, QRect(reel.topLeft() + QPoint(0, layout::kCell.height() *
+                                                                      static_cast<int>(cellRow(c))),
+                                       layout::kCell));
         cell->hide();
         flasher_[c] = cell;
     }
-    overlay_ = new LineOverlay(window);
+    overlay_ = new LineOverlay(window, presentation);
     for (int m = 1; m <= kMarkers; ++m) {
         auto* marker = new MarkerLabel(window);
         marker->setObjectName(QStringLiteral("lin%1").arg(m));
-        marker->setGeometry(layout::markerRect(m));
+        presentation.place(marker, layout::markerRect(m));
         marker->setMouseTracking(true);
         marker->setEnabled(false);
         marker->installEventFilter(this);
@@ -62,7 +65,7 @@ ReelWindow::ReelWindow(QWidget* window, const ArtBook& art) : QObject(window), a
 
 void ReelWindow::showIdle() {
     for (int r = 1; r <= kReels; ++r) {
-        Picture_[r]->setPixmap(art_.picture(PictureList::spinlist, kFirstIdlePicture + r - 1));
+        presentation_.show(Picture_[r], PictureList::spinlist, kFirstIdlePicture + r - 1);
     }
     for (QLabel* cell : flasher_) {
         if (cell != nullptr) {
@@ -85,11 +88,17 @@ void ReelWindow::beginSpin(const SpinRecords& records) {
 }
 
 void ReelWindow::showBlur(int reel, int frame) {
-    Picture_[reel]->setPixmap(art_.picture(PictureList::spinlist, frame));
+    presentation_.show(Picture_[reel], PictureList::spinlist, frame);
 }
 
 void ReelWindow::showStopped(int reel) {
-    Picture_[reel]->setPixmap(art_.picture(columnList(reel), records_.reelStop[reel]));
+    if (presentation_.scale() != 1.0) {
+        // A column is its three cells. Shown larger than the machine's own size, the reel stops
+        // on its cells at once rather than on a column picture made for every stop.
+        showCells(reel);
+        return;
+    }
+    presentation_.show(Picture_[reel], columnList(reel), records_.reelStop[reel]);
 }
 
 void ReelWindow::showCells(int reel) {
@@ -99,7 +108,7 @@ void ReelWindow::showCells(int reel) {
         restoreCell(c);
         flasher_[c]->show();
     }
-    Picture_[reel]->setPixmap(art_.picture(PictureList::spinlist, kPlainBackdrop));
+    presentation_.show(Picture_[reel], PictureList::spinlist, kPlainBackdrop);
 }
 
 void ReelWindow::showResult(const SpinRecords& records) {
@@ -143,15 +152,15 @@ void ReelWindow::showAllCells() {
     }
 }
 
-void ReelWindow::showCellFrame(int cell, const QPixmap& frame) {
+void ReelWindow::showCellFrame(int cell, PictureList frames, int index) {
     if (cellsUp_[cellReel(cell)]) {
-        flasher_[cell]->setPixmap(frame);
+        presentation_.show(flasher_[cell], frames, index);
     }
 }
 
 void ReelWindow::restoreCell(int cell) {
     if (cellsUp_[cellReel(cell)]) {
-        flasher_[cell]->setPixmap(art_.picture(PictureList::listsingles, records_.picOfCell(cell)));
+        presentation_.show(flasher_[cell], PictureList::listsingles, records_.picOfCell(cell));
     }
 }
 
@@ -168,9 +177,9 @@ void ReelWindow::hideLine() {
 void ReelWindow::showLinesPlayed(int linesPlayed) {
     for (int m = 1; m <= kLines; ++m) {
         const bool played = m <= linesPlayed;
-        lin_[m]->setPixmap(art_.picture(PictureList::linepics, played ? m : m + kLines));
+        presentation_.show(lin_[m], PictureList::linepics, played ? m : m + kLines);
     }
-    lin_[kLineOneSecondMarker]->setPixmap(art_.picture(PictureList::linepics, 1));
+    presentation_.show(lin_[kLineOneSecondMarker], PictureList::linepics, 1);
 }
 
 void ReelWindow::setMarkerShown(int line, bool shown) {

@@ -6,6 +6,7 @@
 
 #include "ArtBook.h"
 #include "Geometry.h"
+#include "Presentation.h"
 #include "SpinRecords.h"
 
 namespace kestrel::ui {
@@ -24,7 +25,7 @@ inline constexpr int kLineOneSecondMarker = 26;
 class ReelWindow : public QObject {
     Q_OBJECT
 public:
-    ReelWindow(QWidget* window, const ArtBook& art);
+    ReelWindow(QWidget* window, Presentation& presentation);
 
     // --- the reels ---
     // The idle pictures, without a result or a line.
@@ -45,7 +46,8 @@ public:
     // --- the cells of the result ---
     void setCellLit(int cell, bool lit);
     void showAllCells();
-    void showCellFrame(int cell, const QPixmap& frame);
+    // A frame of an animation in the cell: picture `index` of `frames`.
+    void showCellFrame(int cell, PictureList frames, int index);
     // The cell's own symbol again.
     void restoreCell(int cell);
 
@@ -64,7 +66,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    const ArtBook& art_;
+    Presentation& presentation_;
     SpinRecords records_;
     std::array<bool, kReels + 1> cellsUp_{};  // reels whose cells show the result
     bool away_ = false;

@@ -16,12 +16,10 @@ int scatterCellOf(const SpinRecords& records, int reel) {
 }
 }  // namespace
 
-ScatterDance::ScatterDance(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels,
-                           const ArtBook& art)
+ScatterDance::ScatterDance(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels)
     : QObject(parent),
       machine_(machine),
       reels_(reels),
-      art_(art),
       Timerscatters_(clock.createTimer(this, duration::kScatterFrame)) {
     Timerscatters_->setObjectName(QStringLiteral("Timerscatters"));
     connect(Timerscatters_, &ClockTimer::timeout, this, &ScatterDance::onTick);
@@ -46,8 +44,7 @@ void ScatterDance::onTick() {
     for (int reel = 1; reel <= kReels; ++reel) {
         if (const int cell = scatterCellOf(machine_.records(), reel)) {
             const int offset = kFrames * static_cast<int>(cellRow(cell));
-            reels_.showCellFrame(
-                cell, art_.picture(PictureList::ScatterDanceFrames, scatterFrame_ + offset));
+            reels_.showCellFrame(cell, PictureList::ScatterDanceFrames, scatterFrame_ + offset);
             reels_.setCellLit(cell, true);
         }
     }

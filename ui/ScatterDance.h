@@ -15,8 +15,7 @@ class ReelWindow;
 class ScatterDance : public QObject {
     Q_OBJECT
 public:
-    ScatterDance(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels,
-                 const ArtBook& art);
+    ScatterDance(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels);
 
     // Starts with the first frame.
     void start();
@@ -28,7 +27,6 @@ private:
 
     const Machine& machine_;
     ReelWindow& reels_;
-    const ArtBook& art_;
     ClockTimer* Timerscatters_;
     int scatterFrame_ = 0;
 };

@@ -6,15 +6,18 @@
 
 namespace kestrel::ui {
 
-StoreNotice::StoreNotice(QWidget* window) : QObject(window), storenotice_(new QLabel(window)) {
+StoreNotice::StoreNotice(QWidget* window, Presentation& presentation)
+    : QObject(window), storenotice_(new QLabel(window)) {
     storenotice_->setObjectName(QStringLiteral("storenotice"));
-    storenotice_->setGeometry(layout::kStoreNotice);
+    presentation.place(storenotice_, layout::kStoreNotice);
     storenotice_->setWordWrap(true);
     storenotice_->setAlignment(Qt::AlignCenter);
     storenotice_->setTextFormat(Qt::PlainText);
-    storenotice_->setStyleSheet(QStringLiteral(
-        "color: #fff3c4; background: rgba(122, 12, 20, 225); border: 2px solid #e8c25a;"
-        " border-radius: 6px; font: bold 12px 'DejaVu Sans'; padding: 2px 8px;"));
+    presentation.setStyle(
+        storenotice_,
+        QStringLiteral(
+            "color: #fff3c4; background: rgba(122, 12, 20, 225); border: 2px solid #e8c25a;"
+            " border-radius: 6px; font: bold 12px 'DejaVu Sans'; padding: 2px 8px;"));
     storenotice_->hide();
 }
 

@@ -2,6 +2,8 @@
 
 #include <QObject>
 
+#include "Presentation.h"
+
 class QLabel;
 class QWidget;
 
@@ -12,7 +14,7 @@ namespace kestrel::ui {
 class StoreNotice : public QObject {
     Q_OBJECT
 public:
-    explicit StoreNotice(QWidget* window);
+    StoreNotice(QWidget* window, Presentation& presentation);
 
     void show(const QString& message);
     void clear();

@@ -30,12 +30,10 @@ WildStart wildStartFor(const SpinRecords& records, const SpinResult& result, int
     return w;
 }
 
-WildGlow::WildGlow(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels,
-                   const ArtBook& art)
+WildGlow::WildGlow(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels)
     : QObject(parent),
       machine_(machine),
       reels_(reels),
-      art_(art),
       timerwild_(clock.createTimer(this, duration::kWildFrame)) {
     timerwild_->setObjectName(QStringLiteral("timerwild"));
     connect(timerwild_, &ClockTimer::timeout, this, &WildGlow::onTick);
@@ -77,8 +75,7 @@ void WildGlow::onTick() {
     for (int reel = kFirstWildReel; reel <= kLastWildReel; ++reel) {
         if (const int cell = glowingCell(reel)) {
             const int offset = kFrames * static_cast<int>(cellRow(cell));
-            reels_.showCellFrame(cell,
-                                 art_.picture(PictureList::WildGlowFrames, wildFrame_ + offset));
+            reels_.showCellFrame(cell, PictureList::WildGlowFrames, wildFrame_ + offset);
         }
     }
 }

@@ -24,8 +24,7 @@ WildStart wildStartFor(const SpinRecords& records, const SpinResult& result, int
 class WildGlow : public QObject {
     Q_OBJECT
 public:
-    WildGlow(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels,
-             const ArtBook& art);
+    WildGlow(QObject* parent, Clock& clock, const Machine& machine, ReelWindow& reels);
 
     // Applies the start rules to the spin just settled, beginning with the first frame.
     void settle();
@@ -38,7 +37,6 @@ private:
 
     const Machine& machine_;
     ReelWindow& reels_;
-    const ArtBook& art_;
     ClockTimer* timerwild_;
     int wildFrame_ = 0;
     bool lineWinFlag_ = false;

@@ -34,7 +34,8 @@ protected:
     GambleFixture() {
         machine.switchPlayer(playerWithCredit(10000));
         window.resize(layout::kWindow);
-        panel = new ui::GamblePanel(&window, machine, clock, sequence, art(),
+        presentation = new Presentation(&window, art());
+        panel = new ui::GamblePanel(&window, machine, clock, sequence, *presentation,
                                     [this](int resource) { sounds.push_back(resource); });
         QObject::connect(panel, &ui::GamblePanel::lost, [this] { lostAt.push_back(clock.now()); });
         QObject::connect(panel, &ui::GamblePanel::collected,
@@ -97,6 +98,7 @@ protected:
     ScriptedRandom random;
     Machine machine{random};
     QWidget window;
+    Presentation* presentation = nullptr;
     ui::GamblePanel* panel = nullptr;
     std::vector<int> sounds;
     std::vector<qint64> lostAt;

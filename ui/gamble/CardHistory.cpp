@@ -10,25 +10,29 @@ constexpr int kWrapAbove = 10;
 constexpr int kWrapTo = 6;
 }  // namespace
 
-CardHistory::CardHistory(QWidget* panel) {
+CardHistory::CardHistory(QWidget* panel, Presentation& presentation,
+                         std::function<QPixmap(int)> icon)
+    : presentation_(presentation), icon_(std::move(icon)) {
     namespace L = layout::gamble;
     for (int i = 1; i <= kStrip; ++i) {
         auto* picture = new QLabel(panel);
         picture->setObjectName(QStringLiteral("historypic%1").arg(i));
-        picture->setGeometry(QRect(QPoint(L::kHistoryLeft[i], L::kHistoryTop), L::kHistorySize));
+        presentation.place(picture,
+                           QRect(QPoint(L::kHistoryLeft[i], L::kHistoryTop), L::kHistorySize));
         picture->setAlignment(Qt::AlignCenter);
         picture->hide();
         historypic_[i] = picture;
     }
 }
 
-void CardHistory::add(const QPixmap& icon) {
+void CardHistory::add(int card) {
     namespace L = layout::gamble;
     if (++count_ > kWrapAbove) {
         count_ = kWrapTo;
     }
     if (count_ <= kStrip) {
-        historypic_[count_]->setPixmap(icon);
+        card_[count_] = card;
+        historypic_[count_]->setPixmap(icon_(card));
         historypic_[count_]->show();
         return;
     }
@@ -37,10 +41,19 @@ void CardHistory::add(const QPixmap& icon) {
     const int m = count_ - kStrip;
     for (int place = 1; place < kStrip; ++place) {
         const int picture = (m + place - 1) % kStrip + 1;
-        historypic_[picture]->move(L::kHistoryLeft[place], L::kHistoryTop);
+        presentation_.move(historypic_[picture], QPoint(L::kHistoryLeft[place], L::kHistoryTop));
     }
-    historypic_[m]->move(L::kHistoryLeft[kStrip], L::kHistoryTop);
-    historypic_[m]->setPixmap(icon);
+    presentation_.move(historypic_[m], QPoint(L::kHistoryLeft[kStrip], L::kHistoryTop));
+    card_[m] = card;
+    historypic_[m]->setPixmap(icon_(card));
+}
+
+void CardHistory::refresh() {
+    for (int i = 1; i <= kStrip; ++i) {
+        if (card_[i] != 0) {
+            historypic_[i]->setPixmap(icon_(card_[i]));
+        }
+    }
 }
 
 }  // namespace kestrel::ui

@@ -4,6 +4,9 @@
 #include <QPixmap>
 #include <QWidget>
 #include <array>
+#include <functional>
+
+#include "Presentation.h"
 
 namespace kestrel::ui {
 
@@ -14,14 +17,20 @@ namespace kestrel::ui {
 // turning with period five for as long as the strip lives.
 class CardHistory {
 public:
-    explicit CardHistory(QWidget* panel);
+    // `icon(card)`: the small picture of card 1..4 at the scale in force.
+    CardHistory(QWidget* panel, Presentation& presentation, std::function<QPixmap(int)> icon);
 
-    void add(const QPixmap& icon);
+    void add(int card);
+    // Shows every card of the strip again (the scale changed).
+    void refresh();
     // `gambleCount`: cards drawn so far, as the ring counts them (1..10 once any is drawn).
     int count() const { return count_; }
 
 private:
+    Presentation& presentation_;
+    std::function<QPixmap(int)> icon_;
     std::array<QLabel*, 6> historypic_{};
+    std::array<int, 6> card_{};  // the card each picture shows
     int count_ = 0;
 };
 

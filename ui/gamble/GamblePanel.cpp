@@ -43,38 +43,40 @@ QPixmap overlay(const QPixmap& face, const QPixmap& frame) {
     return composite;
 }
 
-QLabel* caption(QWidget* panel, const QString& name, const QRect& place, int pixelSize) {
+QLabel* caption(QWidget* panel, Presentation& presentation, const QString& name, const QRect& place,
+                int pixelSize) {
     auto* label = new QLabel(panel);
     label->setObjectName(name);
-    label->setGeometry(place);
-    label->setStyleSheet(
+    presentation.place(label, place);
+    presentation.setStyle(
+        label,
         QStringLiteral("color: #fff3c4; background: transparent; font: bold %1px 'DejaVu Sans';")
             .arg(pixelSize));
     return label;
 }
 
-QPushButton* guessButton(QWidget* panel, const QString& name, const QString& text,
-                         const QRect& place, const QString& colours) {
+QPushButton* guessButton(QWidget* panel, Presentation& presentation, const QString& name,
+                         const QString& text, const QRect& place, const QString& colours) {
     auto* button = new QPushButton(text, panel);
     button->setObjectName(name);
-    button->setGeometry(place);
+    presentation.place(button, place);
     // The window keeps the keyboard focus: no key may act on the gamble.
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
-    button->setStyleSheet(
-        QStringLiteral("QPushButton { %1 border: 2px solid #c8a24a; border-radius: 7px;"
-                       " font: bold 13px 'DejaVu Sans'; }"
-                       "QPushButton:disabled { color: #8a8070; background: #4a4036; }")
-            .arg(colours));
+    presentation.setStyle(
+        button, QStringLiteral("QPushButton { %1 border: 2px solid #c8a24a; border-radius: 7px;"
+                               " font: bold 13px 'DejaVu Sans'; }"
+                               "QPushButton:disabled { color: #8a8070; background: #4a4036; }")
+                    .arg(colours));
     return button;
 }
 
-QLabel* slidePicture(QWidget* panel, const QString& name, const QPixmap& pixmap) {
+QLabel* slidePicture(QWidget* panel, Presentation& presentation, const QString& name,
+                     Picture picture) {
     auto* label = new QLabel(panel);
     label->setObjectName(name);
-    label->resize(layout::gamble::kSlideSize);
-    label->setPixmap(pixmap);
-    label->setScaledContents(true);
+    presentation.place(label, QRect(QPoint(0, 0), layout::gamble::kSlideSize));
+    presentation.show(label, picture);
     label->hide();
     return label;
 }
@@ -82,66 +84,89 @@ QLabel* slidePicture(QWidget* panel, const QString& name, const QPixmap& pixmap)
 }  // namespace
 
 GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, Sequencer& sequence,
-                         const ArtBook& art, SoundCue sound)
+                         Presentation& presentation, SoundCue sound)
     : QWidget(window),
       machine_(machine),
       sequence_(sequence),
-      art_(art),
+      presentation_(presentation),
       sound_(std::move(sound)),
-      history_(this) {
+      history_(this, presentation,
+               [this](int card) { return icon(card, layout::gamble::kHistorySize.width()); }) {
     namespace L = layout::gamble;
+    Presentation& p = presentation;
     setObjectName(QStringLiteral("pandouble"));
-    setGeometry(layout::kGamblePanel);
+    p.place(this, layout::kGamblePanel);
 
     piccardholder_ = new QLabel(this);
     piccardholder_->setObjectName(QStringLiteral("piccardholder"));
-    piccardholder_->setGeometry(L::kCard);
+    p.place(piccardholder_, L::kCard);
     piccardholder_->setAlignment(Qt::AlignCenter);
 
-    const int historySide = L::kHistorySize.width();
     for (int card = 1; card <= 4; ++card) {
-        const QPixmap& picture = art.picture(PictureList::imagelistcards, kFirstIcon + card - 1);
-        icons_[card] = squareIcon(picture, historySide);
-        auto* button = guessButton(this, QStringLiteral("suitbet%1").arg(card), QString(),
+        auto* button = guessButton(this, p, QStringLiteral("suitbet%1").arg(card), QString(),
                                    L::kSuitButtons[card], QStringLiteral("background: #f6e7c8;"));
-        const int side = L::kSuitButtons[card].width() - 8;
-        button->setIcon(QIcon(squareIcon(picture, side)));
-        button->setIconSize(QSize(side, side));
         connect(button, &QPushButton::clicked, this, [this, card] { guessSuit(card); });
         suitbet_[card] = button;
     }
-    betred_ = guessButton(this, QStringLiteral("betred"), QStringLiteral("RED"), L::kRed,
+    showIcons();
+    betred_ = guessButton(this, p, QStringLiteral("betred"), QStringLiteral("RED"), L::kRed,
                           QStringLiteral("color: #fff3c4; background: #b3202c;"));
-    betblack_ = guessButton(this, QStringLiteral("betblack"), QStringLiteral("BLACK"), L::kBlack,
+    betblack_ = guessButton(this, p, QStringLiteral("betblack"), QStringLiteral("BLACK"), L::kBlack,
                             QStringLiteral("color: #fff3c4; background: #1d1a1a;"));
-    cancelbet_ = guessButton(this, QStringLiteral("cancelbet"), QStringLiteral("COLLECT"),
+    cancelbet_ = guessButton(this, p, QStringLiteral("cancelbet"), QStringLiteral("COLLECT"),
                              L::kCollect, QStringLiteral("color: #2b1b12; background: #e8c25a;"));
     connect(betred_, &QPushButton::clicked, this, [this] { guessColour(CardColour::Red); });
     connect(betblack_, &QPushButton::clicked, this, [this] { guessColour(CardColour::Black); });
     connect(cancelbet_, &QPushButton::clicked, this, &GamblePanel::collect);
 
-    risklab_ = caption(this, QStringLiteral("risklab"), L::kRiskLabel, 15);
-    lblblackred_ = caption(this, QStringLiteral("lblblackred"), L::kColourWinLabel, 12);
-    lblsuit_ = caption(this, QStringLiteral("lblsuit"), L::kSuitWinLabel, 12);
+    risklab_ = caption(this, p, QStringLiteral("risklab"), L::kRiskLabel, 15);
+    lblblackred_ = caption(this, p, QStringLiteral("lblblackred"), L::kColourWinLabel, 12);
+    lblsuit_ = caption(this, p, QStringLiteral("lblsuit"), L::kSuitWinLabel, 12);
     QLabel* Lblpasthistory =
-        caption(this, QStringLiteral("Lblpasthistory"), L::kPastHistoryLabel, 11);
+        caption(this, p, QStringLiteral("Lblpasthistory"), L::kPastHistoryLabel, 11);
     Lblpasthistory->setText(QStringLiteral("past history"));
     Lblpasthistory->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
 
     const int slideStart = layout::twips(kSlideStartTwips);
-    gamblewin_ = slidePicture(this, QStringLiteral("gamblewin"), art.picture(Picture::gamblewin));
-    gamblelose_ =
-        slidePicture(this, QStringLiteral("gamblelose"), art.picture(Picture::gamblelose));
-    winSlide_ = new PictureSlide(gamblewin_, clock, L::kSlideLeft, slideStart, L::kSlideRestTop);
-    loseSlide_ = new PictureSlide(gamblelose_, clock, L::kSlideLeft, slideStart, L::kSlideRestTop);
+    gamblewin_ = slidePicture(this, p, QStringLiteral("gamblewin"), Picture::gamblewin);
+    gamblelose_ = slidePicture(this, p, QStringLiteral("gamblelose"), Picture::gamblelose);
+    winSlide_ = new PictureSlide(gamblewin_, clock, p, L::kSlideLeft, slideStart, L::kSlideRestTop);
+    loseSlide_ =
+        new PictureSlide(gamblelose_, clock, p, L::kSlideLeft, slideStart, L::kSlideRestTop);
     connect(winSlide_, &PictureSlide::rested, this, &GamblePanel::slideRested);
 
+    // Pictures the panel makes itself are made again at a new scale.
+    connect(&presentation, &Presentation::rescaled, this, [this] {
+        showIcons();
+        history_.refresh();
+        showCard(shownCard_);
+    });
     hide();
+}
+
+// A card's suit icon, the middle square of its picture, at `side` pixels of the machine.
+QPixmap GamblePanel::icon(int card, int side) const {
+    return squareIcon(presentation_.picture(PictureList::imagelistcards, kFirstIcon + card - 1),
+                      presentation_.length(side));
+}
+
+void GamblePanel::showIcons() {
+    for (int card = 1; card <= 4; ++card) {
+        const int side = layout::gamble::kSuitButtons[card].width() - 8;
+        suitbet_[card]->setIcon(QIcon(icon(card, side)));
+        suitbet_[card]->setIconSize(presentation_.size(QSize(side, side)));
+    }
+}
+
+void GamblePanel::showCard(int card) {
+    shownCard_ = card;
+    piccardholder_->setPixmap(
+        presentation_.picture(PictureList::imagelistcards, card == 0 ? kCardBack : card));
 }
 
 void GamblePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(rect(), art_.picture(Picture::GamblePanel));
+    painter.drawPixmap(0, 0, presentation_.picture(Picture::GamblePanel));
 }
 
 void GamblePanel::play(int resource) const {
@@ -175,7 +200,7 @@ void GamblePanel::reopen() {
 
 // The card face down, the stakes, every press ready.
 void GamblePanel::present() {
-    piccardholder_->setPixmap(art_.picture(PictureList::imagelistcards, kCardBack));
+    showCard(0);
     setPressesEnabled(true);
     winSlide_->hide();
     loseSlide_->hide();
@@ -242,15 +267,15 @@ void GamblePanel::beginDraw() {
 // The card's back starts to peel away with the press and goes on frame by frame, then the
 // face shows alone.
 void GamblePanel::reveal(int card, int frameMs) {
-    const QPixmap& face = art_.picture(PictureList::imagelistcards, card);
-    const auto showFrame = [this, &face](int k) {
-        piccardholder_->setPixmap(overlay(face, art_.picture(PictureList::imagelistcards, k)));
+    const auto showFrame = [this, card](int k) {
+        piccardholder_->setPixmap(overlay(presentation_.picture(PictureList::imagelistcards, card),
+                                          presentation_.picture(PictureList::imagelistcards, k)));
     };
     showFrame(kFirstRevealFrame);
     for (int k = kFirstRevealFrame + 1; k <= kLastRevealFrame; ++k) {
         sequence_.then(frameMs, [showFrame, k] { showFrame(k); });
     }
-    sequence_.then(frameMs, [this, &face] { piccardholder_->setPixmap(face); });
+    sequence_.then(frameMs, [this, card] { showCard(card); });
 }
 
 void GamblePanel::announce(const GuessResult& guess, int rightSound) {
@@ -265,7 +290,7 @@ void GamblePanel::announce(const GuessResult& guess, int rightSound) {
 }
 
 void GamblePanel::recordCard(int card) {
-    history_.add(icons_[card]);
+    history_.add(card);
 }
 
 void GamblePanel::guessWon() {

@@ -33,7 +33,7 @@ class GamblePanel : public QWidget {
     Q_OBJECT
 public:
     GamblePanel(QWidget* window, Machine& machine, Clock& clock, Sequencer& sequence,
-                const ArtBook& art, SoundCue sound);
+                Presentation& presentation, SoundCue sound);
 
     // Opens the gamble on the pending win: stakes it through the Machine, shows the card back,
     // the stakes and the panel. False (and nothing changed) when the Machine offers no gamble.
@@ -70,6 +70,9 @@ private:
     void beginDraw();
     void reveal(int card, int frameMs);
     void recordCard(int card);
+    QPixmap icon(int card, int side) const;
+    void showIcons();
+    void showCard(int card);  // 0: the back
     void announce(const GuessResult& guess, int rightSound);
     void guessWon();
     void guessLost();
@@ -81,10 +84,10 @@ private:
 
     Machine& machine_;
     Sequencer& sequence_;
-    const ArtBook& art_;
+    Presentation& presentation_;
     SoundCue sound_;
     State state_ = State::Closed;
-    std::array<QPixmap, 5> icons_{};  // by card, cropped to the square the buttons show
+    int shownCard_ = 0;  // the face on the holder, 0 for the back
 
     QLabel* piccardholder_;
     std::array<QPushButton*, 5> suitbet_{};

@@ -4,9 +4,11 @@
 
 namespace kestrel::ui {
 
-PictureSlide::PictureSlide(QLabel* picture, Clock& clock, int left, int startTop, int restTop)
+PictureSlide::PictureSlide(QLabel* picture, Clock& clock, Presentation& presentation, int left,
+                           int startTop, int restTop)
     : QObject(picture),
       picture_(picture),
+      presentation_(presentation),
       timer_(clock.createTimer(this, duration::kGambleSlideStep)),
       left_(left),
       startTop_(startTop),
@@ -17,7 +19,7 @@ PictureSlide::PictureSlide(QLabel* picture, Clock& clock, int left, int startTop
 void PictureSlide::start() {
     timer_->stop();  // a fresh rhythm, whatever was under way
     step_ = 0;
-    picture_->move(left_, startTop_);
+    presentation_.move(picture_, QPoint(left_, startTop_));
     picture_->show();
     picture_->raise();
     timer_->start();
@@ -30,7 +32,8 @@ void PictureSlide::hide() {
 
 void PictureSlide::step() {
     ++step_;
-    picture_->move(left_, startTop_ + (restTop_ - startTop_) * step_ / duration::kGambleSlideSteps);
+    presentation_.move(picture_, QPoint(left_, startTop_ + (restTop_ - startTop_) * step_ /
+                                                               duration::kGambleSlideSteps));
     if (step_ >= duration::kGambleSlideSteps) {
         timer_->stop();
         emit rested();

@@ -4,6 +4,7 @@
 #include <QObject>
 
 #include "Clock.h"
+#include "Presentation.h"
 
 namespace kestrel::ui {
 
@@ -12,7 +13,8 @@ namespace kestrel::ui {
 class PictureSlide : public QObject {
     Q_OBJECT
 public:
-    PictureSlide(QLabel* picture, Clock& clock, int left, int startTop, int restTop);
+    PictureSlide(QLabel* picture, Clock& clock, Presentation& presentation, int left, int startTop,
+                 int restTop);
 
     // Shows the picture at its start and sets it moving; a slide under way starts again.
     void start();
@@ -26,6 +28,7 @@ private:
     void step();
 
     QLabel* picture_;
+    Presentation& presentation_;
     ClockTimer* timer_;
     int left_;
     int startTop_;

@@ -77,6 +77,7 @@ bool Machine::setBetPerLine(int betPerLine) {
 }
 
 PlayResult Machine::play(int button) {
+    const std::int64_t time = std::exchange(nextGameTime_, 0);
     if (phase_ != Phase::Idle || featureCompleted()) {
         return PlayResult::Busy;
     }
@@ -100,7 +101,7 @@ PlayResult Machine::play(int button) {
     gambleOffered_ = false;
     const std::int32_t creditBefore = player_.bank;
     decideOutcome();
-    recordPaidSpin(creditBefore);
+    recordPaidSpin(time, creditBefore);
     return PlayResult::Paid;
 }
 
@@ -345,9 +346,9 @@ bool Machine::collect() {
 
 // --- the history ---
 
-void Machine::recordPaidSpin(std::int32_t creditBefore) {
+void Machine::recordPaidSpin(std::int64_t time, std::int32_t creditBefore) {
     RecordedGame game;
-    game.time = std::exchange(nextGameTime_, 0);
+    game.time = time;
     game.game = player_.games;
     game.lines = spinLines_;
     game.betPerLine = spinBet_;

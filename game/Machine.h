@@ -93,9 +93,10 @@ public:
     // Play button 1..6 (its bet per line; another value keeps the bet). Decides the whole
     // outcome, redrawing under the payout control, and charges a paid spin.
     PlayResult play(int button);
-    // The date and time the next paid game is recorded with in the history, in seconds since
-    // the epoch: the machine has no clock of its own. One paid game takes it; a game played
-    // without a time set since is recorded with 0 (unknown), never with an older game's time.
+    // The date and time of the next press of a play button, in seconds since the epoch, for the
+    // history: the machine has no clock of its own. The next play() takes it whatever comes of
+    // the press, so a paid game played without a time set just before it is recorded with 0
+    // (unknown), never with the time of an earlier press.
     void setNextGameTime(std::int64_t secondsSinceEpoch) { nextGameTime_ = secondsSinceEpoch; }
     // Settles the decided spin: credits a paid win, or books the feature's count-down. A feature
     // whose total and the credit no longer have room for another spin's largest win completes
@@ -194,7 +195,7 @@ private:
     bool restore(const GameSnapshot& saved);
     // The history's entry of the game in play, if it is being recorded.
     RecordedGame* recording() { return recording_ ? history_.newest() : nullptr; }
-    void recordPaidSpin(std::int32_t creditBefore);
+    void recordPaidSpin(std::int64_t time, std::int32_t creditBefore);
     void recordFreeSpin();
     void recordSettlement(const Settlement& settlement);
 

@@ -162,12 +162,14 @@ TEST_F(History, AGambleKeepsItsFirstGuessesAndCountsTheRest) {
     EXPECT_TRUE(couldHaveBeenPlayed(game));
 }
 
-TEST_F(History, ATimeIsTakenByOneGameAndASuitThatIsNoSuitDrawsNothing) {
+TEST_F(History, ATimeIsTakenByOnePressAndASuitThatIsNoSuitDrawsNothing) {
     machine.setNextGameTime(42);
     spinAndSettle(kTwoSpecials);
     random.pushSpin(kLosingStops);
     machine.setNextGameTime(43);
     ASSERT_EQ(machine.play(7), PlayResult::Paid);  // a button that is none keeps the bet
+    machine.setNextGameTime(44);
+    EXPECT_EQ(machine.play(1), PlayResult::Busy);  // not settled yet: the press takes the time
     machine.settle();
     spinAndSettle(kTwoSpecials);
     const auto& games = machine.history().entries();

@@ -15,7 +15,6 @@ namespace {
 
 using test::kLosingStops;
 using test::kThreeSpecials;
-using test::kTwoLineWin;
 using test::kTwoSpecials;
 using Stage = RecordedFeature::Stage;
 using Outcome = RecordedGamble::Outcome;
@@ -91,26 +90,6 @@ TEST_F(History, EveryKindOfGameIsKeptAsPlayedAndScoresAgainThroughTheEngine) {
     EXPECT_EQ(games[3].gamble->amount, 2 * feature.total);
 }
 
-// The stake goes out and the credit figure follows the game while it runs.
-TEST_F(History, TheNewestGameIsUpdatedAtEveryStepOfPlay) {
-    random.pushSpin(kTwoSpecials);
-    ASSERT_EQ(machine.play(1), PlayResult::Paid);
-    const RecordedGame& game = *machine.history().newest();
-    EXPECT_EQ(game.creditAfter, 10000 - 25);  // decided: the win is not paid yet
-    machine.settle();
-    EXPECT_EQ(game.creditAfter, 10000);
-    ASSERT_TRUE(machine.openGamble());
-    EXPECT_EQ(game.creditAfter, 10000 - 25);
-    EXPECT_EQ(game.gamble.value().outcome, Outcome::Open);
-    random.push({2});
-    machine.guessColour(CardColour::Black);
-    EXPECT_EQ(game.gamble->amount, 50);
-    EXPECT_EQ(game.gamble->outcome, Outcome::Open);
-    EXPECT_TRUE(couldHaveBeenPlayed(game));
-    machine.collect();
-    EXPECT_EQ(game.creditAfter, machine.player().bank);
-}
-
 TEST_F(History, TheTwentySixthGamePushesOutTheFirst) {
     for (int i = 1; i <= GameHistory::kGames + 1; ++i) {
         spinAndSettle(kLosingStops);
@@ -121,44 +100,20 @@ TEST_F(History, TheTwentySixthGamePushesOutTheFirst) {
     EXPECT_EQ(games.back().game, GameHistory::kGames + 1);
 }
 
-// Re-triggered again and again, a feature plays far more spins than are kept: the first ones
-// are kept, the count and the total cover all.
-TEST_F(History, ALongFeatureKeepsItsFirstSpinsAndCountsTheRest) {
-    spinAndSettle(kThreeSpecials);
-    int played = 0;
-    std::int32_t total = machine.featureWin();
-    while (machine.freeSpinsActive()) {
-        ++played;
-        const bool retrigger = played % 8 == 0 && played < 120;
-        spinAndSettle(retrigger ? kThreeSpecials : played % 3 == 0 ? kTwoSpecials : kLosingStops);
-        total = machine.featureWin();
-    }
-    ASSERT_GT(played, 2 * RecordedFeature::kKeptSpins);
-    ASSERT_TRUE(machine.takeWin());
+// Far more free spins and guesses than are kept: the first ones are kept, the counts cover all.
+TEST_F(History, ALongFeatureAndGambleKeepTheirFirstSpinsAndGuessesAndCountTheRest) {
+    test::playLongFeatureAndGamble(machine, random);
     const RecordedGame& game = *machine.history().newest();
     const RecordedFeature& feature = game.feature.value();
-    EXPECT_EQ(feature.played, played);
-    EXPECT_EQ(feature.awarded, played);
+    EXPECT_GT(feature.played, 2 * RecordedFeature::kKeptSpins);
+    EXPECT_EQ(feature.awarded, feature.played);
     EXPECT_EQ(feature.spins.size(), std::size_t(RecordedFeature::kKeptSpins));
-    EXPECT_EQ(feature.total, total);
-    EXPECT_EQ(game.creditAfter, machine.player().bank);
-    EXPECT_TRUE(couldHaveBeenPlayed(game));
-}
-
-TEST_F(History, AGambleKeepsItsFirstGuessesAndCountsTheRest) {
-    spinAndSettle(kTwoSpecials);
-    ASSERT_TRUE(machine.openGamble());
-    const int guesses = RecordedGamble::kKeptGuesses + 8;
-    for (int i = 1; i < guesses; ++i) {
-        random.push({1});
-        ASSERT_TRUE(machine.guessColour(CardColour::Red).won);  // the amount stops at the limit
-    }
-    random.push({1});
-    ASSERT_FALSE(machine.guessColour(CardColour::Black).won);
-    const RecordedGame& game = *machine.history().newest();
-    EXPECT_EQ(game.gamble->guessCount, guesses);
+    EXPECT_EQ(game.gamble->staked, feature.total);
+    EXPECT_EQ(game.gamble->guessCount, RecordedGamble::kKeptGuesses + 8);
     EXPECT_EQ(game.gamble->guesses.size(), std::size_t(RecordedGamble::kKeptGuesses));
-    EXPECT_EQ(game.gamble->outcome, Outcome::Lost);
+    EXPECT_EQ(game.gamble->amount, machine.atRisk());
+    ASSERT_TRUE(machine.collect());
+    EXPECT_EQ(game.creditAfter, machine.player().bank);
     EXPECT_TRUE(couldHaveBeenPlayed(game));
 }
 

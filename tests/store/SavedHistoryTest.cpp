@@ -21,7 +21,6 @@ namespace kestrel {
 namespace {
 
 using test::kLosingStops;
-using test::kThreeSpecials;
 
 // A machine whose history holds every kind of game, with the last game's win in an open gamble.
 class PlayedMachine {
@@ -58,22 +57,9 @@ TEST(HistoryText, BoundedFeaturesAndGamblesReadBackAsWritten) {
     test::ScriptedRandom random;
     Machine machine(random);
     machine.switchPlayer(test::playerWithCredit(10000));
-    random.pushSpin(kThreeSpecials);
-    machine.play(1);
-    machine.settle();
-    for (int played = 1; machine.freeSpinsActive(); ++played) {
-        random.pushSpin(played % 9 == 0 && played < 90 ? kThreeSpecials : kLosingStops);
-        machine.play(1);
-        machine.settle();
-    }
-    ASSERT_TRUE(machine.takeWin());
-    ASSERT_TRUE(machine.openGamble());
-    for (int i = 0; i < RecordedGamble::kKeptGuesses + 3; ++i) {
-        random.push({2});
-        ASSERT_TRUE(machine.guessColour(CardColour::Black).won);
-    }
+    test::playLongFeatureAndGamble(machine, random);
     const RecordedGame& game = *machine.history().newest();
-    ASSERT_GT(game.feature->played, RecordedFeature::kKeptSpins);
+    ASSERT_GT(game.gamble->guessCount, RecordedGamble::kKeptGuesses);
     EXPECT_EQ(parseRecordedGame(formatRecordedGame(game)), game);
 }
 
@@ -191,20 +177,6 @@ TEST_F(SavedHistory, AnotherVersionIsSkippedWholeAndKeysPastTheLastPlaceAreNotRe
     EXPECT_EQ(read.historySkipped, 5);
     EXPECT_EQ(read.record, played.machine.player());
     EXPECT_EQ(read.snapshot, played.machine.snapshot());
-}
-
-// Twenty-five more games push the first five out of the saved history as well.
-TEST_F(SavedHistory, TwentyFiveGamesMoreReplaceTheOldestInTheSavedHistory) {
-    for (int i = 0; i < GameHistory::kGames; ++i) {
-        played.machine.collect();
-        played.random.pushSpin(kLosingStops);
-        ASSERT_EQ(played.machine.play(1), PlayResult::Paid);
-        played.machine.settle();
-    }
-    ASSERT_TRUE(records.save(played.machine));
-    const SavedGame read = readBack();
-    EXPECT_EQ(read.history, played.machine.history());
-    EXPECT_EQ(read.history.entries().front().game, 6);
 }
 
 // "Delete Current Player" clears the statistics and saves: the slot's games go with them.

@@ -90,4 +90,25 @@ inline std::vector<SeenCredit> playEveryKindOfGame(Machine& machine, ScriptedRan
     return seen;
 }
 
+// A feature re-triggered until it has played far more free spins than are kept, its total taken
+// and gambled: more colours won than guesses are kept, the amount held at the credit's limit,
+// the gamble left open.
+inline void playLongFeatureAndGamble(Machine& machine, ScriptedRandom& random) {
+    random.pushSpin(kThreeSpecials);
+    EXPECT_EQ(machine.play(1), PlayResult::Paid);
+    machine.settle();
+    for (int played = 1; machine.freeSpinsActive(); ++played) {
+        const bool retrigger = played % 8 == 0 && played < 120;
+        random.pushSpin(retrigger ? kThreeSpecials : played % 3 == 0 ? kTwoSpecials : kLosingStops);
+        EXPECT_EQ(machine.play(1), PlayResult::Free);
+        machine.settle();
+    }
+    EXPECT_TRUE(machine.takeWin());
+    EXPECT_TRUE(machine.openGamble());
+    for (int i = 0; i < RecordedGamble::kKeptGuesses + 8; ++i) {
+        random.push({2});
+        EXPECT_TRUE(machine.guessColour(CardColour::Black).won);
+    }
+}
+
 }  // namespace kestrel::test

@@ -80,7 +80,9 @@ TEST(HistoryText, TheWidestGameStaysWithinTheStatedBound) {
                                  std::vector(RecordedGamble::kKeptGuesses, RecordedGuess{})};
     const qsizetype line = QString(historyKey(0) + u'=' + formatRecordedGame(game) + u'\n').size();
     EXPECT_LE(line, 1400);
-    EXPECT_LE(GameHistory::kGames * line, 35 * 1024);
+    const qsizetype slot = GameHistory::kGames * line + 32;  // with "[history1]" and "version"
+    EXPECT_LE(slot, 35000);
+    EXPECT_LE(PlayerRecordStore::kSlots * slot, QSettingsStore::kSizeLimit / 5);
 }
 
 class SavedHistory : public ::testing::Test {

@@ -20,6 +20,8 @@ void Machine::switchPlayer(PlayerRecord record) {
     player_.reelspeed = reelSpeedInForce(player_.reelspeed);
     gambleOffered_ = false;
     heldFeatureWin_ = 0;
+    history_.clear();
+    recording_ = false;
 }
 
 bool Machine::maySwitchPlayer() const {
@@ -51,6 +53,8 @@ void Machine::clearStatistics() {
     player_.howmanyspins = 0;
     gambleOffered_ = false;
     heldFeatureWin_ = 0;
+    history_.clear();
+    recording_ = false;
 }
 
 bool Machine::setLinesPlayed(int lines) {
@@ -73,12 +77,14 @@ bool Machine::setBetPerLine(int betPerLine) {
 }
 
 PlayResult Machine::play(int button) {
+    const std::int64_t time = std::exchange(nextGameTime_, 0);
     if (phase_ != Phase::Idle || featureCompleted()) {
         return PlayResult::Busy;
     }
     if (freeSpins_.active()) {
         spinIsFree_ = true;
         decideOutcome();
+        recordFreeSpin();
         return PlayResult::Free;
     }
     if (button >= 1 && button <= kPlayButtons) {
@@ -93,7 +99,9 @@ PlayResult Machine::play(int button) {
     spinIsFree_ = false;
     heldFeatureWin_ = 0;
     gambleOffered_ = false;
+    const std::int32_t creditBefore = player_.bank;
     decideOutcome();
+    recordPaidSpin(time, creditBefore);
     return PlayResult::Paid;
 }
 
@@ -179,6 +187,7 @@ Settlement Machine::settle() {
         }
         gambleOffered_ = settlement.credited > 0;
     }
+    recordSettlement(settlement);
     return settlement;
 }
 
@@ -247,6 +256,11 @@ bool Machine::takeWin() {
     }
     heldFeatureWin_ = freeSpins_.take();
     gambleOffered_ = true;
+    if (RecordedGame* game = recording(); game && game->feature) {
+        game->feature->stage = RecordedFeature::Stage::Taken;
+        game->feature->total = heldFeatureWin_;
+        (void)checkedAdd(game->creditAfter, heldFeatureWin_);
+    }
     return true;
 }
 
@@ -270,13 +284,30 @@ bool Machine::openGamble() {
     gambleOffered_ = false;
     gamble_.open(stake);
     phase_ = Phase::Gamble;
+    if (RecordedGame* game = recording()) {
+        RecordedGamble& gamble = game->gamble.emplace();
+        gamble.staked = stake;
+        gamble.amount = stake;
+        (void)checkedSub(game->creditAfter, stake);
+    }
     return true;
 }
 
-GuessResult Machine::guess(int card, bool won, int factor) {
+GuessResult Machine::guess(Call call, int card, int factor) {
+    const RecordedGuess guessed{call, card};
+    const bool won = guessed.won();
     const std::int32_t roomInCredit = std::numeric_limits<std::int32_t>::max() - player_.bank;
     if (!gamble_.resolve(card, won, factor, roomInCredit)) {
         phase_ = Phase::Idle;
+    }
+    if (RecordedGame* game = recording(); game && game->gamble) {
+        RecordedGamble& gamble = *game->gamble;
+        if (gamble.guessCount < RecordedGamble::kKeptGuesses) {
+            gamble.guesses.push_back(guessed);
+        }
+        (void)checkedAdd(gamble.guessCount, 1);
+        gamble.amount = gamble_.atRisk();
+        gamble.outcome = won ? gamble.outcome : RecordedGamble::Outcome::Lost;
     }
     return {card, won};
 }
@@ -285,16 +316,15 @@ GuessResult Machine::guessColour(CardColour colour) {
     if (phase_ != Phase::Gamble) {
         return {};
     }
-    const int card = random_.uniform(4);
-    return guess(card, colourOfCard(card) == colour, 2);
+    return guess(colour == CardColour::Red ? Call::Red : Call::Black, random_.uniform(4), 2);
 }
 
 GuessResult Machine::guessSuit(int suit) {
-    if (phase_ != Phase::Gamble) {
+    if (phase_ != Phase::Gamble || suit < 1 || suit > 4) {
         return {};
     }
-    const int card = random_.uniform(4);
-    return guess(card, card == suit, 4);
+    const auto call = static_cast<Call>(static_cast<int>(Call::Hearts) + suit - 1);
+    return guess(call, random_.uniform(4), 4);
 }
 
 bool Machine::collect() {
@@ -305,9 +335,59 @@ bool Machine::collect() {
     // Only what the gamble added to the stake is new winnings; the stake itself was already
     // counted when it was won.
     (void)checkedAdd(player_.total, gamble_.atRisk() - gamble_.staked());
+    if (RecordedGame* game = recording(); game && game->gamble) {
+        game->gamble->outcome = RecordedGamble::Outcome::Collected;
+        (void)checkedAdd(game->creditAfter, gamble_.atRisk());
+    }
     gamble_.close();
     phase_ = Phase::Idle;
     return true;
+}
+
+// --- the history ---
+
+void Machine::recordPaidSpin(std::int64_t time, std::int32_t creditBefore) {
+    RecordedGame game;
+    game.time = time;
+    game.game = player_.games;
+    game.lines = spinLines_;
+    game.betPerLine = spinBet_;
+    game.creditBefore = creditBefore;
+    game.creditAfter = player_.bank;
+    game.spin = recordedSpin(records_, result_, spinLines_, spinBet_);
+    history_.add(std::move(game));
+    recording_ = true;
+}
+
+void Machine::recordFreeSpin() {
+    RecordedGame* game = recording();
+    if (game == nullptr || !game->feature) {
+        return;
+    }
+    RecordedFeature& feature = *game->feature;
+    if (feature.played < RecordedFeature::kKeptSpins) {
+        feature.spins.push_back(recordedSpin(records_, result_, spinLines_, spinBet_));
+    }
+    (void)checkedAdd(feature.played, 1);
+    feature.total = freeSpins_.featureWin();
+}
+
+void Machine::recordSettlement(const Settlement& settlement) {
+    RecordedGame* game = recording();
+    if (game == nullptr) {
+        return;
+    }
+    (void)checkedAdd(game->creditAfter, settlement.credited);
+    if (settlement.firstTrigger) {
+        game->feature = RecordedFeature{};
+    }
+    if (game->feature && freeSpins_.state() != FreeSpins::State::None) {
+        // The feature counts its triggering spin among those awarded; the history does not.
+        game->feature->awarded = freeSpins_.awarded() - 1;
+        game->feature->total = freeSpins_.featureWin();
+        game->feature->stage = freeSpins_.active() ? RecordedFeature::Stage::Running
+                                                   : RecordedFeature::Stage::Completed;
+    }
 }
 
 void Machine::settleForExit() {
@@ -373,9 +453,67 @@ GameSnapshot Machine::snapshot() const {
     return saved;
 }
 
-Resumption Machine::resume(PlayerRecord record, const std::optional<GameSnapshot>& saved) {
+namespace {
+
+// Whether the history's newest game is the one a snapshot stands in: the last the record
+// counted, on the snapshot's last spin, with its feature and gamble where the snapshot has them.
+bool standsIn(const RecordedGame& game, const GameSnapshot& saved, std::int32_t gamesPlayed) {
+    using State = FreeSpins::State;
+    using Stage = RecordedFeature::Stage;
+    const std::optional<DecidedSpin>& spin = saved.lastSpin;
+    if (game.game != gamesPlayed || !spin || spin->lines != game.lines ||
+        spin->betPerLine != game.betPerLine) {
+        return false;
+    }
+    const RecordedFeature* feature = game.feature ? &*game.feature : nullptr;
+    if (saved.featureState == State::None) {
+        const bool held = saved.heldFeatureWin > 0;
+        if (feature
+                ? feature->stage != Stage::Taken || (held && feature->total != saved.heldFeatureWin)
+                : held) {
+            return false;
+        }
+    } else {
+        // A free spin decided but not settled is in the history already, not yet in the count.
+        const bool freeSpinDecided = saved.phase == MachinePhase::Spinning && spin->free;
+        const Stage stage =
+            saved.featureState == State::Running ? Stage::Running : Stage::Completed;
+        if (!feature || feature->stage != stage || feature->awarded != saved.awarded - 1 ||
+            feature->played != saved.played - 1 + (freeSpinDecided ? 1 : 0) ||
+            feature->total != saved.featureWin) {
+            return false;
+        }
+    }
+    // The last spin kept is the snapshot's, unless the feature has run past what is kept.
+    const RecordedSpin* last = &game.spin;
+    if (spin->free) {
+        if (!feature || feature->spins.empty()) {
+            return false;
+        }
+        last = feature->played > std::ssize(feature->spins) ? nullptr : &feature->spins.back();
+    }
+    if (last != nullptr && last->stops != spin->stops) {
+        return false;
+    }
+    const bool gambling = saved.phase == MachinePhase::Gamble;
+    const bool gambleOpen = game.gamble && game.gamble->outcome == RecordedGamble::Outcome::Open;
+    if (gambling != gambleOpen || (saved.gambleOffered && game.gamble)) {
+        return false;
+    }
+    return !gambling ||
+           (game.gamble->staked == saved.staked && game.gamble->amount == saved.atRisk &&
+            game.gamble->guessCount == saved.cards.count);
+}
+
+}  // namespace
+
+Resumption Machine::resume(PlayerRecord record, const std::optional<GameSnapshot>& saved,
+                           GameHistory history) {
     switchPlayer(std::move(record));
+    history_ = std::move(history);
     if (saved && restore(*saved)) {
+        const RecordedGame* newest = history_.newest();
+        recording_ = newest != nullptr && standsIn(*newest, *saved, player_.games);
         return Resumption::AsSaved;
     }
     phase_ = Phase::Idle;

@@ -5,6 +5,7 @@
 #include "Evaluation.h"
 #include "FreeSpins.h"
 #include "Gamble.h"
+#include "GameHistory.h"
 #include "GameSnapshot.h"
 #include "PlayerRecord.h"
 #include "RandomSource.h"
@@ -63,13 +64,14 @@ public:
     // settings and the name through changeSettings() and renamePlayer().
     const PlayerRecord& player() const { return player_; }
 
-    // Makes another record the active one; a pending gamble offer does not carry over. A reel
-    // speed never chosen plays fast from here on.
+    // Makes another record the active one, with no history; a pending gamble offer does not
+    // carry over. A reel speed never chosen plays fast from here on.
     void switchPlayer(PlayerRecord record);
     // Whether the active record may be switched or cleared now: nothing is owed to the player
     // in it (no decided spin, feature, open gamble or coins still dropping).
     bool maySwitchPlayer() const;
-    // Zeroes the active player's credit and statistics, keeping the name and settings.
+    // Zeroes the active player's credit and statistics and forgets the history, keeping the name
+    // and settings.
     void clearStatistics();
 
     PlayerSettings settings() const;
@@ -91,6 +93,11 @@ public:
     // Play button 1..6 (its bet per line; another value keeps the bet). Decides the whole
     // outcome, redrawing under the payout control, and charges a paid spin.
     PlayResult play(int button);
+    // The date and time of the next press of a play button, in seconds since the epoch, for the
+    // history: the machine has no clock of its own. The next play() takes it whatever comes of
+    // the press, so a paid game played without a time set just before it is recorded with 0
+    // (unknown), never with the time of an earlier press.
+    void setNextGameTime(std::int64_t secondsSinceEpoch) { nextGameTime_ = secondsSinceEpoch; }
     // Settles the decided spin: credits a paid win, or books the feature's count-down. A feature
     // whose total and the credit no longer have room for another spin's largest win completes
     // with this spin.
@@ -134,6 +141,7 @@ public:
     void declineGamble() { gambleOffered_ = false; }
     bool openGamble();
     GuessResult guessColour(CardColour colour);
+    // A suit 1..4, as the cards are numbered; another number draws no card.
     GuessResult guessSuit(int card);
     bool collect();
     std::int32_t atRisk() const { return gamble_.atRisk(); }
@@ -147,6 +155,11 @@ public:
     // gamble and drops the coins of a press still under way.
     void settleForExit();
 
+    // --- the last games ---
+    // The active player's last paid games, each with its free spins and gamble, updated at
+    // every step of play.
+    const GameHistory& history() const { return history_; }
+
     // --- saving and resuming ---
     // Everything beside the record that a power cut must not lose.
     GameSnapshot snapshot() const;
@@ -157,7 +170,12 @@ public:
     // stored pay on its lines and bet, the phases, feature, gamble and offer must fit together,
     // and all the machine owes must fit into the credit beside the record's. Nothing then is
     // credited or charged: the record stands as read, with nothing in progress.
-    Resumption resume(PlayerRecord record, const std::optional<GameSnapshot>& saved);
+    // The history saved with them becomes the player's. Play goes on recording into its newest
+    // game only when that game is the one the record counted last and the snapshot stands in
+    // it (the same spin, feature and gamble); otherwise the next paid game starts a new entry
+    // and nothing is added to the old ones.
+    Resumption resume(PlayerRecord record, const std::optional<GameSnapshot>& saved,
+                      GameHistory history = {});
 
 private:
     // The reel chain: reel 1 resets the records, each reel draws its stop and calls the next.
@@ -173,8 +191,13 @@ private:
     void book();
     bool roomForAnotherFreeSpin() const;
     bool insertCredit(std::int32_t amount);
-    GuessResult guess(int card, bool won, int factor);
+    GuessResult guess(Call call, int card, int factor);
     bool restore(const GameSnapshot& saved);
+    // The history's entry of the game in play, if it is being recorded.
+    RecordedGame* recording() { return recording_ ? history_.newest() : nullptr; }
+    void recordPaidSpin(std::int64_t time, std::int32_t creditBefore);
+    void recordFreeSpin();
+    void recordSettlement(const Settlement& settlement);
 
     RandomSource& random_;
     PlayerRecord player_;
@@ -192,6 +215,9 @@ private:
     std::int32_t heldFeatureWin_ = 0;
     bool gambleOffered_ = false;
     int coinsPending_ = 0;
+    GameHistory history_;
+    bool recording_ = false;  // the newest entry of the history is the game in play
+    std::int64_t nextGameTime_ = 0;
 };
 
 }  // namespace kestrel

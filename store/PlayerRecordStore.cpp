@@ -8,6 +8,7 @@
 #include "PayoutLevel.h"
 #include "PlayerName.h"
 #include "ReelSpeed.h"
+#include "SavedHistory.h"
 #include "StoredNumber.h"
 
 namespace kestrel {
@@ -119,6 +120,10 @@ QString PlayerRecordStore::gameSectionFor(const QString& playernumber) {
     return sectionFor(playernumber).replace(QStringLiteral("player"), QStringLiteral("game"));
 }
 
+QString PlayerRecordStore::historySectionFor(const QString& playernumber) {
+    return sectionFor(playernumber).replace(QStringLiteral("player"), QStringLiteral("history"));
+}
+
 // FNV-1a over "section/key=value" lines of the record's keys, then the snapshot's: any changed,
 // added or removed character changes it, with no secret to it: it tells damage and edits from
 // what this program saved, not a forger from the program.
@@ -147,6 +152,7 @@ bool PlayerRecordStore::save(const Machine& machine) {
     const QString section = gameSectionFor(playernumber_);
     writeSnapshot(store_, section, machine.snapshot());
     store_.setValue(section, QStringLiteral("check"), savedGameCheck());
+    writeHistory(store_, historySectionFor(playernumber_), machine.history());
     return store_.sync();
 }
 
@@ -162,11 +168,18 @@ void PlayerRecordStore::readSnapshot(SavedGame& saved) const {
     saved.snapshotRefused = !saved.snapshot;
 }
 
+void PlayerRecordStore::readHistory(SavedGame& saved) const {
+    ReadHistory read = kestrel::readHistory(store_, historySectionFor(playernumber_));
+    saved.history = std::move(read.history);
+    saved.historySkipped = read.skipped;
+}
+
 SavedGame PlayerRecordStore::readSaved(PlayerRecord record) const {
     SavedGame saved;
     read(record);
     saved.record = std::move(record);
     readSnapshot(saved);
+    readHistory(saved);
     return saved;
 }
 
@@ -192,6 +205,7 @@ SavedGame PlayerRecordStore::switchToSaved(int slot, const PlayerRecord& current
     SavedGame saved;
     saved.record = switchTo(slot, current);
     readSnapshot(saved);
+    readHistory(saved);
     return saved;
 }
 

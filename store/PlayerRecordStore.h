@@ -56,19 +56,24 @@ public:
     // as nothing in progress: it can never pay twice what the record already holds.
     static QString gameSectionFor(const QString& playernumber);
 
-    // Writes the machine's record and snapshot to the active slot and puts both into lasting
-    // storage in one sync, so that they land together or not at all; false when the sync
-    // failed (the store says why). Other slots are not touched.
+    // A slot's last games live in "history" followed by the slot digit (SavedHistory.h). They
+    // are not part of the check: a damaged history costs games from the history, never the
+    // snapshot.
+    static QString historySectionFor(const QString& playernumber);
+
+    // Writes the machine's record, snapshot and history to the active slot and puts them into
+    // lasting storage in one sync, so that they land together or not at all; false when the
+    // sync failed (the store says why). Other slots are not touched.
     [[nodiscard]] bool save(const Machine& machine);
-    // Reads the active slot's record over `record`, as read() does, with the snapshot saved
-    // beside it.
+    // Reads the active slot's record over `record`, as read() does, with the snapshot and the
+    // history saved beside it.
     SavedGame readSaved(PlayerRecord record) const;
     // Start of the program, as loadFirstSlot, except that a slot whose snapshot holds a game in
     // progress (the lowest, should there be several) becomes the active one: the player the
     // power was cut on finishes the game. A game in progress in another slot is left as it is
     // until that slot becomes active.
     SavedGame loadAtStartUp(PlayerRecord record);
-    // switchTo with the new slot's snapshot.
+    // switchTo with the new slot's snapshot and history.
     SavedGame switchToSaved(int slot, const PlayerRecord& current);
     // The check the active slot's record and snapshot text have now.
     QString savedGameCheck() const;
@@ -76,6 +81,7 @@ public:
 private:
     void writeRecordKeys(const PlayerRecord& record);
     void readSnapshot(SavedGame& saved) const;
+    void readHistory(SavedGame& saved) const;
 
     SettingsStore& store_;
     QString playernumber_ = QStringLiteral("1");

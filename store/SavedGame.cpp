@@ -167,7 +167,7 @@ std::optional<GameSnapshot> parseSnapshot(const SettingsStore& store, const QStr
 }
 
 TakenUp takeUp(Machine& machine, const SavedGame& saved, int lines, int betPerLine) {
-    const Resumption resumed = machine.resume(saved.record, saved.snapshot);
+    const Resumption resumed = machine.resume(saved.record, saved.snapshot, saved.history);
     if (resumed == Resumption::AsSaved && saved.snapshot->inProgress()) {
         return TakenUp::InProgress;
     }

@@ -5,6 +5,7 @@
 #include <array>
 #include <optional>
 
+#include "GameHistory.h"
 #include "GameSnapshot.h"
 #include "Machine.h"
 #include "PlayerRecord.h"
@@ -21,6 +22,10 @@ struct SavedGame {
     // A snapshot was there but not trusted: damaged, edited by hand, or saved with a record that
     // has changed since. The record is read as usual; nothing is in progress.
     bool snapshotRefused = false;
+    // The player's last games, as far as they could be read (SavedHistory.h), and how many
+    // were there but could not be.
+    GameHistory history;
+    int historySkipped = 0;
 };
 
 // The snapshot of a slot lives in the section "game1" … "game6" beside "player1" … "player6",
@@ -41,7 +46,8 @@ enum class TakenUp {
 
 // Puts the machine where the saved game left it when something was in progress there (a spin
 // decided, a feature, a gamble, coins). A game at rest starts afresh instead: at these lines and
-// bet per line, with no win left on offer to the gamble.
+// bet per line, with no win left on offer to the gamble. The saved history is the machine's
+// either way.
 TakenUp takeUp(Machine& machine, const SavedGame& saved, int lines, int betPerLine);
 
 // Writes the snapshot's keys (not "check") into the section; nothing is synced.

@@ -8,8 +8,8 @@
 namespace kestrel {
 namespace {
 
-// Keeps the record and snapshot as the engine hands them over, with no store between: the
-// engine's own half of surviving a power cut.
+// Keeps the record, snapshot and history as the engine hands them over, with no store between:
+// the engine's own half of surviving a power cut.
 class HeldByHand {
 public:
     bool save(const Machine& machine) {
@@ -17,12 +17,15 @@ public:
         return true;
     }
     void powerCut() {}
-    Resumption resumeInto(Machine& machine) { return machine.resume(held_.record, held_.snapshot); }
+    Resumption resumeInto(Machine& machine) {
+        return machine.resume(held_.record, held_.snapshot, held_.history);
+    }
 
 private:
     test::MachineState held_;
 };
 
+// The history too ends as if never cut: the game in play goes on being recorded in its entry.
 TEST(PowerCut, EveryStepOfPlayResumesFromTheSnapshotAsIfNeverCut) {
     test::cutThePowerAtEveryStep([] { return std::make_unique<HeldByHand>(); });
 }

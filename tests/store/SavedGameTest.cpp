@@ -28,7 +28,8 @@ public:
     Resumption resumeInto(Machine& machine) {
         const SavedGame saved = PlayerRecordStore(settings()).loadAtStartUp(PlayerRecord{});
         EXPECT_FALSE(saved.snapshotRefused);
-        return machine.resume(saved.record, saved.snapshot);
+        EXPECT_EQ(saved.historySkipped, 0);
+        return machine.resume(saved.record, saved.snapshot, saved.history);
     }
 
 protected:
@@ -78,24 +79,27 @@ protected:
     Machine machine{random};
 };
 
-TEST_F(SavedGameTest, RecordKeysComeFirstAsAlwaysThenTheSnapshotBesideThemInOneSync) {
+TEST_F(SavedGameTest, RecordKeysComeFirstAsAlwaysThenTheSnapshotAndHistoryBesideThemInOneSync) {
     decideTrigger();
     ASSERT_TRUE(records.save(machine));
     EXPECT_EQ(memory.syncCount(), 1);
     const QStringList writes = memory.writes();
-    ASSERT_EQ(writes.size(), 11 + int(kSnapshotKeys.size()) + 1);
+    const qsizetype snapshotEnd = 11 + qsizetype(kSnapshotKeys.size()) + 1;
+    ASSERT_EQ(writes.size(), snapshotEnd + 2);
     test::MemorySettingsStore recordOnly;
     ASSERT_TRUE(PlayerRecordStore(recordOnly).write(machine.player()));
     EXPECT_EQ(writes.mid(0, 11), recordOnly.writes());
     for (std::size_t i = 0; i < kSnapshotKeys.size(); ++i) {
         EXPECT_EQ(writes[11 + qsizetype(i)], QStringLiteral("game1/") + kSnapshotKeys[i]);
     }
-    EXPECT_EQ(writes.back(), "game1/check");
+    EXPECT_EQ(writes[snapshotEnd - 1], "game1/check");
+    EXPECT_EQ(writes.mid(snapshotEnd), QStringList({"history1/version", "history1/g01"}));
 
     const SavedGame saved = readBack();
     EXPECT_EQ(saved.record, machine.player());
     EXPECT_EQ(saved.snapshot, machine.snapshot());
     EXPECT_FALSE(saved.snapshotRefused);
+    EXPECT_EQ(saved.history, machine.history());
 }
 
 TEST_F(SavedGameTest, RecordsFromBeforeSnapshotsReadWithNothingInProgress) {

@@ -23,15 +23,16 @@ struct PlayStep {
     std::function<void(Machine&)> act;
 };
 
-// What a run leaves: the record and everything beside it.
+// What a run leaves: the record and everything beside it, the history of its games included.
 struct MachineState {
     PlayerRecord record;
     GameSnapshot snapshot;
+    GameHistory history;
     bool operator==(const MachineState&) const = default;
 };
 
 inline MachineState stateOf(const Machine& machine) {
-    return {machine.player(), machine.snapshot()};
+    return {machine.player(), machine.snapshot(), machine.history()};
 }
 
 inline void PrintTo(const MachineState& state, std::ostream* out) {
@@ -42,7 +43,12 @@ inline void PrintTo(const MachineState& state, std::ostream* out) {
          << "; phase " << int(s.phase) << ", feature " << int(s.featureState) << ' ' << s.played
          << '/' << s.awarded << " total " << s.featureWin << ", at risk " << s.atRisk << ", held "
          << s.heldFeatureWin << ", offered " << s.gambleOffered << ", coins " << s.coinsPending
-         << ", spin " << (s.lastSpin ? s.lastSpin->pays : -1);
+         << ", spin " << (s.lastSpin ? s.lastSpin->pays : -1) << "; "
+         << state.history.entries().size() << " games in the history";
+    if (const RecordedGame* newest = state.history.newest()) {
+        *out << ", the newest credit " << newest->creditBefore << " to " << newest->creditAfter
+             << (newest->feature ? ", a feature" : "") << (newest->gamble ? ", a gamble" : "");
+    }
 }
 
 // A scripted evening covering every kind of step: money in, paid spins, a win gambled and

@@ -25,6 +25,9 @@ public:
 
     // Milliseconds since the clock started.
     virtual qint64 now() const = 0;
+
+    // The calendar time in seconds since the epoch, which the records keep with each game.
+    virtual qint64 secondsSinceEpoch() const = 0;
 };
 
 }  // namespace kestrel

@@ -1,5 +1,6 @@
 #include "QtClock.h"
 
+#include <QDateTime>
 #include <QTimer>
 
 namespace kestrel {
@@ -39,6 +40,10 @@ ClockTimer* QtClock::createTimer(QObject* parent, int intervalMs, TimerPrecision
 
 void QtClock::singleShot(QObject* context, int ms, std::function<void()> fn) {
     QTimer::singleShot(ms, Qt::PreciseTimer, context, std::move(fn));
+}
+
+qint64 QtClock::secondsSinceEpoch() const {
+    return QDateTime::currentSecsSinceEpoch();
 }
 
 }  // namespace kestrel

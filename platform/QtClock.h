@@ -14,6 +14,7 @@ public:
     ClockTimer* createTimer(QObject* parent, int intervalMs, TimerPrecision precision) override;
     void singleShot(QObject* context, int ms, std::function<void()> fn) override;
     qint64 now() const override { return elapsed_.elapsed(); }
+    qint64 secondsSinceEpoch() const override;
 
 private:
     QElapsedTimer elapsed_;

@@ -18,6 +18,10 @@ public:
     ClockTimer* createTimer(QObject* parent, int intervalMs, TimerPrecision precision) override;
     void singleShot(QObject* context, int ms, std::function<void()> fn) override;
     qint64 now() const override { return now_; }
+    // Starts at a fixed calendar moment and moves with the virtual time.
+    qint64 secondsSinceEpoch() const override { return kStartOfTime + now_ / 1000; }
+
+    static constexpr qint64 kStartOfTime = 1'788'000'000;  // a day in 2026
 
     // Moves time forward by ms, firing what falls due.
     void advance(qint64 ms);

@@ -50,6 +50,7 @@ void MachineWindow::spin(int k) {
         return;
     }
     stopPresentations();
+    machine_.setNextGameTime(services_.clock.secondsSinceEpoch());
     const PlayResult result = machine_.play(k);
     if (result == PlayResult::Refused || result == PlayResult::CreditFull) {
         refuse(result);

@@ -1,5 +1,6 @@
 #include "Cabinet.h"
 
+#include "CaptionButton.h"
 #include "Layout.h"
 
 namespace kestrel::ui {
@@ -18,21 +19,6 @@ QLabel* picture(QWidget* window, Presentation& presentation, const QString& name
 PictureButton* button(QWidget* window, Presentation& presentation, const QString& name,
                       const QRect& place, ButtonArt look) {
     return new PictureButton(window, name, presentation, look, place);
-}
-
-QPushButton* menuButton(QWidget* parent, Presentation& presentation, const QString& name,
-                        const QString& caption, const QRect& place) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    presentation.place(b, place);
-    b->setFocusPolicy(Qt::NoFocus);
-    b->setCursor(Qt::PointingHandCursor);
-    presentation.setStyle(
-        b, QStringLiteral(
-               "QPushButton { color: #2b1b12; background: #f6e7c8; border: 2px solid #c8a24a;"
-               " border-radius: 8px; font: bold 14px 'DejaVu Sans'; }"
-               "QPushButton:hover { background: #ffd6d6; }"));
-    return b;
 }
 
 void applyTo(QWidget* control, const ControlState& state) {
@@ -91,19 +77,21 @@ Cabinet::Cabinet(QWidget* window, Presentation& presentation) {
     p.setStyle(words, QStringLiteral("color: #7a0c14; font: bold 17px 'DejaVu Sans';"));
     pannomoney_->hide();
 
-    Btnreturn2game = menuButton(window, p, QStringLiteral("Btnreturn2game"),
-                                QStringLiteral("Return to Game"), L::kReturnToGame);
+    Btnreturn2game = captionButton(window, p, QStringLiteral("Btnreturn2game"),
+                                   QStringLiteral("Return to Game"), L::kReturnToGame);
 
     menupic_ = picture(window, p, QStringLiteral("menupic"), L::kMenuPanel, Picture::MenuPanel);
     menupic_->setMouseTracking(true);
-    viewpaylines = menuButton(menupic_, p, QStringLiteral("viewpaylines"),
-                              QStringLiteral("View Paylines"), L::kMenuButtons[0]);
-    mnuviewpaytable = menuButton(menupic_, p, QStringLiteral("mnuviewpaytable"),
-                                 QStringLiteral("Pay Table"), L::kMenuButtons[1]);
-    about = menuButton(menupic_, p, QStringLiteral("about"), QStringLiteral("About"),
-                       L::kMenuButtons[2]);
-    xit =
-        menuButton(menupic_, p, QStringLiteral("xit"), QStringLiteral("Exit"), L::kMenuButtons[3]);
+    viewpaylines = captionButton(menupic_, p, QStringLiteral("viewpaylines"),
+                                 QStringLiteral("View Paylines"), L::kMenuButtons[0]);
+    mnuviewpaytable = captionButton(menupic_, p, QStringLiteral("mnuviewpaytable"),
+                                    QStringLiteral("Pay Table"), L::kMenuButtons[1]);
+    lastgames = captionButton(menupic_, p, QStringLiteral("lastgames"),
+                              QStringLiteral("Last Games"), L::kMenuButtons[2]);
+    about = captionButton(menupic_, p, QStringLiteral("about"), QStringLiteral("About"),
+                          L::kMenuButtons[3]);
+    xit = captionButton(menupic_, p, QStringLiteral("xit"), QStringLiteral("Exit"),
+                        L::kMenuButtons[4]);
     menupic_->hide();
 
     apply(ControlStates{});
@@ -127,7 +115,7 @@ void Cabinet::apply(const ControlStates& s) {
     applyTo(Btnreturn2game, s.returnToGame);
     // The opener stays bright; whether it opens the menu is the window's to decide on a hover.
     // The menu's items follow the menu itself.
-    for (QPushButton* item : {viewpaylines, mnuviewpaytable, about}) {
+    for (QPushButton* item : {viewpaylines, mnuviewpaytable, lastgames, about}) {
         item->setEnabled(s.menu.enabled);
     }
     if (!s.menu.enabled) {

@@ -46,6 +46,7 @@ public:
 
     QPushButton* viewpaylines;
     QPushButton* mnuviewpaytable;
+    QPushButton* lastgames;
     QPushButton* about;
     QPushButton* xit;
     QPushButton* Btnreturn2game;

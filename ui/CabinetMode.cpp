@@ -9,7 +9,7 @@ bool CabinetMode::allows(Mode from, Mode to) {
     switch (from) {
         case Mode::Idle:
             return to == Mode::Spinning || to == Mode::Gamble || to == Mode::PaylineView ||
-                   to == Mode::Dialog;
+                   to == Mode::LastGames || to == Mode::Dialog;
         case Mode::Spinning:
             return to == Mode::Settling || to == Mode::Idle || to == Mode::FreeSpins ||
                    to == Mode::FeatureWon;
@@ -18,10 +18,12 @@ bool CabinetMode::allows(Mode from, Mode to) {
         case Mode::FreeSpins:
             return to == Mode::Spinning;
         case Mode::FeatureWon:
-            return to == Mode::Idle || to == Mode::PaylineView || to == Mode::Dialog;
+            return to == Mode::Idle || to == Mode::PaylineView || to == Mode::LastGames ||
+                   to == Mode::Dialog;
         case Mode::Gamble:
             return to == Mode::Idle;
         case Mode::PaylineView:
+        case Mode::LastGames:
         case Mode::Dialog:
             return false;  // only leaveOverlay() closes them
         case Mode::Closed:

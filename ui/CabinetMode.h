@@ -11,12 +11,14 @@ enum class Mode {
     FeatureWon,   // the feature is complete and its total waits to be taken
     Gamble,       // the gamble panel is open
     PaylineView,  // the reels are away and the markers draw their lines
+    LastGames,    // the reels show a game of the past and its figures
     Dialog,       // the options, the pay table, the about box or a notice is open
     Closed,       // the program is ending
 };
 
-// The cabinet's mode and the moves between modes that make sense. The pay-line view and the
-// dialogs lie over the mode they were opened from and give it back when they close.
+// The cabinet's mode and the moves between modes that make sense. The pay-line view, the last
+// games and the dialogs lie over the mode they were opened from and give it back when they
+// close.
 class CabinetMode {
 public:
     Mode current() const { return current_; }
@@ -33,7 +35,9 @@ public:
     bool resume(Mode mode);
 
     static bool allows(Mode from, Mode to);
-    static bool isOverlay(Mode mode) { return mode == Mode::PaylineView || mode == Mode::Dialog; }
+    static bool isOverlay(Mode mode) {
+        return mode == Mode::PaylineView || mode == Mode::LastGames || mode == Mode::Dialog;
+    }
 
 private:
     Mode current_ = Mode::Idle;

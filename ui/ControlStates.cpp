@@ -55,7 +55,8 @@ ControlStates controlStates(const CabinetSituation& s) {
                 enablePlay(c);
             }
             break;
-        case Mode::Settling:  // a feature is being announced
+        case Mode::LastGames:  // the view's own buttons are the only ones
+        case Mode::Settling:   // a feature is being announced
         case Mode::FreeSpins:
         case Mode::Gamble:
         case Mode::Dialog:

@@ -15,28 +15,32 @@ LineOverlay::LineOverlay(QWidget* window, Presentation& presentation)
     hide();
 }
 
-void LineOverlay::drawLine(int line) {
-    updateSegments();  // where the last line was
-    const PaylinePath& path = kPaylinePaths[line];
-    for (int j = 1; j <= kMaxSegments; ++j) {
-        SegmentState& s = segments_[j];
-        s.visible = j <= path.count;
-        if (s.visible) {
-            const Segment& segment = path.segments[j - 1];
-            s.line = QLine(toPixels(segment.from), toPixels(segment.to));
-            s.colour = lineColour(line);
+void LineOverlay::drawLines(const std::vector<int>& lines) {
+    updateSegments();  // where the last lines were
+    segments_.clear();
+    for (const int line : lines) {
+        const PaylinePath& path = kPaylinePaths[line];
+        for (int j = 0; j < path.count; ++j) {
+            const Segment& segment = path.segments[j];
+            segments_.push_back(
+                {QLine(toPixels(segment.from), toPixels(segment.to)), lineColour(line), true});
         }
     }
-    show();
+    setVisible(!segments_.empty());
     updateSegments();
 }
 
 void LineOverlay::hideLine() {
     updateSegments();
     for (SegmentState& s : segments_) {
-        s.visible = false;
+        s.visible = false;  // they keep their place and colour until lines are drawn again
     }
     hide();
+}
+
+const LineOverlay::SegmentState& LineOverlay::segment(int j) const {
+    static const SegmentState kNone;
+    return j >= 1 && j <= static_cast<int>(segments_.size()) ? segments_[j - 1] : kNone;
 }
 
 // A segment is covered by short pieces along it: a slanting line across the reels would

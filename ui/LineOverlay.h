@@ -3,15 +3,15 @@
 #include <QColor>
 #include <QLine>
 #include <QWidget>
-#include <array>
+#include <vector>
 
 #include "PaylinePaths.h"
 #include "Presentation.h"
 
 namespace kestrel::ui {
 
-// `Lineflash`: the payline drawn over the reels and their cells, up to six straight segments in
-// the line's colour. It lets every mouse event through.
+// `Lineflash`: paylines drawn over the reels and their cells, each up to six straight segments
+// in the line's colour. It lets every mouse event through.
 class LineOverlay : public QWidget {
     Q_OBJECT
 public:
@@ -24,10 +24,14 @@ public:
     };
 
     // Draws payline 1..25; only its own segments show.
-    void drawLine(int line);
+    void drawLine(int line) { drawLines({line}); }
+    // Draws these paylines together.
+    void drawLines(const std::vector<int>& lines);
     void hideLine();
 
-    const SegmentState& segment(int j) const { return segments_[j]; }
+    // The segments drawn, 1 first: the first line's, then the next line's; a segment past the
+    // last is not shown.
+    const SegmentState& segment(int j) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -37,7 +41,7 @@ private:
     void updateSegments();
 
     Presentation& presentation_;
-    std::array<SegmentState, kMaxSegments + 1> segments_{};
+    std::vector<SegmentState> segments_;
 };
 
 }  // namespace kestrel::ui

@@ -11,6 +11,7 @@
 #include "Durations.h"
 #include "FeatureBanners.h"
 #include "GamblePanel.h"
+#include "LastGamesView.h"
 #include "Layout.h"
 #include "LineFlash.h"
 #include "MoneyMeter.h"
@@ -43,6 +44,7 @@ MachineWindow::MachineWindow(const Services& services, QWidget* parent)
       gamble_(new GamblePanel(this, machine_, services.clock, sequence_, *presentation_,
                               [this](int resource) { playSound(resource); })),
       storeNotice_(new StoreNotice(this, *presentation_)),
+      lastGames_(new LastGamesView(this, *presentation_, *reels_)),
       animation_(new ReelAnimation(this, services.clock, *reels_)),
       lineFlash_(new LineFlash(this, services.clock, machine_, *reels_)),
       winCounter_(new WinCounter(this, services.clock, machine_, *win_, *credit_)),
@@ -207,7 +209,7 @@ bool MachineWindow::eventFilter(QObject* watched, QEvent* event) {
 
 // The space bar repeats the bet; no other key plays. F11 switches the full-screen presentation
 // on and off, Escape leaves it, Ctrl+Q ends the program as the exit picture does: none of them
-// touches the game.
+// touches the game. On the last games the arrow keys turn the pages.
 void MachineWindow::keyPressed(const QKeyEvent& event) {
     DisplayMode& display = services_.display;
     if (event.matches(QKeySequence::Quit) ||
@@ -223,6 +225,10 @@ void MachineWindow::keyPressed(const QKeyEvent& event) {
         if (display.presentingFullScreen()) {
             display.restore();
         }
+    } else if (mode_.is(Mode::LastGames) && event.key() == Qt::Key_Left) {
+        lastGames_->previous();
+    } else if (mode_.is(Mode::LastGames) && event.key() == Qt::Key_Right) {
+        lastGames_->next();
     } else if (event.key() == Qt::Key_Space && controls().keys) {
         if (const int k = playButtonOfBet(machine_.betPerLine()); k != 0) {
             onPlayButton(k);

@@ -29,6 +29,7 @@ class CoinDrop;
 class CreditMeter;
 class FeatureBanners;
 class GamblePanel;
+class LastGamesView;
 class LineFlash;
 class LineOverlay;
 class ReelAnimation;
@@ -61,7 +62,7 @@ struct Services {
 // The handlers are grouped by topic: start-up, shutdown, keys and controls (MachineWindow.cpp),
 // one game (MachineWindowSpin.cpp), free spins, take-win and autoplay
 // (MachineWindowFeature.cpp), bets and credit (MachineWindowCredit.cpp), the gamble
-// (MachineWindowGamble.cpp), the menu and the options (MachineWindowMenu.cpp).
+// (MachineWindowGamble.cpp), the menu, its views and the options (MachineWindowMenu.cpp).
 class MachineWindow : public QWidget {
     Q_OBJECT
 public:
@@ -84,6 +85,8 @@ public:
     int autoplayState() const { return autoplay_.state(); }
     const LineFlash& lineFlash() const { return *lineFlash_; }
     const LineOverlay& lineOverlay() const;
+    const ReelWindow& reelWindow() const { return *reels_; }
+    const LastGamesView& lastGames() const { return *lastGames_; }
 
     // Shows the machine at this scale, every widget and picture made for the device pixels it
     // covers; 1 is the machine's own 800 × 600.
@@ -157,6 +160,8 @@ private:
     void onOptionsButton();
     void onPaylineView();
     void onReturnToGame();
+    void onLastGames();
+    void onLastGamesBack();
     void onPayTable();
     void onAbout();
     void openSecondary(SecondaryWindow* secondary);
@@ -181,6 +186,7 @@ private:
     CoinDrop* coins_;
     GamblePanel* gamble_;
     StoreNotice* storeNotice_;
+    LastGamesView* lastGames_;
     ReelAnimation* animation_;
     LineFlash* lineFlash_;
     WinCounter* winCounter_;

@@ -1,10 +1,11 @@
-// The menu and what it opens: the pay-line view, the pay table, the about box; the options
-// dialog; and what the dialog may do to the window.
+// The menu and what it opens: the pay-line view, the last games, the pay table, the about box;
+// the options dialog; and what the dialog may do to the window.
 #include <QMouseEvent>
 
 #include "AboutBox.h"
 #include "BetMeter.h"
 #include "FeatureBanners.h"
+#include "LastGamesView.h"
 #include "LineFlash.h"
 #include "MachineWindow.h"
 #include "MoneyMeter.h"
@@ -51,6 +52,8 @@ void MachineWindow::connectMenuControls() {
     connect(cabinet_.viewpaylines, &QPushButton::clicked, this, &MachineWindow::onPaylineView);
     connect(cabinet_.Btnreturn2game, &QPushButton::clicked, this, &MachineWindow::onReturnToGame);
     connect(cabinet_.mnuviewpaytable, &QPushButton::clicked, this, &MachineWindow::onPayTable);
+    connect(cabinet_.lastgames, &QPushButton::clicked, this, &MachineWindow::onLastGames);
+    connect(lastGames_, &LastGamesView::backPressed, this, &MachineWindow::onLastGamesBack);
     connect(cabinet_.about, &QPushButton::clicked, this, &MachineWindow::onAbout);
     connect(cabinet_.btnoptions, &PictureButton::mouseDown, this, &MachineWindow::onOptionsButton);
 }
@@ -120,6 +123,32 @@ void MachineWindow::onReturnToGame() {
         return;
     }
     reels_->setAway(false);
+    banners_->setStripShown(true);
+    closeOverlay();
+}
+
+// --- the last games -------------------------------------------------------------------------
+
+// The view only looks: the machine, its offer to gamble and the record stay as they are. What
+// the reels and the meters show of the last result comes back when the view closes.
+void MachineWindow::onLastGames() {
+    if (!controls().menu.enabled || !enterMode(Mode::LastGames)) {
+        return;
+    }
+    playSound(sound::kClick);
+    stopPresentations();
+    cabinet_.closeMenu();
+    cabinet_.showNoCredit(false);
+    banners_->setStripShown(false);
+    lastGames_->open(machine_.history());
+}
+
+void MachineWindow::onLastGamesBack() {
+    if (!mode_.is(Mode::LastGames)) {
+        return;
+    }
+    playSound(sound::kClick);
+    lastGames_->close(machine_.linesPlayed());
     banners_->setStripShown(true);
     closeOverlay();
 }

@@ -2,6 +2,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <utility>
 
 #include "Layout.h"
 #include "LineOverlay.h"
@@ -72,14 +73,14 @@ void ReelWindow::showIdle() {
             cell->hide();
         }
     }
-    cellsUp_ = {};
+    face_ = {};
     hideLine();
     showAllMarkers();
 }
 
 void ReelWindow::beginSpin(const SpinRecords& records) {
     records_ = records;
-    cellsUp_ = {};
+    face_ = {};
     for (int c = 1; c <= kCells; ++c) {
         flasher_[c]->hide();
     }
@@ -98,11 +99,12 @@ void ReelWindow::showStopped(int reel) {
         showCells(reel);
         return;
     }
+    face_[reel] = Face::Stopped;
     presentation_.show(Picture_[reel], columnList(reel), records_.reelStop[reel]);
 }
 
 void ReelWindow::showCells(int reel) {
-    cellsUp_[reel] = true;
+    face_[reel] = Face::Cells;
     for (int row = 0; row < kRows; ++row) {
         const int c = cellNumber(reel, static_cast<Row>(row));
         restoreCell(c);
@@ -131,17 +133,60 @@ void ReelWindow::setAway(bool away) {
 
 bool ReelWindow::showsResult() const {
     for (int r = 1; r <= kReels; ++r) {
-        if (cellsUp_[r]) {
+        if (face_[r] == Face::Cells) {
             return true;
         }
     }
     return false;
 }
 
+// --- a game of the past ---------------------------------------------------------------------
+
+void ReelWindow::recall(const std::array<int, kReels>& stops, const std::vector<int>& lines,
+                        int linesPlayed) {
+    for (const int stop : stops) {
+        if (stop < 1 || stop > kStops) {
+            return;  // not a game the strips can show; the history keeps none such
+        }
+    }
+    if (!beforeRecall_) {
+        beforeRecall_ = Faces{records_, face_};
+    }
+    SpinRecords records;
+    for (int r = 1; r <= kReels; ++r) {
+        recordReel(records, r, stops[static_cast<size_t>(r - 1)]);
+    }
+    showResult(records);
+    showLinesPlayed(linesPlayed);
+    overlay_->drawLines(lines);
+}
+
+void ReelWindow::endRecall(int linesPlayed) {
+    if (!beforeRecall_) {
+        return;
+    }
+    const Faces before = *std::exchange(beforeRecall_, std::nullopt);
+    showFaces(before);
+    showLinesPlayed(linesPlayed);
+}
+
+// Shows each reel as it was: its idle picture before any spin, its column or its cells.
+void ReelWindow::showFaces(const Faces& faces) {
+    showIdle();
+    records_ = faces.records;
+    for (int r = 1; r <= kReels; ++r) {
+        if (faces.face[r] == Face::Stopped) {
+            showStopped(r);
+        } else if (faces.face[r] == Face::Cells) {
+            showCells(r);
+        }
+    }
+}
+
 // --- the cells ------------------------------------------------------------------------------
 
 void ReelWindow::setCellLit(int cell, bool lit) {
-    if (cellsUp_[cellReel(cell)]) {
+    if (face_[cellReel(cell)] == Face::Cells) {
         flasher_[cell]->setVisible(lit);
     }
 }
@@ -153,13 +198,13 @@ void ReelWindow::showAllCells() {
 }
 
 void ReelWindow::showCellFrame(int cell, PictureList frames, int index) {
-    if (cellsUp_[cellReel(cell)]) {
+    if (face_[cellReel(cell)] == Face::Cells) {
         presentation_.show(flasher_[cell], frames, index);
     }
 }
 
 void ReelWindow::restoreCell(int cell) {
-    if (cellsUp_[cellReel(cell)]) {
+    if (face_[cellReel(cell)] == Face::Cells) {
         presentation_.show(flasher_[cell], PictureList::listsingles, records_.picOfCell(cell));
     }
 }

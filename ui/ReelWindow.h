@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QObject>
 #include <array>
+#include <optional>
+#include <vector>
 
 #include "ArtBook.h"
 #include "Geometry.h"
@@ -43,6 +45,14 @@ public:
     void setAway(bool away);
     bool showsResult() const;
 
+    // --- a game of the past ---
+    // The reels at these stops (reel 1 first) with these lines drawn and the markers of the
+    // lines played lit, until endRecall() puts back what the reels showed before.
+    void recall(const std::array<int, kReels>& stops, const std::vector<int>& lines,
+                int linesPlayed);
+    void endRecall(int linesPlayed);
+    bool recalling() const { return beforeRecall_.has_value(); }
+
     // --- the cells of the result ---
     void setCellLit(int cell, bool lit);
     void showAllCells();
@@ -61,14 +71,26 @@ public:
     void showAllMarkers();
 
     const LineOverlay& overlay() const { return *overlay_; }
+    // The records of the result the reels show or are turning towards.
+    const SpinRecords& shown() const { return records_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // What each reel shows: its idle picture (or a blur while it turns), its column at rest on
+    // its stop, or its three cells.
+    enum class Face { Idle, Stopped, Cells };
+    struct Faces {
+        SpinRecords records;
+        std::array<Face, kReels + 1> face{};
+    };
+    void showFaces(const Faces& faces);
+
     Presentation& presentation_;
     SpinRecords records_;
-    std::array<bool, kReels + 1> cellsUp_{};  // reels whose cells show the result
+    std::array<Face, kReels + 1> face_{};
+    std::optional<Faces> beforeRecall_;
     bool away_ = false;
     std::array<QLabel*, kReels + 1> Picture_{};
     std::array<QLabel*, kCells + 1> flasher_{};

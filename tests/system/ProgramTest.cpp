@@ -65,6 +65,18 @@ protected:
         ASSERT_TRUE(process.waitForBytesWritten(2000));
         ASSERT_TRUE(says(process, "done " + word)) << word.constData();
     }
+    // The next line the program says that starts with `start`.
+    static QByteArray lineStarting(QProcess& process, const QByteArray& start) {
+        while (process.canReadLine() || process.waitForReadyRead(5000)) {
+            while (process.canReadLine()) {
+                const QByteArray line = process.readLine().trimmed();
+                if (line.startsWith(start)) {
+                    return line;
+                }
+            }
+        }
+        return {};
+    }
     static void signal(QProcess& process, int number) {
         ::kill(static_cast<pid_t>(process.processId()), number);
         ASSERT_TRUE(process.waitForFinished(10000));
@@ -119,6 +131,19 @@ TEST_F(Program, KilledAnywhereItComesBackWithEveryCreditAndGame) {
     EXPECT_GT(games, 0);
     auto program = start();
     ASSERT_TRUE(says(*program, "up"));
+    // The last game played before the last cut is the newest of the last games, once a game
+    // that was left in progress has come to rest.
+    QByteArray shown;
+    for (int tries = 0; tries < 120; ++tries) {
+        program->write("lastgames\n");
+        shown = lineStarting(*program, "lastgames ");
+        if (shown != "lastgames closed") {
+            break;
+        }
+        QThread::msleep(500);
+    }
+    EXPECT_TRUE(shown.startsWith("lastgames Game " + QByteArray::number(games) + " — "))
+        << shown.constData();
     signal(*program, SIGTERM);
     EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program->exitCode(), 0);

@@ -3,10 +3,14 @@
 //   autoplay   switches autoplay on (again, when it stopped for lack of credit)
 //   note       inserts a note
 //   spin       presses the bet of the moment
+//   lastgames  opens the last games from the menu and says "lastgames " and the title of the game
+//              shown, or "lastgames closed" when the machine is not at rest
 // It says "up" once the machine is loaded and shown, and "done <word>" after each press. The
 // system tests use it to play the real program and cut it off at any moment.
 #include <unistd.h>
 #include <QApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QSocketNotifier>
 #include <cstdio>
 
@@ -54,6 +58,14 @@ int main(int argc, char* argv[]) {
             } else if (word == "spin") {
                 press(window, QStringLiteral("pplay%1").arg(
                                   kestrel::playButtonOfBet(window.machine().betPerLine())));
+            } else if (word == "lastgames") {
+                emit window.findChild<kestrel::ui::PictureButton*>(QStringLiteral("btnopenmenu"))
+                    ->mouseMoved();
+                window.findChild<QPushButton*>(QStringLiteral("lastgames"))->click();
+                const auto* title = window.findChild<QLabel*>(QStringLiteral("lastgamestitle"));
+                say(window.mode() == kestrel::ui::Mode::LastGames
+                        ? ("lastgames " + title->text()).toUtf8().constData()
+                        : "lastgames closed");
             } else {
                 continue;
             }

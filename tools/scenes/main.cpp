@@ -211,5 +211,51 @@ int main(int argc, char* argv[]) {
         s.clock.advance(1000);
         ok &= s.save(out, "five-lines-played");
     });
+    scene([&](Stage& s) {
+        // A session: five winning lines, a feature with a win among its free spins, a win
+        // gambled twice and collected, a loss; then the last games, page by page.
+        s.spin({2, 1, 4, 1, 1}, "pplay2");
+        s.clock.advance(8000);
+        s.spin({1, 1, 1, 1, 1});
+        s.random.pushSpin({2, 1, 4, 1, 1});
+        for (int i = 1; i < 10; ++i) {
+            s.random.pushSpin({2, 6, 10, 1, 1});
+        }
+        s.clock.advance(72000);
+        s.press("takewin");
+        s.clock.advance(8000);
+        s.spin({1, 1, 2, 1, 1}, "pplay5");
+        s.clock.advance(6000);
+        s.press("doublebutton");
+        s.random.queue = {1, 2};
+        for (const char* call : {"betred", "suitbet2"}) {  // red, then clubs
+            QTest::mouseClick(s.window->findChild<QWidget*>(call), Qt::LeftButton);
+            s.clock.advance(3000);
+        }
+        QTest::mouseClick(s.window->findChild<QWidget*>("cancelbet"), Qt::LeftButton);
+        s.clock.advance(3000);
+        s.spin({2, 6, 10, 1, 1});
+        s.clock.advance(3000);
+        emit s.window->findChild<ui::PictureButton*>("btnopenmenu")->mouseMoved();
+        ok &= s.save(out, "menu");
+        QTest::mouseClick(s.window->findChild<QWidget*>("lastgames"), Qt::LeftButton);
+        s.clock.settle();
+        ok &= s.save(out, "last-games-newest");
+        const auto previous = [&](int times) {
+            for (int i = 0; i < times; ++i) {
+                QTest::mouseClick(s.window->findChild<QWidget*>("lastgamesprevious"),
+                                  Qt::LeftButton);
+            }
+            s.clock.settle();
+        };
+        previous(1);
+        ok &= s.save(out, "last-games-gamble");
+        previous(10);
+        ok &= s.save(out, "last-games-free-spin");
+        previous(1);
+        ok &= s.save(out, "last-games-feature");
+        previous(1);
+        ok &= s.save(out, "last-games-lines");
+    });
     return ok ? 0 : 1;
 }

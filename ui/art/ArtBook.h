@@ -40,7 +40,7 @@ enum class Picture {
     LABLASTBET,           // caption of the last-bet meter
     LABTHISWIN,           // caption of the this-win meter
     GamblePanel,          // pandouble's face, 256 × 362
-    MenuPanel,            // menupic's face, 168 × 188
+    MenuPanel,            // menupic's face, 168 × 232
     PayTable,             // the pay table window's picture
     AppIcon,              // 256 × 256
 };

@@ -74,13 +74,14 @@ constexpr QRect markerRect(int marker) {
 
 // --- top bar: menu opener, meters, logo, coin slot, exit ---
 inline constexpr QRect kMenuOpener(8, 6, 44, 38);    // btnopenmenu
-inline constexpr QRect kMenuPanel(8, 46, 168, 188);  // menupic
-inline constexpr std::array<QRect, 4> kMenuButtons = {{
+inline constexpr QRect kMenuPanel(8, 46, 168, 232);  // menupic
+inline constexpr std::array<QRect, 5> kMenuButtons = {{
     // inside menupic
     QRect(12, 10, 144, 36),   // viewpaylines
     QRect(12, 54, 144, 36),   // mnuviewpaytable
-    QRect(12, 98, 144, 36),   // about
-    QRect(12, 142, 144, 36),  // xit
+    QRect(12, 98, 144, 36),   // lastgames
+    QRect(12, 142, 144, 36),  // about
+    QRect(12, 186, 144, 36),  // xit
 }};
 inline constexpr QRect kCreditMeter(58, 4, 190, 40);  // frame: "CREDIT", PANELBANK, Lblcredit
 inline constexpr QRect kBetMeter(254, 4, 110,
@@ -136,6 +137,17 @@ inline constexpr QRect kTakeWin(656, 566, 136, 28);      // takewin
 // --- panels over the reels ---
 inline constexpr QRect kNoCreditPanel(200, 196, 400, 110);  // pannomoney
 inline constexpr QRect kStoreNotice(90, 70, 628, 54);       // the records could not be kept
+
+// The last games: a panel over the bottom of the cabinet, the figures of the game shown at its
+// left and its buttons at the right, each inside the panel.
+inline constexpr QRect kLastGamesPanel(12, 454, 784, 142);
+inline constexpr QRect kLastGamesTitle(10, 6, 620, 22);
+inline constexpr QRect kLastGamesFigures(10, 28, 620, 108);
+inline constexpr std::array<QRect, 3> kLastGamesButtons = {{
+    QRect(640, 6, 136, 40),   // lastgamesprevious: the game before
+    QRect(640, 51, 136, 40),  // lastgamesnext: the game after
+    QRect(640, 96, 136, 40),  // lastgamesback: back to the game
+}};
 // Btnreturn2game stands where the information plate is, which the pay-line view puts away, so
 // that it hides none of the lines the view draws over the reel window.
 inline constexpr QRect kReturnToGame(219, 526, 180, 36);

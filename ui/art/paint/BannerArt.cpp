@@ -46,8 +46,8 @@ void paintSignText(QPainter& p, const QString& text, const QRectF& box, qreal si
                     palette::colour(palette::kInk, 170)});
 }
 
-QImage banner(QSize size, QRgb field, const QString& text) {
-    QImage image = transparentImage(size);
+QImage banner(QSize size, QRgb field, const QString& text, qreal scale) {
+    QImage image = transparentImage(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner = paintMarquee(p, edgeRect(image), field);
@@ -86,19 +86,19 @@ void paintCoinFace(QPainter& p, QPointF c, qreal r) {
 
 }  // namespace
 
-QImage freeSpinsWonBanner() {
+QImage freeSpinsWonBanner(qreal scale) {
     return banner(entry(Picture::ctlfrees1).size, palette::kCherry,
-                  QStringLiteral("FREE SPINS WON"));
+                  QStringLiteral("FREE SPINS WON"), scale);
 }
 
-QImage freeSpinsCompletedBanner() {
+QImage freeSpinsCompletedBanner(qreal scale) {
     return banner(entry(Picture::freespinscompleted1).size, palette::kTurquoiseDark,
-                  QStringLiteral("FREE SPINS COMPLETED"));
+                  QStringLiteral("FREE SPINS COMPLETED"), scale);
 }
 
-QImage freeSpinsLeftFrame() {
+QImage freeSpinsLeftFrame(qreal scale) {
     const QSize size = entry(Picture::ctrlfreesleft1).size;
-    QImage image = transparentImage(size);
+    QImage image = transparentImage(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner = paintMarquee(p, edgeRect(image), palette::kTurquoiseDark);
@@ -126,9 +126,9 @@ QImage freeSpinsLeftFrame() {
     return image;
 }
 
-QImage gambleSlide(bool won) {
+QImage gambleSlide(bool won, qreal scale) {
     const QSize size = entry(won ? Picture::gamblewin : Picture::gamblelose).size;
-    QImage image = transparentImage(size);
+    QImage image = transparentImage(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
@@ -150,19 +150,19 @@ QImage gambleSlide(bool won) {
     return image;
 }
 
-QImage coinAbove() {
-    QImage image = transparentImage(entry(Picture::dollar1).size);
+QImage coinAbove(qreal scale) {
+    QImage image = transparentImage(entry(Picture::dollar1).size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintCoinFace(p, QPointF(20.5, 19.5), 18.5);
     return image;
 }
 
-QImage coinHalfIn() {
+QImage coinHalfIn(qreal scale) {
     // The slot's opening lies across this picture at y = 19 (the slot is drawn by the
     // background); only the part of the coin above it shows.
     const QSize size = entry(Picture::halfcoin1).size;
-    QImage image = transparentImage(size);
+    QImage image = transparentImage(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(QRectF(0, 0, size.width(), 19));

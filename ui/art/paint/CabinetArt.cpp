@@ -13,6 +13,8 @@
 #include "Materials.h"
 #include "MeterArt.h"
 #include "Palette.h"
+#include "Raster.h"
+#include "ScaledSize.h"
 
 namespace kestrel::art {
 
@@ -200,10 +202,11 @@ void paintDeck(QPainter& p) {
                    {palette::colour(palette::kCherryDark)});
 }
 
-void paintPressedButtons(QPainter& p) {
+void paintPressedButtons(QImage& cabinet, qreal scale) {
     for (int i = 0; i < kButtonArtCount; ++i) {
         const auto art = static_cast<ButtonArt>(i);
-        p.drawImage(buttonPlace(art).topLeft(), buttonPicture(art, cabinetLook(art)));
+        blendAt(cabinet, scaledPoint(buttonPlace(art).topLeft(), scale),
+                buttonPicture(art, cabinetLook(art), scale));
     }
 }
 
@@ -215,19 +218,21 @@ ButtonLook cabinetLook(ButtonArt art) {
     return art == ButtonArt::takewin ? ButtonLook::Disabled : ButtonLook::Pressed;
 }
 
-QImage cabinetPicture() {
-    QImage image(lay::kWindow, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintBody(p);
-    paintTopBar(p);
-    paintLogo(p);
-    paintCoinSlot(p);
-    paintReelWindow(p);
-    paintMarkerColumns(p);
-    paintCheckerStrip(p);
-    paintDeck(p);
-    paintPressedButtons(p);
+QImage cabinetPicture(qreal scale) {
+    QImage image = transparentImage(lay::kWindow, scale);
+    {
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintBody(p);
+        paintTopBar(p);
+        paintLogo(p);
+        paintCoinSlot(p);
+        paintReelWindow(p);
+        paintMarkerColumns(p);
+        paintCheckerStrip(p);
+        paintDeck(p);
+    }
+    paintPressedButtons(image, scale);
     return image;
 }
 

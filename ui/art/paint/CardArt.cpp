@@ -51,8 +51,8 @@ void paintSuit(QPainter& p, int card, const QRectF& box, bool gloss) {
     }
 }
 
-QImage face(int card) {
-    QImage image = transparentImage(kCardSize);
+QImage face(int card, qreal scale) {
+    QImage image = transparentImage(kCardSize, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient paper(0, 0, 0, kCardSize.height());
@@ -83,8 +83,8 @@ QImage face(int card) {
     return image;
 }
 
-QImage back() {
-    QImage image = transparentImage(kCardSize);
+QImage back(qreal scale) {
+    QImage image = transparentImage(kCardSize, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(palette::colour(palette::kInk), 1));
@@ -115,9 +115,9 @@ QImage back() {
     return image;
 }
 
-QImage suitIcon(int card) {
+QImage suitIcon(int card, qreal scale) {
     // The suit fills the middle square of the picture; the window crops or scales it to a button.
-    QImage image = transparentImage(kCardSize);
+    QImage image = transparentImage(kCardSize, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal side = kCardSize.width();
@@ -161,8 +161,7 @@ QImage reveal(const QImage& backImage, int k) {
     p.fillPath(peeled, Qt::transparent);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     // The flap's shadow on the back, then the flap: the card's cream underside, shaded to the fold.
-    QImage shadow(image.size(), QImage::Format_ARGB32_Premultiplied);
-    shadow.fill(Qt::transparent);
+    QImage shadow = transparentLike(image);
     {
         QPainter s(&shadow);
         s.setRenderHint(QPainter::Antialiasing);
@@ -187,20 +186,33 @@ QImage reveal(const QImage& backImage, int k) {
 
 }  // namespace
 
-std::vector<QImage> cardPictures() {
+std::vector<QImage> cardPictures(qreal scale) {
     std::vector<QImage> out;
     for (int card = 1; card <= 4; ++card) {
-        out.push_back(face(card));
+        out.push_back(face(card, scale));
     }
-    const QImage backImage = back();
+    const QImage backImage = back(scale);
     out.push_back(backImage);
     for (int card = 1; card <= 4; ++card) {
-        out.push_back(suitIcon(card));
+        out.push_back(suitIcon(card, scale));
     }
     for (int k = 1; k <= kRevealFrames; ++k) {
         out.push_back(reveal(backImage, k));
     }
     return out;
+}
+
+QImage cardPicture(int index, qreal scale) {
+    if (index <= 4) {
+        return face(index, scale);
+    }
+    if (index == 5) {
+        return back(scale);
+    }
+    if (index <= 9) {
+        return suitIcon(index - 5, scale);
+    }
+    return reveal(back(scale), index - 9);
 }
 
 }  // namespace kestrel::art

@@ -44,9 +44,9 @@ QRectF rectIn(const QRect& r, qreal grow) {
 
 }  // namespace
 
-QImage infoPlate(const SymbolArt& symbols) {
+QImage infoPlate(const SymbolArt& symbols, qreal scale) {
     const QSize size = entry(Picture::panfreespin).size;
-    QImage image = transparentImage(size);
+    QImage image = transparentImage(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF field = paintPanel(p, edgeRect(image), palette::kCream, palette::kCreamDark, 12);
@@ -73,9 +73,9 @@ QImage infoPlate(const SymbolArt& symbols) {
     return image;
 }
 
-QImage noCreditPanel() {
+QImage noCreditPanel(qreal scale) {
     const QSize size = entry(Picture::pannomoney).size;
-    QImage image = transparentImage(size);
+    QImage image = transparentImage(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
@@ -94,10 +94,10 @@ QImage noCreditPanel() {
     return image;
 }
 
-QImage gamblePanel() {
+QImage gamblePanel(qreal scale) {
     namespace g = layout::gamble;
     const QSize size = entry(Picture::GamblePanel).size;
-    QImage image = transparentImage(size);
+    QImage image = transparentImage(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintPanel(p, edgeRect(image), palette::kTurquoiseDark, palette::kTurquoiseDeep, 12);
@@ -135,9 +135,9 @@ QImage gamblePanel() {
     return image;
 }
 
-QImage menuPanel() {
+QImage menuPanel(qreal scale) {
     const QSize size = entry(Picture::MenuPanel).size;
-    QImage image = transparentImage(size);
+    QImage image = transparentImage(size, scale);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintPanel(p, edgeRect(image), palette::kCream, palette::kCreamDark, 10);

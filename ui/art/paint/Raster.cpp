@@ -1,8 +1,11 @@
 #include "Raster.h"
 
 #include <QPainter>
+#include <QtMath>
 #include <algorithm>
 #include <vector>
+
+#include "ScaledSize.h"
 
 namespace kestrel::art {
 
@@ -34,8 +37,17 @@ void boxLine(QRgb* line, int count, int stride, int radius, std::vector<QRgb>& s
     }
 }
 
-QImage blur(const QImage& source, int radius, bool horizontal) {
+// The radius in device pixels that spreads a picture at `scale` as `radius` spreads it at
+// 800 × 600. Three box passes of radius r spread a pixel with a variance of r(r + 1), so the
+// radius is chosen for a variance scale² times as large: the same r at scale 1.
+int deviceRadius(int radius, qreal scale) {
+    const qreal variance = scale * scale * radius * (radius + 1);
+    return qRound((qSqrt(1 + 4 * variance) - 1) / 2);
+}
+
+QImage blur(const QImage& source, int logicalRadius, bool horizontal) {
     QImage image = premultiplied(source);
+    const int radius = deviceRadius(logicalRadius, image.devicePixelRatio());
     if (radius < 1) {
         return image;
     }
@@ -63,14 +75,35 @@ QImage premultiplied(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
-QImage transparentImage(QSize size) {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+QImage transparentImage(QSize size, qreal scale) {
+    QImage image(scaledSize(size, scale), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
 
+QImage transparentLike(const QImage& image) {
+    QImage blank(image.size(), QImage::Format_ARGB32_Premultiplied);
+    blank.setDevicePixelRatio(image.devicePixelRatio());
+    blank.fill(Qt::transparent);
+    return blank;
+}
+
 QRectF edgeRect(const QImage& image) {
-    return QRectF(image.rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    return QRectF(QPointF(0, 0), image.deviceIndependentSize()).adjusted(0.5, 0.5, -0.5, -0.5);
+}
+
+void blendAt(QImage& onto, QPoint at, const QImage& image, const QRect& source) {
+    const QRect from = source.isEmpty() ? image.rect() : source;
+    // At a ratio of one the painter works in device pixels, and a target the size of the source
+    // draws the source unscaled.
+    const qreal ratio = onto.devicePixelRatio();
+    onto.setDevicePixelRatio(1);
+    {
+        QPainter painter(&onto);
+        painter.drawImage(QRect(at, from.size()), image, from);
+    }
+    onto.setDevicePixelRatio(ratio);
 }
 
 QImage blurred(const QImage& image, int radius) {
@@ -82,12 +115,11 @@ QImage blurredVertically(const QImage& image, int radius) {
 }
 
 QImage silhouette(const QImage& image, const QColor& colour, int blurRadius, QPointF offset) {
-    QImage shape(image.size(), QImage::Format_ARGB32_Premultiplied);
-    shape.fill(Qt::transparent);
+    QImage shape = transparentLike(image);
     QPainter painter(&shape);
     painter.drawImage(offset, image);
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(shape.rect(), colour);
+    painter.fillRect(shape.rect(), colour);  // device pixels, more than enough in logical ones
     painter.end();
     return blurred(shape, blurRadius);
 }

@@ -6,10 +6,12 @@
 #include <QRandomGenerator>
 #include <QtMath>
 
+#include "Geometry.h"
 #include "Layout.h"
 #include "Materials.h"
 #include "Palette.h"
 #include "Raster.h"
+#include "ScaledSize.h"
 
 namespace kestrel::art {
 
@@ -54,11 +56,26 @@ void paintPattern(QPainter& p, QSize size) {
     }
 }
 
+// The surface's height in device pixels: the column's, or a pixel more where the bottom cell,
+// rounded on its own, reaches past the rounded column.
+QSize surfaceSize(qreal scale) {
+    const int bottom = scaledLength(layout::kCell.height() * (kRows - 1), scale) +
+                       scaledLength(layout::kCell.height(), scale);
+    const QSize column = scaledSize(layout::kReelPicture, scale);
+    return QSize(column.width(), qMax(column.height(), bottom));
+}
+
+QImage surfaceImage(qreal scale) {
+    QImage image(surfaceSize(scale), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    image.fill(Qt::transparent);
+    return image;
+}
+
 }  // namespace
 
-ReelSurface::ReelSurface()
-    : base_(transparentImage(layout::kReelPicture)),
-      shade_(transparentImage(layout::kReelPicture)) {
+ReelSurface::ReelSurface(qreal scale)
+    : scale_(scale), base_(surfaceImage(scale)), shade_(surfaceImage(scale)) {
     const QSize size = layout::kReelPicture;
     {
         QPainter p(&base_);
@@ -90,7 +107,7 @@ QImage ReelSurface::column() const {
 }
 
 QImage ReelSurface::column(const QImage& content) const {
-    QImage out = base_.copy();
+    QImage out = base_.copy(QRect(QPoint(0, 0), scaledSize(layout::kReelPicture, scale_)));
     QPainter p(&out);
     if (!content.isNull()) {
         p.drawImage(0, 0, content);
@@ -99,18 +116,24 @@ QImage ReelSurface::column(const QImage& content) const {
     return out;
 }
 
+QRect ReelSurface::cellRect(Row row) const {
+    const int top = layout::kCell.height() * static_cast<int>(row);
+    return scaledRect(QRect(QPoint(0, top), layout::kCell), scale_);
+}
+
 QImage ReelSurface::cell(Row row, const QImage& art, const QImage& backdrop,
                          const QImage& overlay) const {
-    const int top = layout::kCell.height() * static_cast<int>(row);
-    const QRect slice(QPoint(0, top), layout::kCell);
+    const QRect slice = cellRect(row);
     QImage out = base_.copy(slice);
-    QPainter p(&out);
-    for (const QImage& layer : {backdrop, withShadow(art), overlay}) {
-        if (!layer.isNull()) {
-            p.drawImage(0, 0, layer);
+    {
+        QPainter p(&out);
+        for (const QImage& layer : {backdrop, withShadow(art), overlay}) {
+            if (!layer.isNull()) {
+                p.drawImage(0, 0, layer);
+            }
         }
     }
-    p.drawImage(QPoint(0, 0), shade_, slice);
+    blendAt(out, QPoint(0, 0), shade_, slice);
     return out;
 }
 

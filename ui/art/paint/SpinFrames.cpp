@@ -7,6 +7,7 @@
 #include "Layout.h"
 #include "Raster.h"
 #include "ReelSurface.h"
+#include "ScaledSize.h"
 #include "SymbolArt.h"
 
 namespace kestrel::art {
@@ -15,61 +16,62 @@ namespace {
 
 constexpr int kCell = 125;
 constexpr int kFramesPerSet = 4;
+constexpr int kBlurRadius = 15;
+// Room above and below a frame for the blur to pull in its neighbours: three passes of the blur
+// reach 3 × 15 pixels, well inside one cell.
+constexpr int kMargin = kCell;
+constexpr int kBlurFrames = 10;
+constexpr int kPlainReel = 11;
+
+using Band = std::array<Symbol, kFramesPerSet>;
 
 // A band of four symbols repeated, moved down one cell per frame: the cycle of four frames is
-// seamless, and a quarter-period step leaves no doubt about the direction of travel.
-std::vector<QImage> blurSet(const SymbolArt& symbols, const ReelSurface& surface,
-                            const std::array<Symbol, kFramesPerSet>& band, int frames) {
-    const int period = kFramesPerSet * kCell;
-    const int margin = 2 * kCell;  // room for the blur to pull in neighbours above and below
-    QImage strip(kCell, layout::kReelPicture.height() + period + 2 * margin,
-                 QImage::Format_ARGB32_Premultiplied);
-    strip.fill(Qt::transparent);
-    {
-        QPainter p(&strip);
-        for (int y = -kCell, i = 0; y < strip.height(); y += kCell, ++i) {
-            const Symbol s =
-                band[static_cast<size_t>((i % kFramesPerSet + kFramesPerSet) % kFramesPerSet)];
-            p.drawImage(0, y, ReelSurface::withShadow(symbols.image(s)));
-        }
+// seamless, and a quarter-period step leaves no doubt about the direction of travel. Frame f
+// shows band[(j + 3 − f) mod 4] in its cell j (counted from the top of the frame, negative
+// above it).
+QImage blurFrame(const SymbolArt& symbols, const ReelSurface& surface, const Band& band, int f) {
+    const qreal scale = surface.scale();
+    const int height = layout::kReelPicture.height();
+    std::array<QImage, kFramesPerSet> cells;
+    for (size_t i = 0; i < cells.size(); ++i) {
+        cells[i] = ReelSurface::withShadow(symbols.image(band[i], scale));
     }
-    const QImage smeared = blurredVertically(strip, 15);
-    std::vector<QImage> out;
-    for (int f = 0; f < frames; ++f) {
-        // Moving down: each frame looks one cell further up the band.
-        const int top = margin + period - (f % kFramesPerSet) * kCell;
-        QImage content = smeared.copy(0, top, kCell, layout::kReelPicture.height());
-        QPainter p(&content);
-        // Faint streaks sell the speed where the band is light.
-        p.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
-        for (int x : {18, 47, 81, 106}) {
-            p.drawLine(x + f % 2 * 3, 0, x + f % 2 * 3, content.height());
-        }
-        p.end();
-        out.push_back(surface.column(content));
+    QImage strip = transparentImage(QSize(kCell, height + 2 * kMargin), scale);
+    for (int j = -kMargin / kCell - 1; kCell * j < height + kMargin; ++j) {
+        const int i = ((j + 3 - f) % kFramesPerSet + kFramesPerSet) % kFramesPerSet;
+        blendAt(strip, QPoint(0, scaledLength(kMargin + kCell * j, scale)),
+                cells[static_cast<size_t>(i)]);
     }
-    return out;
+    const QImage smeared = blurredVertically(strip, kBlurRadius);
+    QImage content = smeared.copy(scaledRect(QRect(0, kMargin, kCell, height), scale));
+    QPainter p(&content);
+    // Faint streaks sell the speed where the band is light.
+    p.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
+    for (int x : {18, 47, 81, 106}) {
+        p.drawLine(x + f % 2 * 3, 0, x + f % 2 * 3, height);
+    }
+    p.end();
+    return surface.column(content);
 }
 
 }  // namespace
 
-std::vector<QImage> spinFrames(const SymbolArt& symbols, const ReelSurface& surface) {
-    std::vector<QImage> frames;
-    // 1–4 and two spare frames 5–6 of the same band, for reels 1, 3 and 5.
-    for (QImage& f :
-         blurSet(symbols, surface, {Symbol::S1, Symbol::S7, Symbol::S4, Symbol::S10}, 6)) {
-        frames.push_back(std::move(f));
+QImage spinPicture(const SymbolArt& symbols, const ReelSurface& surface, int index) {
+    // 1–4 and two spare frames 5–6 of one band, for reels 1, 3 and 5; 7–10 of another for reels
+    // 2 and 4.
+    if (index >= 1 && index <= 6) {
+        return blurFrame(symbols, surface, {Symbol::S1, Symbol::S7, Symbol::S4, Symbol::S10},
+                         (index - 1) % kFramesPerSet);
     }
-    // 7–10 for reels 2 and 4.
-    for (QImage& f :
-         blurSet(symbols, surface, {Symbol::S2, Symbol::S8, Symbol::S5, Symbol::W}, 4)) {
-        frames.push_back(std::move(f));
+    if (index >= 7 && index <= kBlurFrames) {
+        return blurFrame(symbols, surface, {Symbol::S2, Symbol::S8, Symbol::S5, Symbol::W},
+                         index - 7);
     }
-    frames.push_back(surface.column());
-    for (int reel = 1; reel <= 5; ++reel) {
-        frames.push_back(surface.column(ReelSurface::withShadow(idleReel(reel))));
+    if (index == kPlainReel) {
+        return surface.column();
     }
-    return frames;
+    const int reel = index - kPlainReel;
+    return surface.column(ReelSurface::withShadow(idleReel(reel, surface.scale())));
 }
 
 }  // namespace kestrel::art

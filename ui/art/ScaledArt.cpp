@@ -139,6 +139,18 @@ QImage ScaledArt::picture(PictureList list, int index) const {
 std::vector<QImage> ScaledArt::pictures(PictureList list) const {
     std::vector<QImage> images;
     switch (list) {
+        case PictureList::spinlist:
+            images = spinPictures(symbols_, surface_);
+            break;
+        case PictureList::listsingles:
+            // Each symbol with its shadow once, for its three rows.
+            for (int g = 1; g <= kSymbolCount; ++g) {
+                const QImage art = shadowedSymbol(symbolOfGroup(g));
+                for (int row = 0; row < kRows; ++row) {
+                    images.push_back(surface_.cell(static_cast<Row>(row), art));
+                }
+            }
+            break;
         case PictureList::ScatterDanceFrames:
             images = scatterFrames(symbols_, surface_);
             break;
@@ -165,10 +177,14 @@ QImage ScaledArt::button(ButtonArt art, bool enabled) const {
                     false);
 }
 
+QImage ScaledArt::shadowedSymbol(Symbol symbol) const {
+    return ReelSurface::withShadow(symbols_.image(symbol, scale_));
+}
+
 // `listsingles` picture `index`: symbol group g in 3(g − 1) + 1 .. + 3, top, middle, bottom.
 QImage ScaledArt::cell(int index) const {
     const Row row = static_cast<Row>((index - 1) % kRows);
-    return surface_.cell(row, symbols_.image(symbolOfPicture(index), scale_));
+    return surface_.cell(row, shadowedSymbol(symbolOfPicture(index)));
 }
 
 // A column shows the three cells of its stop, as the art book composes it, on the plain reel

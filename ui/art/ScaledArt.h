@@ -43,6 +43,7 @@ public:
     QImage button(ButtonArt art, bool enabled = true) const;
 
 private:
+    QImage shadowedSymbol(Symbol symbol) const;
     QImage cell(int index) const;
     QImage column(int reel, int stop) const;
 

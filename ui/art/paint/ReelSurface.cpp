@@ -127,7 +127,7 @@ QImage ReelSurface::cell(Row row, const QImage& art, const QImage& backdrop,
     QImage out = base_.copy(slice);
     {
         QPainter p(&out);
-        for (const QImage& layer : {backdrop, withShadow(art), overlay}) {
+        for (const QImage& layer : {backdrop, art, overlay}) {
             if (!layer.isNull()) {
                 p.drawImage(0, 0, layer);
             }

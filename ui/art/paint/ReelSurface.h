@@ -21,8 +21,8 @@ public:
     QImage column() const;
     // A column with `content` (125 × 375, transparent where the reel shows) on the surface.
     QImage column(const QImage& content) const;
-    // One cell (125 × 125) of the given row: `backdrop` lies on the surface, `art` over it with
-    // the symbols' soft shadow, `overlay` on top without one. Null layers are left out. The
+    // One cell (125 × 125) of the given row: `backdrop` lies on the surface, `art` over it (a
+    // symbol with its shadow: withShadow()), `overlay` on top. Null layers are left out. The
     // layers are pictures of a cell at this surface's scale.
     QImage cell(Row row, const QImage& art, const QImage& backdrop = {},
                 const QImage& overlay = {}) const;

@@ -17,61 +17,103 @@ namespace {
 constexpr int kCell = 125;
 constexpr int kFramesPerSet = 4;
 constexpr int kBlurRadius = 15;
-// Room above and below a frame for the blur to pull in its neighbours: three passes of the blur
-// reach 3 × 15 pixels, well inside one cell.
+// Room above and below the frames for the blur to pull in their neighbours: three passes of the
+// blur reach 3 × 15 pixels, well inside one cell, so a frame is the same whether it is cut from
+// a strip of its own or from one shared with the rest of its set.
 constexpr int kMargin = kCell;
-constexpr int kBlurFrames = 10;
 constexpr int kPlainReel = 11;
+constexpr int kIdleReels = 5;
 
 using Band = std::array<Symbol, kFramesPerSet>;
 
+struct BlurSet {
+    Band band;
+    int first;  // its first picture in the list
+    int count;  // its pictures; past four they repeat the first ones with their streaks
+};
+
+// 1–4 and two spare frames 5–6 of one band, for reels 1, 3 and 5; 7–10 of another for reels
+// 2 and 4.
+const std::array<BlurSet, 2> kSets = {{
+    {{Symbol::S1, Symbol::S7, Symbol::S4, Symbol::S10}, 1, 6},
+    {{Symbol::S2, Symbol::S8, Symbol::S5, Symbol::W}, 7, 4},
+}};
+
 // A band of four symbols repeated, moved down one cell per frame: the cycle of four frames is
 // seamless, and a quarter-period step leaves no doubt about the direction of travel. Frame f
-// shows band[(j + 3 − f) mod 4] in its cell j (counted from the top of the frame, negative
-// above it).
-QImage blurFrame(const SymbolArt& symbols, const ReelSurface& surface, const Band& band, int f) {
+// shows band[(j + 3 − f) mod 4] in its cell j (counted from its top). Returns frames
+// `first`..`last` (0..3) of the set, cut from one blurred strip.
+std::vector<QImage> blurFrames(const SymbolArt& symbols, const ReelSurface& surface,
+                               const Band& band, int first, int last) {
     const qreal scale = surface.scale();
     const int height = layout::kReelPicture.height();
     std::array<QImage, kFramesPerSet> cells;
     for (size_t i = 0; i < cells.size(); ++i) {
         cells[i] = ReelSurface::withShadow(symbols.image(band[i], scale));
     }
-    QImage strip = transparentImage(QSize(kCell, height + 2 * kMargin), scale);
-    for (int j = -kMargin / kCell - 1; kCell * j < height + kMargin; ++j) {
-        const int i = ((j + 3 - f) % kFramesPerSet + kFramesPerSet) % kFramesPerSet;
-        blendAt(strip, QPoint(0, scaledLength(kMargin + kCell * j, scale)),
+    // Frame f's top is the strip's cell last − f, below the margin.
+    const int frameTops = kCell * (last - first);
+    QImage strip = transparentImage(QSize(kCell, height + frameTops + 2 * kMargin), scale);
+    for (int c = -kMargin / kCell - 1; kCell * c < height + frameTops + kMargin; ++c) {
+        const int i = ((c + 3 - last) % kFramesPerSet + kFramesPerSet) % kFramesPerSet;
+        blendAt(strip, QPoint(0, scaledLength(kMargin + kCell * c, scale)),
                 cells[static_cast<size_t>(i)]);
     }
     const QImage smeared = blurredVertically(strip, kBlurRadius);
-    QImage content = smeared.copy(scaledRect(QRect(0, kMargin, kCell, height), scale));
+    std::vector<QImage> contents;
+    for (int f = first; f <= last; ++f) {
+        const QRect frame(0, kMargin + kCell * (last - f), kCell, height);
+        contents.push_back(smeared.copy(scaledRect(frame, scale)));
+    }
+    return contents;
+}
+
+// Frame f of a set: its blurred band on the reel, with faint streaks that sell the speed where
+// the band is light.
+QImage blurPicture(const ReelSurface& surface, QImage content, int f) {
     QPainter p(&content);
-    // Faint streaks sell the speed where the band is light.
     p.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
     for (int x : {18, 47, 81, 106}) {
-        p.drawLine(x + f % 2 * 3, 0, x + f % 2 * 3, height);
+        p.drawLine(x + f % 2 * 3, 0, x + f % 2 * 3, layout::kReelPicture.height());
     }
     p.end();
     return surface.column(content);
 }
 
-}  // namespace
-
-QImage spinPicture(const SymbolArt& symbols, const ReelSurface& surface, int index) {
-    // 1–4 and two spare frames 5–6 of one band, for reels 1, 3 and 5; 7–10 of another for reels
-    // 2 and 4.
-    if (index >= 1 && index <= 6) {
-        return blurFrame(symbols, surface, {Symbol::S1, Symbol::S7, Symbol::S4, Symbol::S10},
-                         (index - 1) % kFramesPerSet);
-    }
-    if (index >= 7 && index <= kBlurFrames) {
-        return blurFrame(symbols, surface, {Symbol::S2, Symbol::S8, Symbol::S5, Symbol::W},
-                         index - 7);
-    }
+QImage restingPicture(const ReelSurface& surface, int index) {
     if (index == kPlainReel) {
         return surface.column();
     }
-    const int reel = index - kPlainReel;
-    return surface.column(ReelSurface::withShadow(idleReel(reel, surface.scale())));
+    return surface.column(ReelSurface::withShadow(idleReel(index - kPlainReel, surface.scale())));
+}
+
+}  // namespace
+
+std::vector<QImage> spinPictures(const SymbolArt& symbols, const ReelSurface& surface) {
+    std::vector<QImage> pictures;
+    for (const BlurSet& set : kSets) {
+        const std::vector<QImage> contents =
+            blurFrames(symbols, surface, set.band, 0, std::min(set.count, kFramesPerSet) - 1);
+        for (int f = 0; f < set.count; ++f) {
+            pictures.push_back(
+                blurPicture(surface, contents[static_cast<size_t>(f % kFramesPerSet)], f));
+        }
+    }
+    for (int index = kPlainReel; index <= kPlainReel + kIdleReels; ++index) {
+        pictures.push_back(restingPicture(surface, index));
+    }
+    return pictures;
+}
+
+QImage spinPicture(const SymbolArt& symbols, const ReelSurface& surface, int index) {
+    for (const BlurSet& set : kSets) {
+        if (index >= set.first && index < set.first + set.count) {
+            const int f = index - set.first;
+            const int shift = f % kFramesPerSet;
+            return blurPicture(surface, blurFrames(symbols, surface, set.band, shift, shift)[0], f);
+        }
+    }
+    return restingPicture(surface, index);
 }
 
 }  // namespace kestrel::art

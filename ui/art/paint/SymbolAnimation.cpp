@@ -22,7 +22,8 @@ constexpr int kFrames = 6;
 const QPointF kCentre(62.5, 62.5);
 const QRectF kCellRect(0, 0, 125, 125);
 
-// One animation frame in the layers a cell is built from.
+// One animation frame in the layers a cell is built from. The art is drawn without its shadow,
+// which onReel() adds.
 struct Frame {
     explicit Frame(qreal scale)
         : backdrop(transparentImage(layout::kCell, scale)),
@@ -36,6 +37,13 @@ struct Frame {
 
 using MakeFrame = std::function<Frame(int)>;
 
+// Frame f with its art's shadow, ready to lie on the reel in any row.
+Frame shadowedFrame(const MakeFrame& make, int f) {
+    Frame frame = make(f);
+    frame.art = ReelSurface::withShadow(frame.art);
+    return frame;
+}
+
 QImage onReel(const ReelSurface& surface, int row, const Frame& frame) {
     return surface.cell(static_cast<Row>(row), frame.art, frame.backdrop, frame.overlay);
 }
@@ -44,7 +52,7 @@ QImage onReel(const ReelSurface& surface, int row, const Frame& frame) {
 std::vector<QImage> forEachRow(const ReelSurface& surface, const MakeFrame& make) {
     std::vector<Frame> frames;
     for (int f = 0; f < kFrames; ++f) {
-        frames.push_back(make(f));
+        frames.push_back(shadowedFrame(make, f));
     }
     std::vector<QImage> out;
     for (int row = 0; row < kRows; ++row) {
@@ -57,7 +65,7 @@ std::vector<QImage> forEachRow(const ReelSurface& surface, const MakeFrame& make
 
 // Picture `index` (1..18) of the list forEachRow() makes.
 QImage oneOfTheRows(const ReelSurface& surface, const MakeFrame& make, int index) {
-    return onReel(surface, (index - 1) / kFrames, make((index - 1) % kFrames));
+    return onReel(surface, (index - 1) / kFrames, shadowedFrame(make, (index - 1) % kFrames));
 }
 
 // A soft light behind the symbol, as if it lit up the reel.

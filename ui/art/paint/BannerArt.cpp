@@ -48,7 +48,7 @@ void paintSignText(QPainter& p, const QString& text, const QRectF& box, qreal si
 
 QImage banner(QSize size, QRgb field, const QString& text, qreal scale) {
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner = paintMarquee(p, edgeRect(image), field);
     const qreal star = inner.height() * 0.42;
@@ -99,7 +99,7 @@ QImage freeSpinsCompletedBanner(qreal scale) {
 QImage freeSpinsLeftFrame(qreal scale) {
     const QSize size = entry(Picture::ctrlfreesleft1).size;
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner = paintMarquee(p, edgeRect(image), palette::kTurquoiseDark);
     // The words, then chevrons that lead the eye to the count just right of the frame.
@@ -129,7 +129,7 @@ QImage freeSpinsLeftFrame(qreal scale) {
 QImage gambleSlide(bool won, qreal scale) {
     const QSize size = entry(won ? Picture::gamblewin : Picture::gamblelose).size;
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
     paintChromeFrame(p, outer, 2.5, 8);
@@ -152,7 +152,7 @@ QImage gambleSlide(bool won, qreal scale) {
 
 QImage coinAbove(qreal scale) {
     QImage image = transparentImage(entry(Picture::dollar1).size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintCoinFace(p, QPointF(20.5, 19.5), 18.5);
     return image;
@@ -163,7 +163,7 @@ QImage coinHalfIn(qreal scale) {
     // background); only the part of the coin above it shows.
     const QSize size = entry(Picture::halfcoin1).size;
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(QRectF(0, 0, size.width(), 19));
     paintCoinFace(p, QPointF(size.width() / 2.0, 19), 18.5);

@@ -199,7 +199,7 @@ void paintMenuLines(QPainter& p, const QRectF& cap, bool pressed) {
 QImage raisedOrPressed(ButtonArt art, bool pressed, qreal scale) {
     const QSize size = buttonPlace(art).size();
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
     const Design d = designOf(art);

@@ -53,7 +53,7 @@ void paintSuit(QPainter& p, int card, const QRectF& box, bool gloss) {
 
 QImage face(int card, qreal scale) {
     QImage image = transparentImage(kCardSize, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient paper(0, 0, 0, kCardSize.height());
     paper.setColorAt(0, QColor(0xFF, 0xFD, 0xF6));
@@ -85,7 +85,7 @@ QImage face(int card, qreal scale) {
 
 QImage back(qreal scale) {
     QImage image = transparentImage(kCardSize, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(palette::colour(palette::kInk), 1));
     p.setBrush(palette::colour(palette::kCream));
@@ -118,7 +118,7 @@ QImage back(qreal scale) {
 QImage suitIcon(int card, qreal scale) {
     // The suit fills the middle square of the picture; the window crops or scales it to a button.
     QImage image = transparentImage(kCardSize, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal side = kCardSize.width();
     const QRectF square(0, (kCardSize.height() - side) / 2, side, side);
@@ -155,7 +155,7 @@ QImage reveal(const QImage& backImage, int k) {
     const QPainterPath flap = reflection(onLine, n).map(peeled).intersected(cardShape());
 
     QImage image = backImage.copy();
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     p.fillPath(peeled, Qt::transparent);
@@ -163,13 +163,13 @@ QImage reveal(const QImage& backImage, int k) {
     // The flap's shadow on the back, then the flap: the card's cream underside, shaded to the fold.
     QImage shadow = transparentLike(image);
     {
-        QPainter s(&shadow);
+        ArtPainter s(&shadow);
         s.setRenderHint(QPainter::Antialiasing);
         s.fillPath(flap.translated(-2, -2), QColor(43, 26, 34, 150));
     }
     shadow = blurred(shadow, 2);
     {
-        QPainter s(&shadow);
+        ArtPainter s(&shadow);
         s.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         s.fillPath(cardShape().subtracted(peeled), Qt::black);
     }

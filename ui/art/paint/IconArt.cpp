@@ -15,7 +15,7 @@ namespace kestrel::art {
 QImage appIcon(const SymbolArt& symbols, qreal scale) {
     const QSize size = entry(Picture::AppIcon).size;
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF tile = QRectF(QPoint(0, 0), size).adjusted(6.5, 6.5, -6.5, -6.5);
     paintChromeFrame(p, tile, 10, 48);
@@ -30,7 +30,7 @@ QImage appIcon(const SymbolArt& symbols, qreal scale) {
     p.drawPath(starburst(field.center(), 100, 70, 16));
     QImage jukebox = transparentLike(image);
     {
-        QPainter j(&jukebox);
+        ArtPainter j(&jukebox);
         symbols.paint(j, Symbol::S2, QRectF(28, 24, 200, 200));
     }
     p.drawImage(0, 0, silhouette(jukebox, QColor(43, 26, 34, 140), 4, QPointF(5, 7)));

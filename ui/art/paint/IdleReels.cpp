@@ -40,7 +40,7 @@ void paintMarquee(QPainter& p, QPointF centre, QChar letter, QRgb face) {
 
 QImage idleReel(int reel, qreal scale) {
     QImage image = transparentImage(layout::kReelPicture, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal x = layout::kCell.width() / 2.0;
     const qreal cell = layout::kCell.height();

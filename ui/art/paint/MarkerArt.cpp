@@ -24,7 +24,7 @@ bool isLight(const QColor& c) {
 
 QImage markerPicture(int line, bool lit, qreal scale) {
     QImage image = transparentImage(layout::kMarker, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
     const qreal radius = outer.height() / 2;

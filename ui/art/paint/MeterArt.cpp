@@ -6,6 +6,7 @@
 #include "Lettering.h"
 #include "Materials.h"
 #include "Palette.h"
+#include "Raster.h"
 #include "ScaledSize.h"
 
 namespace kestrel::art {
@@ -27,7 +28,7 @@ QImage betMeterCaption(const QImage& cabinet, const QString& text) {
     const qreal scale = cabinet.devicePixelRatio();
     const QRect pixels = scaledRect(strip, scale);
     QImage image = cabinet.copy(pixels);
-    QPainter p(&image);
+    ArtPainter p(&image);
     // The caption lands on the same device pixels as it would on the whole cabinet.
     p.translate(-QPointF(pixels.topLeft()) / scale);
     paintMeterCaption(p, strip, text);

@@ -47,7 +47,7 @@ QRectF rectIn(const QRect& r, qreal grow) {
 QImage infoPlate(const SymbolArt& symbols, qreal scale) {
     const QSize size = entry(Picture::panfreespin).size;
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF field = paintPanel(p, edgeRect(image), palette::kCream, palette::kCreamDark, 12);
     // Left: the two specials; middle: how many; right: what they win.
@@ -76,7 +76,7 @@ QImage infoPlate(const SymbolArt& symbols, qreal scale) {
 QImage noCreditPanel(qreal scale) {
     const QSize size = entry(Picture::pannomoney).size;
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
     const QRectF field = paintPanel(p, outer, palette::kCherry, palette::kCherryDark, 14);
@@ -98,7 +98,7 @@ QImage gamblePanel(qreal scale) {
     namespace g = layout::gamble;
     const QSize size = entry(Picture::GamblePanel).size;
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintPanel(p, edgeRect(image), palette::kTurquoiseDark, palette::kTurquoiseDeep, 12);
     // The three labels sit on dark glass.
@@ -138,7 +138,7 @@ QImage gamblePanel(qreal scale) {
 QImage menuPanel(qreal scale) {
     const QSize size = entry(Picture::MenuPanel).size;
     QImage image = transparentImage(size, scale);
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintPanel(p, edgeRect(image), palette::kCream, palette::kCreamDark, 10);
     for (const QRect& button : layout::kMenuButtons) {

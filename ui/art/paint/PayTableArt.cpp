@@ -60,7 +60,7 @@ QImage payTablePicture(const SymbolArt& symbols, qreal scale) {
     const QSize size = entry(Picture::PayTable).size;
     QImage image = transparentImage(size, scale);
     image.fill(palette::colour(palette::kCherryDark));
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = QRectF(QPoint(0, 0), size).adjusted(4.5, 4.5, -4.5, -4.5);
     paintChromeFrame(p, outer, 5, 14);

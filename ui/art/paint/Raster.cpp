@@ -115,22 +115,34 @@ QImage premultiplied(const QImage& image) {
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
+ArtPainter::ArtPainter(QImage* image) : QPainter(image) {
+    const qreal ratio = image->devicePixelRatio();
+    if (ratio < 1) {
+        scale(ratio, ratio);
+    }
+}
+
 QImage transparentImage(QSize size, qreal scale) {
-    QImage image(scaledSize(size, scale), QImage::Format_ARGB32_Premultiplied);
+    return transparentPixels(scaledSize(size, scale), scale);
+}
+
+QImage transparentPixels(QSize pixels, qreal scale) {
+    QImage image(pixels, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     return image;
 }
 
 QImage transparentLike(const QImage& image) {
-    QImage blank(image.size(), QImage::Format_ARGB32_Premultiplied);
-    blank.setDevicePixelRatio(image.devicePixelRatio());
-    blank.fill(Qt::transparent);
-    return blank;
+    return transparentPixels(image.size(), image.devicePixelRatio());
+}
+
+QRectF logicalRect(const QImage& image) {
+    return QRectF(QPointF(0, 0), image.deviceIndependentSize());
 }
 
 QRectF edgeRect(const QImage& image) {
-    return QRectF(QPointF(0, 0), image.deviceIndependentSize()).adjusted(0.5, 0.5, -0.5, -0.5);
+    return logicalRect(image).adjusted(0.5, 0.5, -0.5, -0.5);
 }
 
 void blendAt(QImage& onto, QPoint at, const QImage& image, const QRect& source) {
@@ -156,10 +168,10 @@ QImage blurredVertically(const QImage& image, int radius) {
 
 QImage silhouette(const QImage& image, const QColor& colour, int blurRadius, QPointF offset) {
     QImage shape = transparentLike(image);
-    QPainter painter(&shape);
+    ArtPainter painter(&shape);
     painter.drawImage(offset, image);
     painter.setCompositionMode(QPainter::CompositionMode_SourceIn);
-    painter.fillRect(shape.rect(), colour);  // device pixels, more than enough in logical ones
+    painter.fillRect(logicalRect(shape), colour);
     painter.end();
     return blurred(shape, blurRadius);
 }

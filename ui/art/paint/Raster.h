@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <QPointF>
 #include <QRectF>
 #include <QSize>
@@ -18,12 +19,25 @@ namespace kestrel::art {
 
 QImage premultiplied(const QImage& image);
 
+// A painter on a picture drawn at a scale, working in its logical coordinates. QPainter applies
+// a device pixel ratio of 1 and more by itself but takes one below 1 as 1; this one applies that
+// too, so the pictures of a small screen are drawn as those of a large one. Keep its transform
+// with save() and restore(), not resetTransform(), which would drop that scale.
+class ArtPainter : public QPainter {
+public:
+    explicit ArtPainter(QImage* image);
+};
+
 // A transparent picture of `size` logical pixels at `scale`, to paint on.
 QImage transparentImage(QSize size, qreal scale);
+// A transparent picture of `pixels` device pixels at `scale`.
+QImage transparentPixels(QSize pixels, qreal scale);
 // A transparent picture of the same pixels and ratio as `image`.
 QImage transparentLike(const QImage& image);
-// A picture's rectangle in logical pixels, inset by half a logical pixel so that one-pixel
-// outlines fall on whole pixels at 800 × 600 and on the picture's edge at every scale.
+// A picture's rectangle in logical pixels: all of its pixels, however its size was rounded.
+QRectF logicalRect(const QImage& image);
+// The same inset by half a logical pixel, so that one-pixel outlines fall on whole pixels at
+// 800 × 600 and on the picture's edge at every scale.
 QRectF edgeRect(const QImage& image);
 
 // `image` blended onto `onto` with its top left corner at device pixel `at`, pixel for pixel:

@@ -65,26 +65,21 @@ QSize surfaceSize(qreal scale) {
     return QSize(column.width(), qMax(column.height(), bottom));
 }
 
-QImage surfaceImage(qreal scale) {
-    QImage image(surfaceSize(scale), QImage::Format_ARGB32_Premultiplied);
-    image.setDevicePixelRatio(scale);
-    image.fill(Qt::transparent);
-    return image;
-}
-
 }  // namespace
 
 ReelSurface::ReelSurface(qreal scale)
-    : scale_(scale), base_(surfaceImage(scale)), shade_(surfaceImage(scale)) {
+    : scale_(scale),
+      base_(transparentPixels(surfaceSize(scale), scale)),
+      shade_(transparentPixels(surfaceSize(scale), scale)) {
     const QSize size = layout::kReelPicture;
     {
-        QPainter p(&base_);
+        base_.fill(palette::colour(palette::kCream));
+        ArtPainter p(&base_);
         p.setRenderHint(QPainter::Antialiasing);
-        p.fillRect(base_.rect(), palette::colour(palette::kCream));
         paintPattern(p, size);
     }
     {
-        QPainter p(&shade_);
+        ArtPainter p(&shade_);
         QLinearGradient drum(0, 0, 0, size.height());
         drum.setColorAt(0.0, QColor(60, 20, 30, 100));
         drum.setColorAt(0.16, QColor(60, 20, 30, 22));
@@ -92,13 +87,13 @@ ReelSurface::ReelSurface(qreal scale)
         drum.setColorAt(0.7, QColor(60, 20, 30, 0));
         drum.setColorAt(0.84, QColor(60, 20, 30, 22));
         drum.setColorAt(1.0, QColor(60, 20, 30, 100));
-        p.fillRect(shade_.rect(), drum);
+        p.fillRect(logicalRect(shade_), drum);
         QLinearGradient rim(0, 0, size.width(), 0);
         rim.setColorAt(0.0, QColor(60, 20, 30, 50));
         rim.setColorAt(0.04, QColor(60, 20, 30, 0));
         rim.setColorAt(0.96, QColor(60, 20, 30, 0));
         rim.setColorAt(1.0, QColor(60, 20, 30, 50));
-        p.fillRect(shade_.rect(), rim);
+        p.fillRect(logicalRect(shade_), rim);
     }
 }
 
@@ -108,7 +103,7 @@ QImage ReelSurface::column() const {
 
 QImage ReelSurface::column(const QImage& content) const {
     QImage out = base_.copy(QRect(QPoint(0, 0), scaledSize(layout::kReelPicture, scale_)));
-    QPainter p(&out);
+    ArtPainter p(&out);
     if (!content.isNull()) {
         p.drawImage(0, 0, content);
     }
@@ -126,7 +121,7 @@ QImage ReelSurface::cell(Row row, const QImage& art, const QImage& backdrop,
     const QRect slice = cellRect(row);
     QImage out = base_.copy(slice);
     {
-        QPainter p(&out);
+        ArtPainter p(&out);
         for (const QImage& layer : {backdrop, art, overlay}) {
             if (!layer.isNull()) {
                 p.drawImage(0, 0, layer);
@@ -139,7 +134,7 @@ QImage ReelSurface::cell(Row row, const QImage& art, const QImage& backdrop,
 
 QImage ReelSurface::withShadow(const QImage& art) {
     QImage out = silhouette(art, QColor(43, 26, 34, 110), 2, QPointF(2.5, 3.5));
-    QPainter p(&out);
+    ArtPainter p(&out);
     p.drawImage(0, 0, art);
     return out;
 }

@@ -42,7 +42,8 @@ const std::array<BlurSet, 2> kSets = {{
 // A band of four symbols repeated, moved down one cell per frame: the cycle of four frames is
 // seamless, and a quarter-period step leaves no doubt about the direction of travel. Frame f
 // shows band[(j + 3 − f) mod 4] in its cell j (counted from its top). Returns frames
-// `first`..`last` (0..3) of the set, cut from one blurred strip.
+// `first`..`last` (0..3) of the set, cut from one blurred strip. The strip is laid out in whole
+// device cells, so a frame is the same pixels whichever strip it comes from.
 std::vector<QImage> blurFrames(const SymbolArt& symbols, const ReelSurface& surface,
                                const Band& band, int first, int last) {
     const qreal scale = surface.scale();
@@ -52,18 +53,19 @@ std::vector<QImage> blurFrames(const SymbolArt& symbols, const ReelSurface& surf
         cells[i] = ReelSurface::withShadow(symbols.image(band[i], scale));
     }
     // Frame f's top is the strip's cell last − f, below the margin.
-    const int frameTops = kCell * (last - first);
-    QImage strip = transparentImage(QSize(kCell, height + frameTops + 2 * kMargin), scale);
-    for (int c = -kMargin / kCell - 1; kCell * c < height + frameTops + kMargin; ++c) {
+    const int cell = scaledLength(kCell, scale);
+    const int margin = scaledLength(kMargin, scale);
+    const int frameHeight = scaledLength(height, scale);
+    const int frameTops = cell * (last - first);
+    QImage strip = transparentPixels(QSize(cell, frameHeight + frameTops + 2 * margin), scale);
+    for (int c = -margin / cell - 1; cell * c < frameHeight + frameTops + margin; ++c) {
         const int i = ((c + 3 - last) % kFramesPerSet + kFramesPerSet) % kFramesPerSet;
-        blendAt(strip, QPoint(0, scaledLength(kMargin + kCell * c, scale)),
-                cells[static_cast<size_t>(i)]);
+        blendAt(strip, QPoint(0, margin + cell * c), cells[static_cast<size_t>(i)]);
     }
     const QImage smeared = blurredVertically(strip, kBlurRadius);
     std::vector<QImage> contents;
     for (int f = first; f <= last; ++f) {
-        const QRect frame(0, kMargin + kCell * (last - f), kCell, height);
-        contents.push_back(smeared.copy(scaledRect(frame, scale)));
+        contents.push_back(smeared.copy(0, margin + cell * (last - f), cell, frameHeight));
     }
     return contents;
 }
@@ -71,7 +73,7 @@ std::vector<QImage> blurFrames(const SymbolArt& symbols, const ReelSurface& surf
 // Frame f of a set: its blurred band on the reel, with faint streaks that sell the speed where
 // the band is light.
 QImage blurPicture(const ReelSurface& surface, QImage content, int f) {
-    QPainter p(&content);
+    ArtPainter p(&content);
     p.setPen(QPen(QColor(255, 255, 255, 70), 1.5));
     for (int x : {18, 47, 81, 106}) {
         p.drawLine(x + f % 2 * 3, 0, x + f % 2 * 3, layout::kReelPicture.height());

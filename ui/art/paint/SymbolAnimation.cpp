@@ -70,7 +70,7 @@ QImage oneOfTheRows(const ReelSurface& surface, const MakeFrame& make, int index
 
 // A soft light behind the symbol, as if it lit up the reel.
 void paintGlow(QImage& onto, QColor colour, qreal strength) {
-    QPainter p(&onto);
+    ArtPainter p(&onto);
     p.setRenderHint(QPainter::Antialiasing);
     QRadialGradient g(kCentre, 62);
     QColor inner = colour;
@@ -96,14 +96,14 @@ MakeFrame scatterDance(const SymbolArt& symbols, qreal scale) {
         Frame frame(scale);
         paintGlow(frame.backdrop, palette::colour(halo[f]), f % 3 == 2 ? 1.0 : 0.65);
         {
-            QPainter p(&frame.art);
+            ArtPainter p(&frame.art);
             p.translate(kCentre);
             p.rotate(rock[f]);
             p.scale(turn[f] * pulse[f], pulse[f]);
             p.translate(-kCentre);
             symbols.paint(p, Symbol::SC, kCellRect);
         }
-        QPainter p(&frame.overlay);
+        ArtPainter p(&frame.overlay);
         // Sparkles hop round the record from frame to frame.
         for (int i = 0; i < 3; ++i) {
             const qreal a = qDegreesToRadians(40.0 + 120.0 * i + 47.0 * f);
@@ -125,7 +125,7 @@ MakeFrame wildGlow(const SymbolArt& symbols, qreal scale) {
         paintGlow(frame.backdrop, palette::colour(palette::kButterLight), shine[f]);
         QImage sign = transparentImage(layout::kCell, scale);
         {
-            QPainter s(&sign);
+            ArtPainter s(&sign);
             s.translate(kCentre);
             s.rotate(rock[f]);
             s.translate(-kCentre);
@@ -133,20 +133,21 @@ MakeFrame wildGlow(const SymbolArt& symbols, qreal scale) {
         }
         sign = hueShifted(sign, 60 * f);
         {
-            QPainter p(&frame.art);
+            ArtPainter p(&frame.art);
+            p.save();
             p.translate(kCentre);
             p.rotate(7.5 * f);
             p.scale(bloom[f], bloom[f]);
             p.translate(-kCentre);
             symbols.paintWildFlower(p, kCellRect);
-            p.resetTransform();
+            p.restore();
             p.setOpacity(shine[f]);
             p.drawImage(0, 0, silhouette(sign, QColor(255, 252, 220), 5));
             p.setOpacity(1);
             p.drawImage(0, 0, sign);
         }
         if (f >= 2 && f <= 4) {
-            QPainter p(&frame.overlay);
+            ArtPainter p(&frame.overlay);
             paintSparkle(p, QPointF(38 + f * 4, 28), 5 + f, Qt::white);
             paintSparkle(p, QPointF(96 - f * 3, 100), 4 + f, Qt::white);
         }

@@ -32,7 +32,7 @@ void SymbolArt::paint(QPainter& painter, Symbol symbol, const QRectF& bounds) co
 
 QImage SymbolArt::image(Symbol symbol, qreal scale) const {
     QImage image = transparentImage(layout::kCell, scale);
-    QPainter painter(&image);
+    ArtPainter painter(&image);
     paint(painter, symbol, QRectF(QPointF(0, 0), layout::kCell));
     return image;
 }

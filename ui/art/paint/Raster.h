@@ -12,7 +12,7 @@
 //
 // Every picture is drawn for the machine at some scale: its pixels are its logical size (the
 // size on the 800 × 600 machine) times the scale, rounded as ScaledSize.h says, and its device
-// pixel ratio is the scale. A QPainter on it therefore works in logical coordinates, pictures
+// pixel ratio is the scale. An ArtPainter on it therefore works in logical coordinates, pictures
 // drawn into it keep their logical size, and the operations here read the ratio to keep their
 // look: a blur of radius 2 is a blur of two logical pixels, however many device pixels that is.
 namespace kestrel::art {

@@ -115,8 +115,11 @@ TEST(ScaledArtAtOne, isTheBakedBookPixelForPixel) {
     }
 }
 
-// A whole list is drawn with shared strips and shadows; it must be the pictures one by one.
-TEST(ScaledArtAtOne, aWholeListIsItsPicturesOneByOne) {
+// --- sizes and formats at any scale ---
+
+// A whole list is drawn with shared strips and shadows; it must be its pictures one by one, also
+// at a scale where the strips' rounding could shift a frame.
+TEST(ScaledArtSizes, aWholeListIsItsPicturesOneByOne) {
     const ScaledArt& art = artAt(kAwkward);
     for (PictureList list :
          {PictureList::spinlist, PictureList::listsingles, PictureList::ScatterDanceFrames,
@@ -128,8 +131,6 @@ TEST(ScaledArtAtOne, aWholeListIsItsPicturesOneByOne) {
         }
     }
 }
-
-// --- sizes and formats at any scale ---
 
 // The window places a widget of scaledSize(its place) for each picture: the picture must have
 // exactly that size, a ratio of one (or Qt would draw it smaller), and no alpha channel only

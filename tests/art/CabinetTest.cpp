@@ -21,7 +21,7 @@ TEST(Cabinet, showsEachButtonsPressedLookAtItsPlace) {
     for (int i = 0; i < kButtonArtCount; ++i) {
         const auto art = static_cast<ButtonArt>(i);
         const QRect place = buttonPlace(art);
-        const QImage pressed = art::buttonPicture(art, art::cabinetLook(art));
+        const QImage pressed = art::buttonPicture(art, art::cabinetLook(art), 1);
         const QImage there = background.copy(place);
         int compared = 0;
         for (int y = 0; y < pressed.height(); ++y) {

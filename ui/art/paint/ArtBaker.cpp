@@ -5,81 +5,38 @@
 #include <cstdio>
 
 #include "ArtCatalogue.h"
-#include "BannerArt.h"
-#include "ButtonArtist.h"
-#include "CabinetArt.h"
-#include "CardArt.h"
-#include "Geometry.h"
-#include "IconArt.h"
-#include "MarkerArt.h"
-#include "MeterArt.h"
-#include "PanelArt.h"
-#include "PayTableArt.h"
-#include "ReelSurface.h"
-#include "SpinFrames.h"
-#include "SymbolAnimation.h"
-#include "SymbolArt.h"
+#include "ButtonPlaces.h"
+#include "ScaledArt.h"
 
 namespace kestrel::art {
-
-namespace {
-
-std::vector<QImage> singles(const SymbolArt& symbols, const ReelSurface& surface) {
-    std::vector<QImage> out;
-    for (int g = 1; g <= kSymbolCount; ++g) {
-        const QImage art = symbols.image(symbolOfGroup(g));
-        for (int row = 0; row < kRows; ++row) {
-            out.push_back(surface.cell(static_cast<Row>(row), art));
-        }
-    }
-    return out;
-}
-
-}  // namespace
 
 ArtBaker::ArtBaker(const QDir& out) : out_(out) {}
 
 bool ArtBaker::bake() {
-    const SymbolArt symbols;
-    if (!symbols.isValid()) {
+    // The 800 × 600 machine's pictures are the renderer's at scale 1.
+    const ScaledArt art(1);
+    if (!art.isValid()) {
         fail(QStringLiteral("a symbol's SVG source is missing or unreadable"));
         return false;
     }
-    const ReelSurface surface;
-    writeList(PictureList::listsingles, singles(symbols, surface));
-    writeList(PictureList::spinlist, spinFrames(symbols, surface));
-    writeList(PictureList::ScatterDanceFrames, scatterFrames(symbols, surface));
-    writeList(PictureList::WildGlowFrames, wildFrames(symbols, surface));
-    writeList(PictureList::linepics, markerPictures());
-    writeList(PictureList::imagelistcards, cardPictures());
-
-    const QImage cabinet = cabinetPicture();
-    writePicture(Picture::Background, cabinet);
-    writePicture(Picture::dollar1, coinAbove());
-    writePicture(Picture::halfcoin1, coinHalfIn());
-    writePicture(Picture::ctlfrees1, freeSpinsWonBanner());
-    writePicture(Picture::ctrlfreesleft1, freeSpinsLeftFrame());
-    writePicture(Picture::freespinscompleted1, freeSpinsCompletedBanner());
-    writePicture(Picture::gamblewin, gambleSlide(true));
-    writePicture(Picture::gamblelose, gambleSlide(false));
-    writePicture(Picture::panfreespin, infoPlate(symbols));
-    writePicture(Picture::pannomoney, noCreditPanel());
-    writePicture(Picture::LABLASTBET, betMeterCaption(cabinet, QStringLiteral("TOTAL BET")));
-    writePicture(Picture::LABTHISWIN, betMeterCaption(cabinet, QStringLiteral("THIS WIN")));
-    writePicture(Picture::GamblePanel, gamblePanel());
-    writePicture(Picture::MenuPanel, menuPanel());
-    writePicture(Picture::PayTable, payTablePicture(symbols));
-    writePicture(Picture::AppIcon, appIcon(symbols));
-
+    for (int i = 0; i < kPictureListCount; ++i) {
+        const auto list = static_cast<PictureList>(i);
+        if (entry(list).baked) {
+            writeList(list, art.pictures(list));
+        }
+    }
+    for (int i = 0; i < kPictureCount; ++i) {
+        const auto picture = static_cast<Picture>(i);
+        writePicture(picture, art.picture(picture));
+    }
     for (int i = 0; i < kButtonArtCount; ++i) {
-        const auto art = static_cast<ButtonArt>(i);
+        const auto button = static_cast<ButtonArt>(i);
         for (bool enabled : {true, false}) {
-            const QImage image =
-                buttonPicture(art, enabled ? ButtonLook::Raised : ButtonLook::Disabled);
-            if (image.size() != buttonPlace(art).size()) {
+            const QImage image = art.button(button, enabled);
+            if (image.size() != buttonPlace(button).size()) {
                 fail(QStringLiteral("button %1 has the wrong size").arg(kButtonNames[i]));
             }
-            writeImage(buttonPath(art, enabled).mid(6), image);
+            writeImage(buttonPath(button, enabled).mid(6), image);
         }
     }
     writeResourceList();

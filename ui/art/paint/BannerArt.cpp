@@ -46,9 +46,9 @@ void paintSignText(QPainter& p, const QString& text, const QRectF& box, qreal si
                     palette::colour(palette::kInk, 170)});
 }
 
-QImage banner(QSize size, QRgb field, const QString& text) {
-    QImage image = transparentImage(size);
-    QPainter p(&image);
+QImage banner(QSize size, QRgb field, const QString& text, qreal scale) {
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner = paintMarquee(p, edgeRect(image), field);
     const qreal star = inner.height() * 0.42;
@@ -86,20 +86,20 @@ void paintCoinFace(QPainter& p, QPointF c, qreal r) {
 
 }  // namespace
 
-QImage freeSpinsWonBanner() {
+QImage freeSpinsWonBanner(qreal scale) {
     return banner(entry(Picture::ctlfrees1).size, palette::kCherry,
-                  QStringLiteral("FREE SPINS WON"));
+                  QStringLiteral("FREE SPINS WON"), scale);
 }
 
-QImage freeSpinsCompletedBanner() {
+QImage freeSpinsCompletedBanner(qreal scale) {
     return banner(entry(Picture::freespinscompleted1).size, palette::kTurquoiseDark,
-                  QStringLiteral("FREE SPINS COMPLETED"));
+                  QStringLiteral("FREE SPINS COMPLETED"), scale);
 }
 
-QImage freeSpinsLeftFrame() {
+QImage freeSpinsLeftFrame(qreal scale) {
     const QSize size = entry(Picture::ctrlfreesleft1).size;
-    QImage image = transparentImage(size);
-    QPainter p(&image);
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF inner = paintMarquee(p, edgeRect(image), palette::kTurquoiseDark);
     // The words, then chevrons that lead the eye to the count just right of the frame.
@@ -126,10 +126,10 @@ QImage freeSpinsLeftFrame() {
     return image;
 }
 
-QImage gambleSlide(bool won) {
+QImage gambleSlide(bool won, qreal scale) {
     const QSize size = entry(won ? Picture::gamblewin : Picture::gamblelose).size;
-    QImage image = transparentImage(size);
-    QPainter p(&image);
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
     paintChromeFrame(p, outer, 2.5, 8);
@@ -150,20 +150,20 @@ QImage gambleSlide(bool won) {
     return image;
 }
 
-QImage coinAbove() {
-    QImage image = transparentImage(entry(Picture::dollar1).size);
-    QPainter p(&image);
+QImage coinAbove(qreal scale) {
+    QImage image = transparentImage(entry(Picture::dollar1).size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintCoinFace(p, QPointF(20.5, 19.5), 18.5);
     return image;
 }
 
-QImage coinHalfIn() {
+QImage coinHalfIn(qreal scale) {
     // The slot's opening lies across this picture at y = 19 (the slot is drawn by the
     // background); only the part of the coin above it shows.
     const QSize size = entry(Picture::halfcoin1).size;
-    QImage image = transparentImage(size);
-    QPainter p(&image);
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setClipRect(QRectF(0, 0, size.width(), 19));
     paintCoinFace(p, QPointF(size.width() / 2.0, 19), 18.5);

@@ -196,10 +196,10 @@ void paintMenuLines(QPainter& p, const QRectF& cap, bool pressed) {
     paintLettering(p, text, {ink, palette::colour(palette::kInk), 0.8});
 }
 
-QImage raisedOrPressed(ButtonArt art, bool pressed) {
+QImage raisedOrPressed(ButtonArt art, bool pressed, qreal scale) {
     const QSize size = buttonPlace(art).size();
-    QImage image = transparentImage(size);
-    QPainter p(&image);
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
     const Design d = designOf(art);
@@ -223,14 +223,14 @@ QImage raisedOrPressed(ButtonArt art, bool pressed) {
 
 }  // namespace
 
-QImage buttonPicture(ButtonArt art, ButtonLook look) {
+QImage buttonPicture(ButtonArt art, ButtonLook look, qreal scale) {
     switch (look) {
         case ButtonLook::Raised:
-            return raisedOrPressed(art, false);
+            return raisedOrPressed(art, false, scale);
         case ButtonLook::Pressed:
-            return raisedOrPressed(art, true);
+            return raisedOrPressed(art, true, scale);
         case ButtonLook::Disabled:
-            return greyed(raisedOrPressed(art, false), QColor(0xCF, 0xC8, 0xC0), 0.55);
+            return greyed(raisedOrPressed(art, false, scale), QColor(0xCF, 0xC8, 0xC0), 0.55);
     }
     return {};
 }

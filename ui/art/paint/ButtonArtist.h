@@ -12,7 +12,7 @@ enum class ButtonLook {
     Disabled,  // greyed and faded
 };
 
-// A picture button at the size of its place on the window.
-QImage buttonPicture(ButtonArt art, ButtonLook look);
+// A picture button at the size of its place on the window, at `scale`.
+QImage buttonPicture(ButtonArt art, ButtonLook look, qreal scale);
 
 }  // namespace kestrel::art

@@ -13,6 +13,8 @@
 #include "Materials.h"
 #include "MeterArt.h"
 #include "Palette.h"
+#include "Raster.h"
+#include "ScaledSize.h"
 
 namespace kestrel::art {
 
@@ -23,7 +25,11 @@ namespace lay = layout;
 constexpr int kTopBar = 50;
 constexpr int kDeckTop = 458;
 
-void paintBody(QPainter& p) {
+// What spans the whole machine spans `whole`, the picture's logical rectangle: 800 × 600, or a
+// fraction of a pixel more where the picture's size was rounded up, so that its last row and
+// column are drawn like the ones before them.
+
+void paintBody(QPainter& p, const QRectF& whole) {
     // Cherry vinyl with a soft sheen, pinstriped.
     QLinearGradient red(0, 0, 800, 0);
     red.setColorAt(0, palette::colour(palette::kCherryDeep));
@@ -31,23 +37,23 @@ void paintBody(QPainter& p) {
     red.setColorAt(0.5, palette::colour(palette::kCherry));
     red.setColorAt(0.88, palette::colour(palette::kCherryDark));
     red.setColorAt(1, palette::colour(palette::kCherryDeep));
-    p.fillRect(QRect(0, 0, 800, 600), red);
+    p.fillRect(whole, red);
     p.setPen(QPen(QColor(255, 255, 255, 14), 1));
-    for (int x = 4; x < 800; x += 8) {
-        p.drawLine(x, 0, x, 600);
+    for (int x = 4; x < whole.right(); x += 8) {
+        p.drawLine(QPointF(x, 0), QPointF(x, whole.bottom()));
     }
 }
 
-void paintTopBar(QPainter& p) {
+void paintTopBar(QPainter& p, const QRectF& whole) {
     QLinearGradient teal(0, 0, 0, kTopBar);
     teal.setColorAt(0, palette::colour(palette::kTurquoiseDark));
     teal.setColorAt(1, palette::colour(palette::kTurquoiseDeep));
-    p.fillRect(QRect(0, 0, 800, kTopBar), teal);
+    p.fillRect(QRectF(0, 0, whole.width(), kTopBar), teal);
     p.setPen(Qt::NoPen);
     p.setBrush(chromeGradient(QPointF(0, kTopBar), QPointF(0, kTopBar + 5)));
-    p.drawRect(QRectF(0, kTopBar, 800, 5));
+    p.drawRect(QRectF(0, kTopBar, whole.width(), 5));
     p.setPen(QPen(palette::colour(palette::kInk), 1));
-    p.drawLine(QPointF(0, kTopBar + 5.5), QPointF(800, kTopBar + 5.5));
+    p.drawLine(QPointF(0, kTopBar + 5.5), QPointF(whole.right(), kTopBar + 5.5));
 
     paintMeter(p, lay::kCreditMeter);
     paintMeterCaption(p, lay::meterCaption(lay::kCreditMeter), QStringLiteral("CREDIT"));
@@ -150,18 +156,18 @@ void paintCheckerStrip(QPainter& p) {
     p.restore();
 }
 
-void paintDeck(QPainter& p) {
-    const QRectF deck(0, kDeckTop + 2, 800, 600 - kDeckTop - 2);
-    QLinearGradient cream(deck.topLeft(), deck.bottomLeft());
+void paintDeck(QPainter& p, const QRectF& whole) {
+    const QRectF deck(QPointF(0, kDeckTop + 2), whole.bottomRight());
+    QLinearGradient cream(QPointF(0, deck.top()), QPointF(0, lay::kWindow.height()));
     cream.setColorAt(0, palette::colour(palette::kCream));
     cream.setColorAt(1, palette::colour(palette::kCreamDark));
     p.fillRect(deck, cream);
     p.setPen(Qt::NoPen);
     p.setBrush(chromeGradient(QPointF(0, kDeckTop - 2), QPointF(0, kDeckTop + 3)));
-    p.drawRect(QRectF(0, kDeckTop - 1, 800, 4));
+    p.drawRect(QRectF(0, kDeckTop - 1, whole.width(), 4));
     p.setPen(QPen(palette::colour(palette::kInk), 1));
-    p.drawLine(QPointF(0, kDeckTop - 1.5), QPointF(800, kDeckTop - 1.5));
-    p.drawLine(QPointF(0, kDeckTop + 3.5), QPointF(800, kDeckTop + 3.5));
+    p.drawLine(QPointF(0, kDeckTop - 1.5), QPointF(whole.right(), kDeckTop - 1.5));
+    p.drawLine(QPointF(0, kDeckTop + 3.5), QPointF(whole.right(), kDeckTop + 3.5));
 
     // The stage of the information plate and the free-spin banners: dark red, lit from above.
     const QRectF stage = QRectF(lay::kInfoPlate).adjusted(-3, -3, 3, 3);
@@ -200,10 +206,11 @@ void paintDeck(QPainter& p) {
                    {palette::colour(palette::kCherryDark)});
 }
 
-void paintPressedButtons(QPainter& p) {
+void paintPressedButtons(QImage& cabinet, qreal scale) {
     for (int i = 0; i < kButtonArtCount; ++i) {
         const auto art = static_cast<ButtonArt>(i);
-        p.drawImage(buttonPlace(art).topLeft(), buttonPicture(art, cabinetLook(art)));
+        blendAt(cabinet, scaledPoint(buttonPlace(art).topLeft(), scale),
+                buttonPicture(art, cabinetLook(art), scale));
     }
 }
 
@@ -215,19 +222,22 @@ ButtonLook cabinetLook(ButtonArt art) {
     return art == ButtonArt::takewin ? ButtonLook::Disabled : ButtonLook::Pressed;
 }
 
-QImage cabinetPicture() {
-    QImage image(lay::kWindow, QImage::Format_ARGB32_Premultiplied);
-    QPainter p(&image);
-    p.setRenderHint(QPainter::Antialiasing);
-    paintBody(p);
-    paintTopBar(p);
-    paintLogo(p);
-    paintCoinSlot(p);
-    paintReelWindow(p);
-    paintMarkerColumns(p);
-    paintCheckerStrip(p);
-    paintDeck(p);
-    paintPressedButtons(p);
+QImage cabinetPicture(qreal scale) {
+    QImage image = transparentImage(lay::kWindow, scale);
+    {
+        const QRectF whole = logicalRect(image);
+        ArtPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        paintBody(p, whole);
+        paintTopBar(p, whole);
+        paintLogo(p);
+        paintCoinSlot(p);
+        paintReelWindow(p);
+        paintMarkerColumns(p);
+        paintCheckerStrip(p);
+        paintDeck(p, whole);
+    }
+    paintPressedButtons(image, scale);
     return image;
 }
 

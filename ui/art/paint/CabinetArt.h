@@ -10,7 +10,9 @@ namespace kestrel::art {
 // The whole machine, 800 × 600, drawn from the rectangles of Layout.h: the reel window in its
 // chrome bezel, the marker columns with an unlit socket at every marker's place, the meters, the
 // logo and coin slot, the control deck, and at each picture button's place its pressed look.
-QImage cabinetPicture();
+// At any scale a button's look lies exactly where the window puts the button: at the device
+// pixels scaledRect() gives for its place.
+QImage cabinetPicture(qreal scale);
 
 // The look the cabinet shows at a button's place: pressed, or out of use for the take-win
 // button, which is hidden rather than pressed.

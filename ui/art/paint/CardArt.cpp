@@ -51,9 +51,9 @@ void paintSuit(QPainter& p, int card, const QRectF& box, bool gloss) {
     }
 }
 
-QImage face(int card) {
-    QImage image = transparentImage(kCardSize);
-    QPainter p(&image);
+QImage face(int card, qreal scale) {
+    QImage image = transparentImage(kCardSize, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     QLinearGradient paper(0, 0, 0, kCardSize.height());
     paper.setColorAt(0, QColor(0xFF, 0xFD, 0xF6));
@@ -83,9 +83,9 @@ QImage face(int card) {
     return image;
 }
 
-QImage back() {
-    QImage image = transparentImage(kCardSize);
-    QPainter p(&image);
+QImage back(qreal scale) {
+    QImage image = transparentImage(kCardSize, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(palette::colour(palette::kInk), 1));
     p.setBrush(palette::colour(palette::kCream));
@@ -115,10 +115,10 @@ QImage back() {
     return image;
 }
 
-QImage suitIcon(int card) {
+QImage suitIcon(int card, qreal scale) {
     // The suit fills the middle square of the picture; the window crops or scales it to a button.
-    QImage image = transparentImage(kCardSize);
-    QPainter p(&image);
+    QImage image = transparentImage(kCardSize, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal side = kCardSize.width();
     const QRectF square(0, (kCardSize.height() - side) / 2, side, side);
@@ -155,22 +155,21 @@ QImage reveal(const QImage& backImage, int k) {
     const QPainterPath flap = reflection(onLine, n).map(peeled).intersected(cardShape());
 
     QImage image = backImage.copy();
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setCompositionMode(QPainter::CompositionMode_Clear);
     p.fillPath(peeled, Qt::transparent);
     p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     // The flap's shadow on the back, then the flap: the card's cream underside, shaded to the fold.
-    QImage shadow(image.size(), QImage::Format_ARGB32_Premultiplied);
-    shadow.fill(Qt::transparent);
+    QImage shadow = transparentLike(image);
     {
-        QPainter s(&shadow);
+        ArtPainter s(&shadow);
         s.setRenderHint(QPainter::Antialiasing);
         s.fillPath(flap.translated(-2, -2), QColor(43, 26, 34, 150));
     }
     shadow = blurred(shadow, 2);
     {
-        QPainter s(&shadow);
+        ArtPainter s(&shadow);
         s.setCompositionMode(QPainter::CompositionMode_DestinationIn);
         s.fillPath(cardShape().subtracted(peeled), Qt::black);
     }
@@ -187,20 +186,33 @@ QImage reveal(const QImage& backImage, int k) {
 
 }  // namespace
 
-std::vector<QImage> cardPictures() {
+std::vector<QImage> cardPictures(qreal scale) {
     std::vector<QImage> out;
     for (int card = 1; card <= 4; ++card) {
-        out.push_back(face(card));
+        out.push_back(face(card, scale));
     }
-    const QImage backImage = back();
+    const QImage backImage = back(scale);
     out.push_back(backImage);
     for (int card = 1; card <= 4; ++card) {
-        out.push_back(suitIcon(card));
+        out.push_back(suitIcon(card, scale));
     }
     for (int k = 1; k <= kRevealFrames; ++k) {
         out.push_back(reveal(backImage, k));
     }
     return out;
+}
+
+QImage cardPicture(int index, qreal scale) {
+    if (index <= 4) {
+        return face(index, scale);
+    }
+    if (index == 5) {
+        return back(scale);
+    }
+    if (index <= 9) {
+        return suitIcon(index - 5, scale);
+    }
+    return reveal(back(scale), index - 9);
 }
 
 }  // namespace kestrel::art

@@ -9,6 +9,8 @@ namespace kestrel::art {
 // suit icons (6–9) and fifteen reveal frames (10–24) in which the back peels away from its lower
 // right corner. A reveal frame is transparent where the back has gone, so drawn over a face it
 // shows the face there.
-std::vector<QImage> cardPictures();
+std::vector<QImage> cardPictures(qreal scale);
+// Picture `index` (1..24) of the list alone.
+QImage cardPicture(int index, qreal scale);
 
 }  // namespace kestrel::art

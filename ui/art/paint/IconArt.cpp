@@ -12,13 +12,12 @@
 
 namespace kestrel::art {
 
-QImage appIcon(const SymbolArt& symbols) {
+QImage appIcon(const SymbolArt& symbols, qreal scale) {
     const QSize size = entry(Picture::AppIcon).size;
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF tile = QRectF(image.rect()).adjusted(6.5, 6.5, -6.5, -6.5);
+    const QRectF tile = QRectF(QPoint(0, 0), size).adjusted(6.5, 6.5, -6.5, -6.5);
     paintChromeFrame(p, tile, 10, 48);
     const QRectF field = tile.adjusted(10, 10, -10, -10);
     QRadialGradient red(field.center() - QPointF(30, 40), field.width() * 0.8);
@@ -29,10 +28,9 @@ QImage appIcon(const SymbolArt& symbols) {
     p.drawRoundedRect(field, 38, 38);
     p.setBrush(palette::colour(palette::kTurquoise));
     p.drawPath(starburst(field.center(), 100, 70, 16));
-    QImage jukebox(size, QImage::Format_ARGB32_Premultiplied);
-    jukebox.fill(Qt::transparent);
+    QImage jukebox = transparentLike(image);
     {
-        QPainter j(&jukebox);
+        ArtPainter j(&jukebox);
         symbols.paint(j, Symbol::S2, QRectF(28, 24, 200, 200));
     }
     p.drawImage(0, 0, silhouette(jukebox, QColor(43, 26, 34, 140), 4, QPointF(5, 7)));

@@ -8,6 +8,7 @@
 #include "Lettering.h"
 #include "Materials.h"
 #include "Palette.h"
+#include "Raster.h"
 
 namespace kestrel::art {
 
@@ -37,10 +38,9 @@ void paintMarquee(QPainter& p, QPointF centre, QChar letter, QRgb face) {
 
 }  // namespace
 
-QImage idleReel(int reel) {
-    QImage image(layout::kReelPicture, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
+QImage idleReel(int reel, qreal scale) {
+    QImage image = transparentImage(layout::kReelPicture, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal x = layout::kCell.width() / 2.0;
     const qreal cell = layout::kCell.height();

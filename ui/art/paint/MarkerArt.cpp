@@ -20,10 +20,11 @@ bool isLight(const QColor& c) {
     return 0.3 * c.red() + 0.55 * c.green() + 0.15 * c.blue() > 140;
 }
 
-QImage marker(int line, bool lit) {
-    QImage image(layout::kMarker, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter p(&image);
+}  // namespace
+
+QImage markerPicture(int line, bool lit, qreal scale) {
+    QImage image = transparentImage(layout::kMarker, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
     const qreal radius = outer.height() / 2;
@@ -61,18 +62,6 @@ QImage marker(int line, bool lit) {
         paintLettering(p, number, {QColor(200, 196, 190, 150)});
     }
     return image;
-}
-
-}  // namespace
-
-std::vector<QImage> markerPictures() {
-    std::vector<QImage> out;
-    for (bool lit : {true, false}) {
-        for (int line = 1; line <= kLines; ++line) {
-            out.push_back(marker(line, lit));
-        }
-    }
-    return out;
 }
 
 }  // namespace kestrel::art

@@ -6,6 +6,8 @@
 #include "Lettering.h"
 #include "Materials.h"
 #include "Palette.h"
+#include "Raster.h"
+#include "ScaledSize.h"
 
 namespace kestrel::art {
 
@@ -23,9 +25,12 @@ void paintMeterCaption(QPainter& p, const QRect& strip, const QString& text) {
 
 QImage betMeterCaption(const QImage& cabinet, const QString& text) {
     const QRect strip = layout::meterCaption(layout::kBetMeter);
-    QImage image = cabinet.copy(strip);
-    QPainter p(&image);
-    p.translate(-strip.topLeft());
+    const qreal scale = cabinet.devicePixelRatio();
+    const QRect pixels = scaledRect(strip, scale);
+    QImage image = cabinet.copy(pixels);
+    ArtPainter p(&image);
+    // The caption lands on the same device pixels as it would on the whole cabinet.
+    p.translate(-QPointF(pixels.topLeft()) / scale);
     paintMeterCaption(p, strip, text);
     return image;
 }

@@ -44,10 +44,10 @@ QRectF rectIn(const QRect& r, qreal grow) {
 
 }  // namespace
 
-QImage infoPlate(const SymbolArt& symbols) {
+QImage infoPlate(const SymbolArt& symbols, qreal scale) {
     const QSize size = entry(Picture::panfreespin).size;
-    QImage image = transparentImage(size);
-    QPainter p(&image);
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF field = paintPanel(p, edgeRect(image), palette::kCream, palette::kCreamDark, 12);
     // Left: the two specials; middle: how many; right: what they win.
@@ -73,10 +73,10 @@ QImage infoPlate(const SymbolArt& symbols) {
     return image;
 }
 
-QImage noCreditPanel() {
+QImage noCreditPanel(qreal scale) {
     const QSize size = entry(Picture::pannomoney).size;
-    QImage image = transparentImage(size);
-    QPainter p(&image);
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF outer = edgeRect(image);
     const QRectF field = paintPanel(p, outer, palette::kCherry, palette::kCherryDark, 14);
@@ -94,11 +94,11 @@ QImage noCreditPanel() {
     return image;
 }
 
-QImage gamblePanel() {
+QImage gamblePanel(qreal scale) {
     namespace g = layout::gamble;
     const QSize size = entry(Picture::GamblePanel).size;
-    QImage image = transparentImage(size);
-    QPainter p(&image);
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintPanel(p, edgeRect(image), palette::kTurquoiseDark, palette::kTurquoiseDeep, 12);
     // The three labels sit on dark glass.
@@ -135,10 +135,10 @@ QImage gamblePanel() {
     return image;
 }
 
-QImage menuPanel() {
+QImage menuPanel(qreal scale) {
     const QSize size = entry(Picture::MenuPanel).size;
-    QImage image = transparentImage(size);
-    QPainter p(&image);
+    QImage image = transparentImage(size, scale);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     paintPanel(p, edgeRect(image), palette::kCream, palette::kCreamDark, 10);
     for (const QRect& button : layout::kMenuButtons) {

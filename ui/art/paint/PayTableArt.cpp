@@ -8,6 +8,7 @@
 #include "Materials.h"
 #include "Palette.h"
 #include "PayTexts.h"
+#include "Raster.h"
 #include "SymbolArt.h"
 
 namespace kestrel::art {
@@ -55,13 +56,13 @@ void paintPays(QPainter& p, const std::vector<Pay>& pays, const QRectF& area, bo
 
 }  // namespace
 
-QImage payTablePicture(const SymbolArt& symbols) {
+QImage payTablePicture(const SymbolArt& symbols, qreal scale) {
     const QSize size = entry(Picture::PayTable).size;
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    QImage image = transparentImage(size, scale);
     image.fill(palette::colour(palette::kCherryDark));
-    QPainter p(&image);
+    ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF outer = QRectF(image.rect()).adjusted(4.5, 4.5, -4.5, -4.5);
+    const QRectF outer = QRectF(QPoint(0, 0), size).adjusted(4.5, 4.5, -4.5, -4.5);
     paintChromeFrame(p, outer, 5, 14);
     const QRectF field = outer.adjusted(5, 5, -5, -5);
     QLinearGradient cream(field.topLeft(), field.bottomLeft());

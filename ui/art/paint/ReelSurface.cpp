@@ -6,10 +6,12 @@
 #include <QRandomGenerator>
 #include <QtMath>
 
+#include "Geometry.h"
 #include "Layout.h"
 #include "Materials.h"
 #include "Palette.h"
 #include "Raster.h"
+#include "ScaledSize.h"
 
 namespace kestrel::art {
 
@@ -54,20 +56,30 @@ void paintPattern(QPainter& p, QSize size) {
     }
 }
 
+// The surface's height in device pixels: the column's, or a pixel more where the bottom cell,
+// rounded on its own, reaches past the rounded column.
+QSize surfaceSize(qreal scale) {
+    const int bottom = scaledLength(layout::kCell.height() * (kRows - 1), scale) +
+                       scaledLength(layout::kCell.height(), scale);
+    const QSize column = scaledSize(layout::kReelPicture, scale);
+    return QSize(column.width(), qMax(column.height(), bottom));
+}
+
 }  // namespace
 
-ReelSurface::ReelSurface()
-    : base_(transparentImage(layout::kReelPicture)),
-      shade_(transparentImage(layout::kReelPicture)) {
+ReelSurface::ReelSurface(qreal scale)
+    : scale_(scale),
+      base_(transparentPixels(surfaceSize(scale), scale)),
+      shade_(transparentPixels(surfaceSize(scale), scale)) {
     const QSize size = layout::kReelPicture;
     {
-        QPainter p(&base_);
+        base_.fill(palette::colour(palette::kCream));
+        ArtPainter p(&base_);
         p.setRenderHint(QPainter::Antialiasing);
-        p.fillRect(base_.rect(), palette::colour(palette::kCream));
         paintPattern(p, size);
     }
     {
-        QPainter p(&shade_);
+        ArtPainter p(&shade_);
         QLinearGradient drum(0, 0, 0, size.height());
         drum.setColorAt(0.0, QColor(60, 20, 30, 100));
         drum.setColorAt(0.16, QColor(60, 20, 30, 22));
@@ -75,13 +87,13 @@ ReelSurface::ReelSurface()
         drum.setColorAt(0.7, QColor(60, 20, 30, 0));
         drum.setColorAt(0.84, QColor(60, 20, 30, 22));
         drum.setColorAt(1.0, QColor(60, 20, 30, 100));
-        p.fillRect(shade_.rect(), drum);
+        p.fillRect(logicalRect(shade_), drum);
         QLinearGradient rim(0, 0, size.width(), 0);
         rim.setColorAt(0.0, QColor(60, 20, 30, 50));
         rim.setColorAt(0.04, QColor(60, 20, 30, 0));
         rim.setColorAt(0.96, QColor(60, 20, 30, 0));
         rim.setColorAt(1.0, QColor(60, 20, 30, 50));
-        p.fillRect(shade_.rect(), rim);
+        p.fillRect(logicalRect(shade_), rim);
     }
 }
 
@@ -90,8 +102,8 @@ QImage ReelSurface::column() const {
 }
 
 QImage ReelSurface::column(const QImage& content) const {
-    QImage out = base_.copy();
-    QPainter p(&out);
+    QImage out = base_.copy(QRect(QPoint(0, 0), scaledSize(layout::kReelPicture, scale_)));
+    ArtPainter p(&out);
     if (!content.isNull()) {
         p.drawImage(0, 0, content);
     }
@@ -99,24 +111,30 @@ QImage ReelSurface::column(const QImage& content) const {
     return out;
 }
 
+QRect ReelSurface::cellRect(Row row) const {
+    const int top = layout::kCell.height() * static_cast<int>(row);
+    return scaledRect(QRect(QPoint(0, top), layout::kCell), scale_);
+}
+
 QImage ReelSurface::cell(Row row, const QImage& art, const QImage& backdrop,
                          const QImage& overlay) const {
-    const int top = layout::kCell.height() * static_cast<int>(row);
-    const QRect slice(QPoint(0, top), layout::kCell);
+    const QRect slice = cellRect(row);
     QImage out = base_.copy(slice);
-    QPainter p(&out);
-    for (const QImage& layer : {backdrop, withShadow(art), overlay}) {
-        if (!layer.isNull()) {
-            p.drawImage(0, 0, layer);
+    {
+        ArtPainter p(&out);
+        for (const QImage& layer : {backdrop, art, overlay}) {
+            if (!layer.isNull()) {
+                p.drawImage(0, 0, layer);
+            }
         }
     }
-    p.drawImage(QPoint(0, 0), shade_, slice);
+    blendAt(out, QPoint(0, 0), shade_, slice);
     return out;
 }
 
 QImage ReelSurface::withShadow(const QImage& art) {
     QImage out = silhouette(art, QColor(43, 26, 34, 110), 2, QPointF(2.5, 3.5));
-    QPainter p(&out);
+    ArtPainter p(&out);
     p.drawImage(0, 0, art);
     return out;
 }

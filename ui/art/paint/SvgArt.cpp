@@ -22,12 +22,4 @@ void SvgArt::paint(QPainter& painter, const QRectF& bounds) const {
     renderer_->render(&painter, bounds);
 }
 
-QImage SvgArt::image(QSize size) const {
-    QImage image(size, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    paint(painter, QRectF(QPointF(0, 0), size));
-    return image;
-}
-
 }  // namespace kestrel::art

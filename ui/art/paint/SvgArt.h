@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QImage>
 #include <QRectF>
 #include <QString>
 #include <memory>
@@ -22,7 +21,6 @@ public:
     bool isValid() const;
     // Draws the whole drawing into `bounds` with the painter's current transform.
     void paint(QPainter& painter, const QRectF& bounds) const;
-    QImage image(QSize size) const;
 
 private:
     std::unique_ptr<QSvgRenderer> renderer_;

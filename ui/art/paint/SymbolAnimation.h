@@ -14,4 +14,8 @@ std::vector<QImage> scatterFrames(const SymbolArt& symbols, const ReelSurface& s
 // `ImageList2`: the peace sign glows and rocks while a ring of petals blooms behind it.
 std::vector<QImage> wildFrames(const SymbolArt& symbols, const ReelSurface& surface);
 
+// Picture `index` (1..18) of either list alone, as the list draws it.
+QImage scatterFrame(const SymbolArt& symbols, const ReelSurface& surface, int index);
+QImage wildFrame(const SymbolArt& symbols, const ReelSurface& surface, int index);
+
 }  // namespace kestrel::art

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "Layout.h"
+#include "Raster.h"
 
 namespace kestrel::art {
 
@@ -29,10 +30,9 @@ void SymbolArt::paint(QPainter& painter, Symbol symbol, const QRectF& bounds) co
     drawings_[group(symbol) - 1].paint(painter, bounds);
 }
 
-QImage SymbolArt::image(Symbol symbol) const {
-    QImage image(layout::kCell, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
+QImage SymbolArt::image(Symbol symbol, qreal scale) const {
+    QImage image = transparentImage(layout::kCell, scale);
+    ArtPainter painter(&image);
     paint(painter, symbol, QRectF(QPointF(0, 0), layout::kCell));
     return image;
 }

@@ -20,8 +20,8 @@ public:
     bool isValid() const;
 
     void paint(QPainter& painter, Symbol symbol, const QRectF& bounds) const;
-    // The drawing alone on a transparent 125 × 125 cell.
-    QImage image(Symbol symbol) const;
+    // The drawing alone on a transparent 125 × 125 cell at `scale`.
+    QImage image(Symbol symbol, qreal scale) const;
 
     // The wild's two layers, for its animation: the flower, and the peace sign standing on it.
     void paintWildFlower(QPainter& painter, const QRectF& bounds) const;

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QImage>
+#include <vector>
+
+#include "ArtBook.h"
+#include "ReelSurface.h"
+#include "SymbolArt.h"
+
+namespace kestrel::art {
+
+// Every picture of the game drawn from its sources for the machine shown at `scale` (meant for
+// 0.5 to 5): the art book's picture, but with scaledSize(its 800 × 600 size, scale) pixels, the
+// vector art drawn at that size and the blurs and shadows widened with it. At scale 1 these are
+// the art book's pictures, pixel for pixel.
+//
+// Every image has a device pixel ratio of 1. Pictures that cover every pixel come as
+// Format_RGB32, so they can be copied to the screen without blending: the reel pictures
+// (`spinlist`, the five reel columns, `listsingles` and the scatter and wild frames), the
+// cabinet `Background`, the bet meter captions and the pay table. All others are
+// Format_ARGB32_Premultiplied.
+//
+// The cell of row r of a reel column covers scaledRect(QRect(0, 125 r, 125, 125), scale) of the
+// column, and its background is the plain reel (`spinlist` 11) there.
+//
+// Drawing uses QImage, QPainter on QImage, QSvgRenderer and text outlines only, so a renderer
+// may live in a worker thread. Build it in the thread that draws with it and use it from that
+// thread alone: its SVG renderers are not to be shared between threads. Each call draws afresh;
+// nothing is kept between calls.
+class ScaledArt {
+public:
+    explicit ScaledArt(qreal scale);
+
+    qreal scale() const { return scale_; }
+    // False when a symbol's source is missing or unreadable.
+    bool isValid() const;
+
+    QImage picture(Picture picture) const;
+    // Picture `index` (from 1) of a list; a null image outside the list.
+    QImage picture(PictureList list, int index) const;
+    // A whole list, quicker than asking for its pictures one by one where frames share layers.
+    std::vector<QImage> pictures(PictureList list) const;
+    QImage button(ButtonArt art, bool enabled = true) const;
+
+private:
+    QImage shadowedSymbol(Symbol symbol) const;
+    QImage cell(int index) const;
+    QImage column(int reel, int stop) const;
+
+    qreal scale_;
+    SymbolArt symbols_;
+    ReelSurface surface_;
+};
+
+}  // namespace kestrel::art

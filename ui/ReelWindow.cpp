@@ -46,6 +46,9 @@ ReelWindow::ReelWindow(QWidget* window, Presentation& presentation)
         presentation.place(cell, QRect(reel.topLeft() + QPoint(0, layout::kCell.height() *
                                                                       static_cast<int>(cellRow(c))),
                                        layout::kCell));
+        // Every cell picture is opaque and fills its cell: the reel under a shown cell is not
+        // painted, which at a large scale is most of what a stopping reel costs.
+        cell->setAttribute(Qt::WA_OpaquePaintEvent);
         cell->hide();
         flasher_[c] = cell;
     }

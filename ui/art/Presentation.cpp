@@ -1,6 +1,8 @@
 #include "Presentation.h"
 
+#include <QEvent>
 #include <QLabel>
+#include <QPainter>
 #include <QRegularExpression>
 #include <QWidget>
 
@@ -13,29 +15,6 @@ constexpr char kRect[] = "kestrelLogicalRect";
 constexpr char kFont[] = "kestrelLogicalFont";
 constexpr char kStyle[] = "kestrelLogicalStyle";
 constexpr char kPicture[] = "kestrelPicture";  // the key of the picture a label shows
-
-// One number for every picture: its kind, which one, which index, which look.
-enum class Kind : quint32 { Single = 1, List = 2, Button = 3 };
-constexpr quint32 key(Kind kind, int which, int index = 0) {
-    return static_cast<quint32>(kind) << 24 | static_cast<quint32>(which) << 12 |
-           static_cast<quint32>(index);
-}
-
-bool everyPixelOpaque(const QImage& image) {
-    if (!image.hasAlphaChannel()) {
-        return true;
-    }
-    const QImage argb = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-    for (int y = 0; y < argb.height(); ++y) {
-        const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
-        for (int x = 0; x < argb.width(); ++x) {
-            if (qAlpha(line[x]) != 255) {
-                return false;
-            }
-        }
-    }
-    return true;
-}
 
 QString scaledStyle(const QString& sheet, qreal scale) {
     static const QRegularExpression length(QStringLiteral(R"((\d+(?:\.\d+)?)px)"));
@@ -50,17 +29,57 @@ QString scaledStyle(const QString& sheet, qreal scale) {
     return out + sheet.mid(from);
 }
 
+// What the machine shows at once, in the order it is drawn for a new scale: the cabinet, its
+// buttons, the reels and their markers, the plates, banners and coins, the symbols and their
+// animations. The gamble's cards and panel, and the pictures shown only at 800 × 600 (the reel
+// columns), are drawn when first asked for.
+std::vector<ArtKey> firstPictures() {
+    std::vector<ArtKey> plan{ArtKey::single(Picture::Background)};
+    for (int b = 0; b < kButtonArtCount; ++b) {
+        plan.push_back(ArtKey::button(static_cast<ButtonArt>(b), true));
+        plan.push_back(ArtKey::button(static_cast<ButtonArt>(b), false));
+    }
+    plan.push_back(ArtKey::list(PictureList::spinlist));
+    plan.push_back(ArtKey::list(PictureList::linepics));
+    for (const Picture p :
+         {Picture::panfreespin, Picture::LABLASTBET, Picture::LABTHISWIN, Picture::MenuPanel,
+          Picture::pannomoney, Picture::ctlfrees1, Picture::ctrlfreesleft1,
+          Picture::freespinscompleted1, Picture::dollar1, Picture::halfcoin1}) {
+        plan.push_back(ArtKey::single(p));
+    }
+    for (const PictureList l :
+         {PictureList::listsingles, PictureList::ScatterDanceFrames, PictureList::WildGlowFrames}) {
+        plan.push_back(ArtKey::list(l));
+    }
+    return plan;
+}
+
+// What the renderer is asked for when a picture is missing: a list whose pictures are shown
+// together comes whole, and a reel column alone.
+ArtKey toAskFor(ArtKey key) {
+    if (key.kind == ArtKey::Kind::List) {
+        const auto list = static_cast<PictureList>(key.which);
+        const bool column = list >= PictureList::bounceone && list <= PictureList::bouncefive;
+        if (!column) {
+            return ArtKey::list(list);
+        }
+    }
+    return key;
+}
+
 }  // namespace
 
 Presentation::Presentation(QWidget* machine, const ArtBook& art)
     : QObject(machine), machine_(machine), art_(art) {}
 
+Presentation::~Presentation() = default;
+
 QRect Presentation::rect(const QRect& logical) const {
-    return QRect(point(logical.topLeft()), size(logical.size()));
+    return scaledRect(logical, scale_);
 }
 
 QPoint Presentation::point(const QPoint& logical) const {
-    return QPoint(qRound(logical.x() * scale_), qRound(logical.y() * scale_));
+    return scaledPoint(logical, scale_);
 }
 
 void Presentation::place(QWidget* widget, const QRect& logical) {
@@ -92,6 +111,34 @@ void Presentation::setScale(qreal scale) {
     }
     scale_ = scale;
     pictures_.clear();
+    waiting_.clear();
+    asked_.clear();
+    drawing_ = scale != 1.0;
+    if (scale == 1.0) {
+        if (renderer_) {
+            renderer_->stop();
+        }
+        planPending_ = false;
+        machine_->removeEventFilter(this);
+    } else {
+        if (!renderer_) {
+            renderer_ = std::make_unique<ArtRenderer>(
+                this,
+                [this](ArtRenderer::Drawn drawn, bool done) { receive(std::move(drawn), done); });
+        }
+        for (const ArtKey& key : firstPictures()) {
+            asked_.insert(key.code());
+        }
+        // A picture first asked for now is drawn at once; the rest of the first pictures wait
+        // for the first frame at the scale, which the stand-ins make quickly on their own.
+        renderer_->start(scale, {});
+        if (machine_->isVisible()) {
+            planPending_ = true;
+            machine_->installEventFilter(this);
+        } else {
+            renderer_->append(firstPictures());
+        }
+    }
     const QList<QWidget*> widgets = machine_->findChildren<QWidget*>();
     for (QWidget* w : widgets) {
         if (const QVariant r = w->property(kRect); r.isValid()) {
@@ -105,13 +152,7 @@ void Presentation::setScale(qreal scale) {
         }
         if (const QVariant p = w->property(kPicture); p.isValid()) {
             if (auto* label = qobject_cast<QLabel*>(w)) {
-                const quint32 k = p.toUInt();
-                const auto kind = static_cast<Kind>(k >> 24);
-                const int which = static_cast<int>((k >> 12) & 0xFFF);
-                const int index = static_cast<int>(k & 0xFFF);
-                label->setPixmap(kind == Kind::Single
-                                     ? picture(static_cast<Picture>(which))
-                                     : picture(static_cast<PictureList>(which), index));
+                label->setPixmap(pictureOf(ArtKey::fromCode(p.toUInt())));
             }
         }
     }
@@ -120,46 +161,142 @@ void Presentation::setScale(qreal scale) {
 
 // --- pictures -------------------------------------------------------------------------------
 
-// The book's picture at the scale in force: itself at 1, and otherwise made once for the scale.
-// A picture with no see-through pixel is kept opaque, so that it is copied onto the screen
-// rather than blended.
-const QPixmap& Presentation::scaled(quint32 k, const QPixmap& original) const {
+// The book's picture at the scale in force: itself at 1. At any other scale, the picture drawn
+// for the scale once it has come, and until then the book's standing in.
+const QPixmap& Presentation::scaled(ArtKey key, const QPixmap& original) const {
     if (scale_ == 1.0 || original.isNull()) {
         return original;
     }
-    auto it = pictures_.find(k);
+    const quint32 code = key.code();
+    auto it = pictures_.find(code);
     if (it == pictures_.end()) {
-        QImage image = original.toImage().scaled(scaledSize(original.size(), scale_),
-                                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        if (everyPixelOpaque(image)) {
-            image.convertTo(QImage::Format_RGB32);
+        it = pictures_.insert(code, standIn(key, original));
+        waiting_.insert(code);
+        const ArtKey ask = toAskFor(key);
+        if (!asked_.contains(ask.code())) {
+            asked_.insert(ask.code());
+            renderer_->request(ask);
+            drawing_ = true;
         }
-        it = pictures_.insert(k, QPixmap::fromImage(std::move(image)));
     }
     return *it;
 }
 
+// A stand-in costs next to nothing: the book's picture, told that its pixels are smaller, is
+// stretched as it is painted. The gamble's cards are composed into other pictures pixel by
+// pixel, so theirs are stretched for real.
+QPixmap Presentation::standIn(ArtKey key, const QPixmap& original) const {
+    if (key.kind == ArtKey::Kind::List &&
+        static_cast<PictureList>(key.which) == PictureList::imagelistcards) {
+        return original.scaled(scaledSize(original.size(), scale_), Qt::IgnoreAspectRatio,
+                               Qt::SmoothTransformation);
+    }
+    QPixmap stretched = original;
+    stretched.setDevicePixelRatio(original.devicePixelRatio() / scale_);
+    return stretched;
+}
+
+// Pictures drawn for the scale take the place of their stand-ins, wherever they are shown.
+void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
+    QSet<quint32> arrived;
+    bool background = false;
+    for (auto& [key, image] : drawn) {
+        if (image.isNull()) {
+            continue;
+        }
+        const quint32 code = key.code();
+        pictures_.insert(code, QPixmap::fromImage(std::move(image)));
+        waiting_.remove(code);
+        arrived.insert(code);
+        background = background || key == ArtKey::single(Picture::Background);
+    }
+    if (!arrived.isEmpty()) {
+        for (QLabel* label : machine_->findChildren<QLabel*>()) {
+            if (const QVariant p = label->property(kPicture);
+                p.isValid() && arrived.contains(p.toUInt())) {
+                label->setPixmap(pictures_.value(p.toUInt()));
+            }
+        }
+        if (background) {
+            machine_->update();
+        }
+        emit rescaled();
+    }
+    if (done && !planPending_) {
+        drawing_ = false;
+        emit drawingDone();
+    }
+}
+
+const QPixmap& Presentation::pictureOf(ArtKey key) const {
+    switch (key.kind) {
+        case ArtKey::Kind::Single:
+            return picture(static_cast<Picture>(key.which));
+        case ArtKey::Kind::List:
+            return picture(static_cast<PictureList>(key.which), key.index);
+        case ArtKey::Kind::Button:
+            return button(static_cast<ButtonArt>(key.which), key.index != 0);
+    }
+    return picture(Picture::Background);
+}
+
 const QPixmap& Presentation::picture(Picture p) const {
-    return scaled(key(Kind::Single, static_cast<int>(p)), art_.picture(p));
+    return scaled(ArtKey::single(p), art_.picture(p));
 }
 
 const QPixmap& Presentation::picture(PictureList list, int index) const {
-    return scaled(key(Kind::List, static_cast<int>(list), index), art_.picture(list, index));
+    return scaled(ArtKey::list(list, index), art_.picture(list, index));
 }
 
 const QPixmap& Presentation::button(ButtonArt art, bool enabled) const {
-    return scaled(key(Kind::Button, static_cast<int>(art), enabled ? 1 : 0),
-                  art_.button(art, enabled));
+    return scaled(ArtKey::button(art, enabled), art_.button(art, enabled));
 }
 
 void Presentation::show(QLabel* label, Picture p) {
-    label->setProperty(kPicture, key(Kind::Single, static_cast<int>(p)));
-    label->setPixmap(picture(p));
+    showOn(label, ArtKey::single(p));
 }
 
 void Presentation::show(QLabel* label, PictureList list, int index) {
-    label->setProperty(kPicture, key(Kind::List, static_cast<int>(list), index));
-    label->setPixmap(picture(list, index));
+    showOn(label, ArtKey::list(list, index));
+}
+
+void Presentation::showOn(QLabel* label, ArtKey key) {
+    if (!label->property(kPicture).isValid()) {
+        label->installEventFilter(this);
+    }
+    label->setProperty(kPicture, key.code());
+    label->setPixmap(pictureOf(key));
+}
+
+// A label painting a stand-in would first make a smoothed copy of it at its own size; the
+// stand-in is drawn stretched instead, which costs no more than the picture it stands for.
+bool Presentation::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == machine_) {
+        if (event->type() == QEvent::Paint && planPending_) {
+            machine_->removeEventFilter(this);
+            // Once this frame is painted and on its way to the screen.
+            QMetaObject::invokeMethod(
+                this,
+                [this, scale = scale_] {
+                    if (scale_ == scale && planPending_) {
+                        planPending_ = false;
+                        renderer_->append(firstPictures());
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+        return false;
+    }
+    if (event->type() == QEvent::Paint) {
+        auto* label = static_cast<QLabel*>(watched);
+        const QPixmap pixmap = label->pixmap();
+        if (!pixmap.isNull() && pixmap.devicePixelRatio() != 1.0 && label->isEnabled()) {
+            QPainter painter(label);
+            painter.drawPixmap(label->rect(), pixmap);
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 }  // namespace kestrel

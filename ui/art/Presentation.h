@@ -5,31 +5,36 @@
 #include <QObject>
 #include <QPixmap>
 #include <QRect>
+#include <QSet>
 #include <array>
+#include <memory>
 #include <utility>
 
 #include "ArtBook.h"
+#include "ArtRenderer.h"
+#include "ScaledSize.h"
 
 class QLabel;
 class QWidget;
 
 namespace kestrel {
 
-// The size of a picture or widget of logical size `size` shown at `scale`: each side rounded.
-inline QSize scaledSize(QSize size, qreal scale) {
-    return QSize(qRound(size.width() * scale), qRound(size.height() * scale));
-}
-
 // How the 800 × 600 machine is shown: at a scale, with its widgets laid out in device pixels, so
 // that no view stretches a picture on every paint. Owners place their widgets, fonts and style
 // sheets in the machine's own coordinates through it, and take their pictures from it at the
 // scale in force; when the scale changes every placed widget and every picture shown through it
 // is done again, and rescaled() tells owners to redo the pictures they compose themselves.
-// At scale 1 the pictures are the art book's own.
+//
+// At scale 1 the pictures are the art book's own. At any other scale each picture is drawn
+// afresh for the device pixels it covers, on a thread of its own: until it arrives the book's
+// picture stands in, stretched, and when it arrives it takes that one's place wherever it is
+// shown (rescaled() again). What the machine shows at once (the cabinet, its buttons, the reels,
+// their markers and symbols) is drawn first, the rest when first asked for.
 class Presentation : public QObject {
     Q_OBJECT
 public:
     Presentation(QWidget* machine, const ArtBook& art);
+    ~Presentation() override;
 
     qreal scale() const { return scale_; }
     void setScale(qreal scale);
@@ -57,16 +62,36 @@ public:
     void show(QLabel* label, Picture picture);
     void show(QLabel* label, PictureList list, int index);
 
+    // Whether every picture shown so far is drawn for the scale (always at 1).
+    bool allSharp() const { return scale_ == 1.0 || waiting_.isEmpty(); }
+    // Whether pictures for the scale are still being drawn in the background.
+    bool drawing() const { return drawing_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
+    // The scale changed, or pictures drawn for it arrived: redo composed pictures.
     void rescaled();
+    // The background drawing for the scale has nothing left to do.
+    void drawingDone();
 
 private:
-    const QPixmap& scaled(quint32 key, const QPixmap& original) const;
+    const QPixmap& scaled(ArtKey key, const QPixmap& original) const;
+    const QPixmap& pictureOf(ArtKey key) const;
+    QPixmap standIn(ArtKey key, const QPixmap& original) const;
+    void showOn(QLabel* label, ArtKey key);
+    void receive(ArtRenderer::Drawn drawn, bool done);
 
     QWidget* machine_;
     const ArtBook& art_;
     qreal scale_ = 1.0;
-    mutable QHash<quint32, QPixmap> pictures_;  // at the scale in force, by key
+    mutable QHash<quint32, QPixmap> pictures_;  // at the scale in force, by key code
+    mutable QSet<quint32> waiting_;             // stand-ins still to be replaced
+    mutable QSet<quint32> asked_;               // keys the renderer has been given
+    std::unique_ptr<ArtRenderer> renderer_;
+    bool planPending_ = false;  // the first pictures wait for the first frame at the scale
+    mutable bool drawing_ = false;
 };
 
 }  // namespace kestrel

@@ -108,7 +108,6 @@ GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, Sequen
         connect(button, &QPushButton::clicked, this, [this, card] { guessSuit(card); });
         suitbet_[card] = button;
     }
-    showIcons();
     betred_ = guessButton(this, p, QStringLiteral("betred"), QStringLiteral("RED"), L::kRed,
                           QStringLiteral("color: #fff3c4; background: #b3202c;"));
     betblack_ = guessButton(this, p, QStringLiteral("betblack"), QStringLiteral("BLACK"), L::kBlack,
@@ -135,11 +134,12 @@ GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, Sequen
         new PictureSlide(gamblelose_, clock, p, L::kSlideLeft, slideStart, L::kSlideRestTop);
     connect(winSlide_, &PictureSlide::rested, this, &GamblePanel::slideRested);
 
-    // Pictures the panel makes itself are made again at a new scale.
+    // Pictures the panel makes itself are made again at a new scale; a closed panel makes them
+    // when it opens, so that the cards are drawn for a scale only once they are shown.
     connect(&presentation, &Presentation::rescaled, this, [this] {
-        showIcons();
-        history_.refresh();
-        showCard(shownCard_);
+        if (isVisible()) {
+            showPictures();
+        }
     });
     hide();
 }
@@ -156,6 +156,12 @@ void GamblePanel::showIcons() {
         suitbet_[card]->setIcon(QIcon(icon(card, side)));
         suitbet_[card]->setIconSize(presentation_.size(QSize(side, side)));
     }
+}
+
+void GamblePanel::showPictures() {
+    showIcons();
+    history_.refresh();
+    showCard(shownCard_);
 }
 
 void GamblePanel::showCard(int card) {
@@ -200,7 +206,8 @@ void GamblePanel::reopen() {
 
 // The card face down, the stakes, every press ready.
 void GamblePanel::present() {
-    showCard(0);
+    shownCard_ = 0;
+    showPictures();
     setPressesEnabled(true);
     winSlide_->hide();
     loseSlide_->hide();

@@ -71,6 +71,7 @@ private:
     void reveal(int card, int frameMs);
     void recordCard(int card);
     QPixmap icon(int card, int side) const;
+    void showPictures();  // icons, history and card, at the scale in force
     void showIcons();
     void showCard(int card);  // 0: the back
     void announce(const GuessResult& guess, int rightSound);

@@ -1,0 +1,120 @@
+#include <gtest/gtest.h>
+#include <QLabel>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+#include <memory>
+
+#include "ArtTestSupport.h"
+#include "Layout.h"
+#include "Presentation.h"
+#include "ScaledArt.h"
+
+namespace kestrel {
+namespace {
+
+using test::argb;
+using test::book;
+
+// Small enough that drawing every picture for it takes a fraction of a second.
+constexpr qreal kScale = 1.5;
+constexpr int kDrawingMs = 60'000;
+
+bool waitUntilDrawn(const Presentation& presentation) {
+    return QTest::qWaitFor([&] { return !presentation.drawing(); }, kDrawingMs);
+}
+
+// At the machine's own size nothing is drawn again: the pictures are the book's, as they are.
+TEST(Presentation, AtItsOwnSizeShowsTheBooksPicturesAndDrawsNothing) {
+    QWidget machine;
+    Presentation presentation(&machine, book());
+    EXPECT_FALSE(presentation.drawing());
+    EXPECT_EQ(presentation.picture(Picture::MenuPanel).cacheKey(),
+              book().picture(Picture::MenuPanel).cacheKey());
+    EXPECT_EQ(presentation.button(ButtonArt::takewin, false).cacheKey(),
+              book().button(ButtonArt::takewin, false).cacheKey());
+
+    presentation.setScale(kScale);
+    presentation.setScale(1.0);
+    EXPECT_FALSE(presentation.drawing());
+    EXPECT_EQ(presentation.picture(PictureList::listsingles, 4).cacheKey(),
+              book().picture(PictureList::listsingles, 4).cacheKey());
+}
+
+// At a larger scale a picture first stands in at its new size, then the one drawn for the scale
+// takes its place, on the label that shows it too, pixel for pixel what the scaled art draws.
+TEST(Presentation, PicturesDrawnForTheScaleReplaceTheirStandIns) {
+    QWidget machine;
+    Presentation presentation(&machine, book());
+    auto* label = new QLabel(&machine);
+    presentation.show(label, PictureList::imagelistcards, 2);  // drawn only when asked for
+    QSignalSpy rescaled(&presentation, &Presentation::rescaled);
+    presentation.setScale(kScale);
+
+    const QSize size = scaledSize(book().picture(PictureList::imagelistcards, 2).size(), kScale);
+    const QPixmap standIn = presentation.picture(PictureList::imagelistcards, 2);
+    EXPECT_EQ(standIn.deviceIndependentSize().toSize(), size);
+    ASSERT_TRUE(waitUntilDrawn(presentation));
+    EXPECT_TRUE(presentation.allSharp());
+    EXPECT_GE(rescaled.count(), 2);  // the scale, then the pictures
+
+    const art::ScaledArt art(kScale);
+    const QPixmap card = presentation.picture(PictureList::imagelistcards, 2);
+    EXPECT_NE(card.cacheKey(), standIn.cacheKey());
+    EXPECT_EQ(card.devicePixelRatio(), 1.0);
+    EXPECT_EQ(argb(card), art.picture(PictureList::imagelistcards, 2)
+                              .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+    EXPECT_EQ(label->pixmap().cacheKey(), card.cacheKey());
+
+    // The first pictures came without being asked for: shown later, they are sharp at once.
+    EXPECT_EQ(presentation.picture(Picture::Background).size(),
+              scaledSize(layout::kWindow, kScale));
+    EXPECT_EQ(argb(presentation.button(ButtonArt::notes, true)),
+              art.button(ButtonArt::notes, true));
+    EXPECT_TRUE(presentation.allSharp());
+}
+
+// A scale given up while its pictures are being drawn never shows them: whatever arrives later
+// is the new scale's, and going back to 1 leaves the book's pictures.
+TEST(Presentation, PicturesOfAScaleGivenUpNeverArrive) {
+    QWidget machine;
+    Presentation presentation(&machine, book());
+    presentation.setScale(3.6);
+    (void)presentation.picture(PictureList::spinlist, 1);
+    presentation.setScale(kScale);
+    ASSERT_TRUE(waitUntilDrawn(presentation));
+    for (const Picture p : {Picture::Background, Picture::MenuPanel, Picture::ctlfrees1}) {
+        EXPECT_EQ(presentation.picture(p).size(), scaledSize(book().picture(p).size(), kScale));
+    }
+    for (int i = 1; i <= book().count(PictureList::spinlist); ++i) {
+        const QPixmap& frame = presentation.picture(PictureList::spinlist, i);
+        EXPECT_EQ(frame.size(), scaledSize(book().picture(PictureList::spinlist, i).size(), kScale))
+            << i;
+        EXPECT_EQ(frame.devicePixelRatio(), 1.0) << i;
+    }
+
+    presentation.setScale(3.6);
+    presentation.setScale(1.0);
+    QTest::qWait(200);  // time for a stray delivery to arrive, if one could
+    EXPECT_EQ(presentation.picture(Picture::Background).cacheKey(),
+              book().picture(Picture::Background).cacheKey());
+    EXPECT_FALSE(presentation.drawing());
+}
+
+// Closing the window while its pictures are being drawn waits for the one in hand only, and
+// nothing drawn reaches the presentation once it is gone.
+TEST(Presentation, GoesAwayWhileDrawing) {
+    for (int i = 0; i < 3; ++i) {
+        auto machine = std::make_unique<QWidget>();
+        auto* presentation = new Presentation(machine.get(), book());
+        presentation->setScale(3.6);
+        (void)presentation->picture(PictureList::ScatterDanceFrames, 1);
+        QTest::qWait(i * 40);
+        machine.reset();
+    }
+    QTest::qWait(100);
+    SUCCEED();
+}
+
+}  // namespace
+}  // namespace kestrel

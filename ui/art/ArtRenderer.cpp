@@ -1,0 +1,155 @@
+#include "ArtRenderer.h"
+
+#include <malloc.h>
+#include <QThread>
+#include <memory>
+
+#include "ScaledArt.h"
+
+namespace kestrel {
+
+namespace {
+
+constexpr int kLargeBlock = 256 * 1024;  // bytes; a 128 × 128 picture and up
+
+// The pictures one key stands for, drawn at the renderer's scale.
+ArtRenderer::Drawn draw(const art::ScaledArt& art, ArtKey key) {
+    ArtRenderer::Drawn drawn;
+    switch (key.kind) {
+        case ArtKey::Kind::Single:
+            drawn.emplace_back(key, art.picture(static_cast<Picture>(key.which)));
+            break;
+        case ArtKey::Kind::Button:
+            drawn.emplace_back(key, art.button(static_cast<ButtonArt>(key.which), key.index != 0));
+            break;
+        case ArtKey::Kind::List: {
+            const auto list = static_cast<PictureList>(key.which);
+            if (key.index != 0) {
+                drawn.emplace_back(key, art.picture(list, key.index));
+                break;
+            }
+            // A whole list at once: its frames share their layers.
+            std::vector<QImage> pictures = art.pictures(list);
+            for (size_t i = 0; i < pictures.size(); ++i) {
+                drawn.emplace_back(ArtKey::list(list, static_cast<int>(i) + 1),
+                                   std::move(pictures[i]));
+            }
+            break;
+        }
+    }
+    return drawn;
+}
+
+}  // namespace
+
+ArtRenderer::ArtRenderer(QObject* receiver, Delivery deliver)
+    : receiver_(receiver),
+      deliver_(std::move(deliver)),
+      thread_(QThread::create([this] { run(); })) {
+    // The thread's scratch images and the pictures it hands over are large and short-lived or
+    // long-lived by turns. Left to itself the allocator would raise its threshold for mapping
+    // such blocks on their own after the first one is freed, and then keep them in a heap of
+    // the thread's that never shrinks: tens of megabytes at a large scale. A fixed threshold
+    // gives every large block back to the system the moment it is freed.
+    mallopt(M_MMAP_THRESHOLD, kLargeBlock);
+    thread_->setObjectName(QStringLiteral("art renderer"));
+    // Below the window's thread: the pictures may wait, the reels may not.
+    thread_->start(QThread::LowPriority);
+}
+
+ArtRenderer::~ArtRenderer() {
+    {
+        std::lock_guard lock(mutex_);
+        quit_ = true;
+        *current_ = ++generation_;
+    }
+    wake_.notify_all();
+    thread_->wait();
+    delete thread_;
+}
+
+void ArtRenderer::start(qreal scale, std::vector<ArtKey> plan) {
+    {
+        std::lock_guard lock(mutex_);
+        *current_ = ++generation_;
+        scale_ = scale;
+        urgent_.clear();
+        plan_.assign(plan.begin(), plan.end());
+    }
+    wake_.notify_all();
+}
+
+void ArtRenderer::append(const std::vector<ArtKey>& plan) {
+    {
+        std::lock_guard lock(mutex_);
+        plan_.insert(plan_.end(), plan.begin(), plan.end());
+    }
+    wake_.notify_all();
+}
+
+void ArtRenderer::request(ArtKey key) {
+    {
+        std::lock_guard lock(mutex_);
+        urgent_.push_back(key);
+    }
+    wake_.notify_all();
+}
+
+void ArtRenderer::stop() {
+    std::lock_guard lock(mutex_);
+    *current_ = ++generation_;
+    urgent_.clear();
+    plan_.clear();
+}
+
+// The thread's loop: one key at a time, the urgent ones first, each drawn by a renderer made
+// for the scale in force. Whatever was drawn for an earlier start() is thrown away.
+void ArtRenderer::run() {
+    std::unique_ptr<art::ScaledArt> art;
+    quint64 artGeneration = 0;
+    for (;;) {
+        ArtKey key;
+        quint64 generation = 0;
+        qreal scale = 1.0;
+        {
+            std::unique_lock lock(mutex_);
+            if (urgent_.empty() && plan_.empty() && !quit_) {
+                // Out of work: what the drawing took and gave back goes back to the system.
+                lock.unlock();
+                malloc_trim(0);
+                lock.lock();
+            }
+            wake_.wait(lock, [this] { return quit_ || !urgent_.empty() || !plan_.empty(); });
+            if (quit_) {
+                return;
+            }
+            std::deque<ArtKey>& queue = urgent_.empty() ? plan_ : urgent_;
+            key = queue.front();
+            queue.pop_front();
+            generation = generation_;
+            scale = scale_;
+        }
+        if (!art || artGeneration != generation || art->scale() != scale) {
+            art = std::make_unique<art::ScaledArt>(scale);
+            artGeneration = generation;
+        }
+        // Missing sources draw nothing: the window keeps the pictures it has.
+        Drawn drawn = art->isValid() ? draw(*art, key) : Drawn{};
+        bool done = false;
+        {
+            std::lock_guard lock(mutex_);
+            done = urgent_.empty() && plan_.empty();
+        }
+        QMetaObject::invokeMethod(
+            receiver_,
+            [current = current_, deliver = deliver_, generation, drawn = std::move(drawn),
+             done]() mutable {
+                if (*current == generation) {  // not drawn for a scale that is gone
+                    deliver(std::move(drawn), done);
+                }
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+}  // namespace kestrel

@@ -81,21 +81,28 @@ void ReelWindow::showIdle() {
     showAllMarkers();
 }
 
+// The last result's cells stay until their reel starts to turn: taken away now, the reels would
+// stand empty until the first blur frame.
 void ReelWindow::beginSpin(const SpinRecords& records) {
     records_ = records;
     face_ = {};
-    for (int c = 1; c <= kCells; ++c) {
-        flasher_[c]->hide();
-    }
     hideLine();
     showAllMarkers();
 }
 
 void ReelWindow::showBlur(int reel, int frame) {
+    hideCells(reel);
     presentation_.show(Picture_[reel], PictureList::spinlist, frame);
 }
 
+void ReelWindow::hideCells(int reel) {
+    for (int row = 0; row < kRows; ++row) {
+        flasher_[cellNumber(reel, static_cast<Row>(row))]->hide();
+    }
+}
+
 void ReelWindow::showStopped(int reel) {
+    hideCells(reel);
     if (presentation_.scale() != 1.0) {
         // A column is its three cells. Shown larger than the machine's own size, the reel stops
         // on its cells at once rather than on a column picture made for every stop.

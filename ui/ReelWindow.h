@@ -32,7 +32,8 @@ public:
     // --- the reels ---
     // The idle pictures, without a result or a line.
     void showIdle();
-    // A spin is about to be shown: the last result and its line go, the markers come back.
+    // A spin is about to be shown: the last result's line goes, the markers come back; each
+    // reel keeps its cells until it turns or stops.
     void beginSpin(const SpinRecords& records);
     void showBlur(int reel, int frame);
     // The reel at rest on its stop, as one column.
@@ -86,6 +87,7 @@ private:
         std::array<Face, kReels + 1> face{};
     };
     void showFaces(const Faces& faces);
+    void hideCells(int reel);
 
     Presentation& presentation_;
     SpinRecords records_;

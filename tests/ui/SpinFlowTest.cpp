@@ -190,6 +190,32 @@ TEST_F(SpinFlow, AStoppedReelNeverShowsABlurFrameAgain) {
     }
 }
 
+// From the press of the next spin until it settles, each reel shows its last cells, a blur
+// frame, its column or its new cells: never the empty reel under the cells on its own.
+TEST_F(SpinFlow, ReelsNeverStandEmptyBetweenOneSpinAndTheNext) {
+    storePlayer(1000, 2);
+    open();
+    random.pushSpin(kLosingStops);
+    press("pplay1");
+    clock.advance(5000);
+    random.pushSpin(kTwoSpecials);
+    press("pplay1");
+    const qint64 empty = art().picture(PictureList::spinlist, 11).cacheKey();
+    for (int t = 0; t < 400; ++t) {
+        for (int r = 1; r <= kReels; ++r) {
+            if (control<QLabel>(QStringLiteral("Picture%1").arg(r))->pixmap().cacheKey() != empty) {
+                continue;
+            }
+            for (int row = 0; row < kRows; ++row) {
+                const int cell = cellNumber(r, static_cast<Row>(row));
+                EXPECT_TRUE(control(QStringLiteral("flasher%1").arg(cell))->isVisible())
+                    << "reel " << r << " at " << clock.now();
+            }
+        }
+        clock.advance(10);
+    }
+}
+
 TEST_F(SpinFlow, LosingSpinShowsNoWinAndOffersNoGamble) {
     storePlayer(1000);
     open();

@@ -57,6 +57,9 @@ void MachineWindow::presentGameInProgress() {
     tmrtick_->start();
     idleTicks_ = 0;
     const bool feature = machine_.freeSpinsActive() || machine_.featureCompleted();
+    if (feature || machine_.gambleOpen() || machine_.phase() == Machine::Phase::Spinning) {
+        bet_->showLastBet(machine_.totalBet());  // the bet of the game taken up
+    }
     if (feature) {
         bet_->showThisWin(machine_.spinWin());
         win_->show(machine_.featureWin());
@@ -69,7 +72,6 @@ void MachineWindow::presentGameInProgress() {
     if (machine_.phase() == Machine::Phase::Spinning) {
         if (!machine_.spinIsFree()) {
             win_->goodLuck();
-            bet_->showLastBet(machine_.totalBet());
         }
         animation_->start(machine_.records());
         mode_.resume(Mode::Spinning);

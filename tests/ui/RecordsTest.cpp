@@ -167,6 +167,7 @@ TEST_F(GameTakenUp, AnOpenGambleReopensWithItsAmountAndItsCards) {
     EXPECT_TRUE(control("pandouble")->isVisible());
     EXPECT_EQ(text("risklab"), "At Risk  50");
     EXPECT_EQ(text("LABWIN"), "50");
+    EXPECT_EQ(text("lbllast"), "25");  // the bet that won what is at risk
     EXPECT_TRUE(control("historypic1")->isVisible());
     control<QPushButton>("cancelbet")->click();
     clock.settle();

@@ -97,6 +97,13 @@ private:
     QPixmap null_;
 };
 
+// Whether picture `index` of a list is one no window shows: `spinlist` 5 and 6, blur frames
+// that repeat frames 1 and 2 with their streaks but are never put on a reel. The book keeps
+// them with the rest of its list; pictures drawn for a larger screen leave them out.
+constexpr bool isSpareFrame(PictureList list, int index) {
+    return list == PictureList::spinlist && (index == 5 || index == 6);
+}
+
 // The reel column list of reel 1..5.
 constexpr PictureList columnList(int reel) {
     return static_cast<PictureList>(static_cast<int>(PictureList::bounceone) + reel - 1);

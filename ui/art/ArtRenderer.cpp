@@ -28,11 +28,15 @@ ArtRenderer::Drawn draw(const art::ScaledArt& art, ArtKey key) {
                 drawn.emplace_back(key, art.picture(list, key.index));
                 break;
             }
-            // A whole list at once: its frames share their layers.
+            // A whole list at once: its frames share their layers. Frames no window shows are
+            // not kept.
             std::vector<QImage> pictures = art.pictures(list);
             for (size_t i = 0; i < pictures.size(); ++i) {
-                drawn.emplace_back(ArtKey::list(list, static_cast<int>(i) + 1),
-                                   std::move(pictures[i]));
+                const int index = static_cast<int>(i) + 1;
+                if (!isSpareFrame(list, index)) {
+                    drawn.emplace_back(ArtKey::list(list, index), std::move(pictures[i]));
+                }
+                pictures[i] = QImage();
             }
             break;
         }

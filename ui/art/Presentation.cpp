@@ -55,12 +55,12 @@ std::vector<ArtKey> firstPictures() {
 }
 
 // What the renderer is asked for when a picture is missing: a list whose pictures are shown
-// together comes whole, and a reel column alone.
+// together comes whole, and a reel column or a frame the whole list leaves out alone.
 ArtKey toAskFor(ArtKey key) {
     if (key.kind == ArtKey::Kind::List) {
         const auto list = static_cast<PictureList>(key.which);
         const bool column = list >= PictureList::bounceone && list <= PictureList::bouncefive;
-        if (!column) {
+        if (!column && !isSpareFrame(list, key.index)) {
             return ArtKey::list(list);
         }
     }

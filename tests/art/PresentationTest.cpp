@@ -34,11 +34,18 @@ TEST(Presentation, AtItsOwnSizeShowsTheBooksPicturesAndDrawsNothing) {
     EXPECT_EQ(presentation.button(ButtonArt::takewin, false).cacheKey(),
               book().button(ButtonArt::takewin, false).cacheKey());
 
+    // At a scale the book lets go of a picture once its stand-in is made; back at 1 it is
+    // decoded again.
+    auto* label = new QLabel(&machine);
+    presentation.show(label, Picture::MenuPanel);
     presentation.setScale(kScale);
     presentation.setScale(1.0);
     EXPECT_FALSE(presentation.drawing());
     EXPECT_EQ(presentation.picture(PictureList::listsingles, 4).cacheKey(),
               book().picture(PictureList::listsingles, 4).cacheKey());
+    ASSERT_FALSE(label->pixmap().isNull());
+    EXPECT_EQ(label->pixmap().cacheKey(), book().picture(Picture::MenuPanel).cacheKey());
+    EXPECT_EQ(label->pixmap().size(), layout::kMenuPanel.size());
 }
 
 // At a larger scale a picture first stands in at its new size, then the one drawn for the scale

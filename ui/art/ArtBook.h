@@ -73,6 +73,14 @@ public:
 
     static QString listName(PictureList list);
 
+    // Lets go of a decoded picture: the next ask decodes it again. For a window that shows a
+    // picture of its own in its place (drawn for a larger screen): the copies others hold stay
+    // as they are, but a reference into the book reads as a null picture until it is asked for
+    // again, so hold none across such a call.
+    void forget(Picture picture) const;
+    void forget(PictureList list, int index) const;
+    void forgetButton(ButtonArt art, bool enabled) const;
+
 private:
     // A picture decoded (or composed) on first use; a picture that fails to load stays null.
     struct Slot {
@@ -84,12 +92,17 @@ private:
             }
             return pixmap;
         }
+        void forget() {
+            pixmap = QPixmap();
+            loaded = false;
+        }
         QPixmap pixmap;
         bool loaded = false;
     };
     QPixmap column(int reel, int stop) const;
 
-    // Sized when the book is built and never resized, so references handed out stay valid.
+    // Sized when the book is built and never resized, so references handed out stay valid
+    // objects.
     mutable std::array<std::vector<Slot>, kPictureListCount> lists_;
     mutable std::vector<Slot> pictures_;
     mutable std::vector<Slot> buttons_;

@@ -162,22 +162,30 @@ void Presentation::setScale(qreal scale) {
 // --- pictures -------------------------------------------------------------------------------
 
 // The book's picture at the scale in force: itself at 1. At any other scale, the picture drawn
-// for the scale once it has come, and until then the book's standing in.
-const QPixmap& Presentation::scaled(ArtKey key, const QPixmap& original) const {
-    if (scale_ == 1.0 || original.isNull()) {
-        return original;
+// for the scale once it has come, and until then the book's standing in. The book's own is let
+// go as soon as its stand-in is made: the stand-in is a copy of its own, and the picture drawn
+// for the scale replaces it.
+const QPixmap& Presentation::pictureOf(ArtKey key) const {
+    if (scale_ == 1.0) {
+        return original(key);
     }
     const quint32 code = key.code();
     auto it = pictures_.find(code);
-    if (it == pictures_.end()) {
-        it = pictures_.insert(code, standIn(key, original));
-        waiting_.insert(code);
-        const ArtKey ask = toAskFor(key);
-        if (!asked_.contains(ask.code())) {
-            asked_.insert(ask.code());
-            renderer_->request(ask);
-            drawing_ = true;
-        }
+    if (it != pictures_.end()) {
+        return *it;
+    }
+    const QPixmap& original = this->original(key);
+    if (original.isNull()) {
+        return original;
+    }
+    it = pictures_.insert(code, standIn(key, original));
+    forgetOriginal(key);
+    waiting_.insert(code);
+    const ArtKey ask = toAskFor(key);
+    if (!asked_.contains(ask.code())) {
+        asked_.insert(ask.code());
+        renderer_->request(ask);
+        drawing_ = true;
     }
     return *it;
 }
@@ -228,28 +236,42 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
     }
 }
 
-const QPixmap& Presentation::pictureOf(ArtKey key) const {
+const QPixmap& Presentation::original(ArtKey key) const {
     switch (key.kind) {
         case ArtKey::Kind::Single:
-            return picture(static_cast<Picture>(key.which));
+            return art_.picture(static_cast<Picture>(key.which));
         case ArtKey::Kind::List:
-            return picture(static_cast<PictureList>(key.which), key.index);
+            return art_.picture(static_cast<PictureList>(key.which), key.index);
         case ArtKey::Kind::Button:
-            return button(static_cast<ButtonArt>(key.which), key.index != 0);
+            return art_.button(static_cast<ButtonArt>(key.which), key.index != 0);
     }
-    return picture(Picture::Background);
+    return art_.picture(Picture::Background);
+}
+
+void Presentation::forgetOriginal(ArtKey key) const {
+    switch (key.kind) {
+        case ArtKey::Kind::Single:
+            art_.forget(static_cast<Picture>(key.which));
+            break;
+        case ArtKey::Kind::List:
+            art_.forget(static_cast<PictureList>(key.which), key.index);
+            break;
+        case ArtKey::Kind::Button:
+            art_.forgetButton(static_cast<ButtonArt>(key.which), key.index != 0);
+            break;
+    }
 }
 
 const QPixmap& Presentation::picture(Picture p) const {
-    return scaled(ArtKey::single(p), art_.picture(p));
+    return pictureOf(ArtKey::single(p));
 }
 
 const QPixmap& Presentation::picture(PictureList list, int index) const {
-    return scaled(ArtKey::list(list, index), art_.picture(list, index));
+    return pictureOf(ArtKey::list(list, index));
 }
 
 const QPixmap& Presentation::button(ButtonArt art, bool enabled) const {
-    return scaled(ArtKey::button(art, enabled), art_.button(art, enabled));
+    return pictureOf(ArtKey::button(art, enabled));
 }
 
 void Presentation::show(QLabel* label, Picture p) {

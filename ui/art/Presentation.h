@@ -77,8 +77,9 @@ signals:
     void drawingDone();
 
 private:
-    const QPixmap& scaled(ArtKey key, const QPixmap& original) const;
     const QPixmap& pictureOf(ArtKey key) const;
+    const QPixmap& original(ArtKey key) const;
+    void forgetOriginal(ArtKey key) const;
     QPixmap standIn(ArtKey key, const QPixmap& original) const;
     void showOn(QLabel* label, ArtKey key);
     void receive(ArtRenderer::Drawn drawn, bool done);

@@ -4,6 +4,7 @@
 #include <QThread>
 #include <memory>
 
+#include "CabinetArt.h"
 #include "ScaledArt.h"
 
 namespace kestrel {
@@ -17,15 +18,22 @@ ArtRenderer::Drawn draw(const art::ScaledArt& art, ArtKey key) {
     ArtRenderer::Drawn drawn;
     switch (key.kind) {
         case ArtKey::Kind::Single:
-            drawn.emplace_back(key, art.picture(static_cast<Picture>(key.which)));
+            if (key == ArtKey::single(Picture::Background)) {
+                drawn.push_back(
+                    {key, QImage(),
+                     cutAround(art.picture(Picture::Background), art::reelOpenings(art.scale()))});
+            } else {
+                drawn.push_back({key, art.picture(static_cast<Picture>(key.which)), {}});
+            }
             break;
         case ArtKey::Kind::Button:
-            drawn.emplace_back(key, art.button(static_cast<ButtonArt>(key.which), key.index != 0));
+            drawn.push_back(
+                {key, art.button(static_cast<ButtonArt>(key.which), key.index != 0), {}});
             break;
         case ArtKey::Kind::List: {
             const auto list = static_cast<PictureList>(key.which);
             if (key.index != 0) {
-                drawn.emplace_back(key, art.picture(list, key.index));
+                drawn.push_back({key, art.picture(list, key.index), {}});
                 break;
             }
             // A whole list at once: its frames share their layers. Frames no window shows are
@@ -34,7 +42,7 @@ ArtRenderer::Drawn draw(const art::ScaledArt& art, ArtKey key) {
             for (size_t i = 0; i < pictures.size(); ++i) {
                 const int index = static_cast<int>(i) + 1;
                 if (!isSpareFrame(list, index)) {
-                    drawn.emplace_back(ArtKey::list(list, index), std::move(pictures[i]));
+                    drawn.push_back({ArtKey::list(list, index), std::move(pictures[i]), {}});
                 }
                 pictures[i] = QImage();
             }

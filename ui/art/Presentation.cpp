@@ -111,6 +111,7 @@ void Presentation::setScale(qreal scale) {
     }
     scale_ = scale;
     pictures_.clear();
+    background_ = {};
     waiting_.clear();
     asked_.clear();
     drawing_ = scale != 1.0;
@@ -180,6 +181,9 @@ const QPixmap& Presentation::pictureOf(ArtKey key) const {
     }
     it = pictures_.insert(code, standIn(key, original));
     forgetOriginal(key);
+    if (key == ArtKey::single(Picture::Background) && !background_.isEmpty()) {
+        return *it;  // the cabinet is sharp in its parts
+    }
     waiting_.insert(code);
     const ArtKey ask = toAskFor(key);
     if (!asked_.contains(ask.code())) {
@@ -208,15 +212,20 @@ QPixmap Presentation::standIn(ArtKey key, const QPixmap& original) const {
 void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
     QSet<quint32> arrived;
     bool background = false;
-    for (auto& [key, image] : drawn) {
-        if (image.isNull()) {
+    for (ArtRenderer::Drawing& drawing : drawn) {
+        const quint32 code = drawing.key.code();
+        if (!drawing.parts.isEmpty()) {
+            // The cabinet: painted from its parts, the stand-in no longer needed.
+            background_ = toPixmaps(std::move(drawing.parts));
+            pictures_.remove(code);
+            background = true;
+        } else if (!drawing.image.isNull()) {
+            pictures_.insert(code, QPixmap::fromImage(std::move(drawing.image)));
+        } else {
             continue;
         }
-        const quint32 code = key.code();
-        pictures_.insert(code, QPixmap::fromImage(std::move(image)));
         waiting_.remove(code);
         arrived.insert(code);
-        background = background || key == ArtKey::single(Picture::Background);
     }
     if (!arrived.isEmpty()) {
         for (QLabel* label : machine_->findChildren<QLabel*>()) {
@@ -233,6 +242,14 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
     if (done && !planPending_) {
         drawing_ = false;
         emit drawingDone();
+    }
+}
+
+void Presentation::paintBackground(QPainter& painter, const QRect& exposed) const {
+    if (scale_ != 1.0 && !background_.isEmpty()) {
+        paintParts(painter, background_, exposed);
+    } else {
+        painter.drawPixmap(0, 0, picture(Picture::Background));
     }
 }
 

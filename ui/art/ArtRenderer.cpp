@@ -126,8 +126,10 @@ void ArtRenderer::run() {
         {
             std::unique_lock lock(mutex_);
             if (urgent_.empty() && plan_.empty() && !quit_) {
-                // Out of work: what the drawing took and gave back goes back to the system.
+                // Out of work: the renderer's reel surface and symbol sources are let go (they
+                // are made again for the next request, which may be long in coming).
                 lock.unlock();
+                art.reset();
                 malloc_trim(0);
                 lock.lock();
             }
@@ -147,6 +149,10 @@ void ArtRenderer::run() {
         }
         // Missing sources draw nothing: the window keeps the pictures it has.
         Drawn drawn = art->isValid() ? draw(*art, key) : Drawn{};
+        // What the drawing took and gave back goes back to the system at once, while the
+        // pictures drawn so far add up: held back until the plan is done, it would raise the
+        // peak.
+        malloc_trim(0);
         bool done = false;
         {
             std::lock_guard lock(mutex_);

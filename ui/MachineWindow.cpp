@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <limits>
 
@@ -126,9 +127,9 @@ void MachineWindow::showPlayerCaption() {
                    QString::fromStdString(machine_.player().currentplayer));
 }
 
-void MachineWindow::paintEvent(QPaintEvent*) {
+void MachineWindow::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, presentation_->picture(Picture::Background));
+    presentation_->paintBackground(painter, event->rect());
 }
 
 void MachineWindow::setScale(qreal scale) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 #include <QLabel>
+#include <QPaintEvent>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -7,6 +9,7 @@
 
 #include "ArtTestSupport.h"
 #include "Layout.h"
+#include "PictureParts.h"
 #include "Presentation.h"
 #include "ScaledArt.h"
 
@@ -34,11 +37,18 @@ TEST(Presentation, AtItsOwnSizeShowsTheBooksPicturesAndDrawsNothing) {
     EXPECT_EQ(presentation.button(ButtonArt::takewin, false).cacheKey(),
               book().button(ButtonArt::takewin, false).cacheKey());
 
+    // At a scale the book lets go of a picture once its stand-in is made; back at 1 it is
+    // decoded again.
+    auto* label = new QLabel(&machine);
+    presentation.show(label, Picture::MenuPanel);
     presentation.setScale(kScale);
     presentation.setScale(1.0);
     EXPECT_FALSE(presentation.drawing());
     EXPECT_EQ(presentation.picture(PictureList::listsingles, 4).cacheKey(),
               book().picture(PictureList::listsingles, 4).cacheKey());
+    ASSERT_FALSE(label->pixmap().isNull());
+    EXPECT_EQ(label->pixmap().cacheKey(), book().picture(Picture::MenuPanel).cacheKey());
+    EXPECT_EQ(label->pixmap().size(), layout::kMenuPanel.size());
 }
 
 // At a larger scale a picture first stands in at its new size, then the one drawn for the scale
@@ -67,8 +77,6 @@ TEST(Presentation, PicturesDrawnForTheScaleReplaceTheirStandIns) {
     EXPECT_EQ(label->pixmap().cacheKey(), card.cacheKey());
 
     // The first pictures came without being asked for: shown later, they are sharp at once.
-    EXPECT_EQ(presentation.picture(Picture::Background).size(),
-              scaledSize(layout::kWindow, kScale));
     EXPECT_EQ(argb(presentation.button(ButtonArt::notes, true)),
               art.button(ButtonArt::notes, true));
     EXPECT_TRUE(presentation.allSharp());
@@ -83,15 +91,24 @@ TEST(Presentation, PicturesOfAScaleGivenUpNeverArrive) {
     (void)presentation.picture(PictureList::spinlist, 1);
     presentation.setScale(kScale);
     ASSERT_TRUE(waitUntilDrawn(presentation));
-    for (const Picture p : {Picture::Background, Picture::MenuPanel, Picture::ctlfrees1}) {
+    for (const Picture p : {Picture::MenuPanel, Picture::ctlfrees1}) {
         EXPECT_EQ(presentation.picture(p).size(), scaledSize(book().picture(p).size(), kScale));
     }
-    for (int i = 1; i <= book().count(PictureList::spinlist); ++i) {
+    const auto expectDrawnForTheScale = [&](int i) {
         const QPixmap& frame = presentation.picture(PictureList::spinlist, i);
         EXPECT_EQ(frame.size(), scaledSize(book().picture(PictureList::spinlist, i).size(), kScale))
             << i;
         EXPECT_EQ(frame.devicePixelRatio(), 1.0) << i;
+    };
+    for (int i = 1; i <= book().count(PictureList::spinlist); ++i) {
+        if (!isSpareFrame(PictureList::spinlist, i)) {
+            expectDrawnForTheScale(i);
+        }
     }
+    // A frame the whole list leaves out is drawn on its own when asked for.
+    (void)presentation.picture(PictureList::spinlist, 5);
+    ASSERT_TRUE(waitUntilDrawn(presentation));
+    expectDrawnForTheScale(5);
 
     presentation.setScale(3.6);
     presentation.setScale(1.0);
@@ -99,6 +116,76 @@ TEST(Presentation, PicturesOfAScaleGivenUpNeverArrive) {
     EXPECT_EQ(presentation.picture(Picture::Background).cacheKey(),
               book().picture(Picture::Background).cacheKey());
     EXPECT_FALSE(presentation.drawing());
+}
+
+// A machine that paints the cabinet as the game's window does.
+class CabinetWidget : public QWidget {
+public:
+    CabinetWidget() : presentation(this, book()) {}
+    Presentation presentation;
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        QPainter painter(this);
+        presentation.paintBackground(painter, event->rect());
+    }
+};
+
+// Drawn for a scale, the cabinet is kept without its plain reel openings; painted, every pixel
+// is the whole picture's, the openings too (the pay-line view shows them).
+TEST(Presentation, TheCabinetInPartsPaintsAsTheWholePicture) {
+    CabinetWidget machine;
+    machine.presentation.setScale(kScale);
+    machine.setFixedSize(scaledSize(layout::kWindow, kScale));
+    ASSERT_TRUE(waitUntilDrawn(machine.presentation));
+    const QImage whole = art::ScaledArt(kScale).picture(Picture::Background);
+    EXPECT_EQ(machine.grab().toImage().convertToFormat(whole.format()), whole);
+}
+
+// Only areas of one colour are left out of the pieces, and the parts paint as the image.
+TEST(PictureParts, LeaveOutOnlyAreasOfOneColour) {
+    const QRect plain(5, 10, 10, 10);
+    const QRect mottled(20, 10, 10, 10);
+    QImage image(40, 30, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            image.setPixel(x, y, qRgb(6 * x, 8 * y, 100));
+        }
+    }
+    const QRect higher(25, 2, 10, 5);
+    {
+        QPainter p(&image);
+        p.fillRect(plain, QColor(10, 20, 30));
+        p.fillRect(mottled, QColor(10, 20, 30));
+        p.fillRect(higher, QColor(200, 20, 30));
+    }
+    image.setPixel(mottled.bottomRight(), qRgb(11, 20, 30));
+    const auto paint = [&](const ImageParts& parts) {
+        QImage out(image.size(), image.format());
+        out.fill(Qt::white);
+        QPainter p(&out);
+        paintParts(p, toPixmaps(parts), out.rect());
+        return out;
+    };
+    const auto pixelsHeld = [](const ImageParts& parts) {
+        qint64 n = 0;
+        for (const auto& [at, piece] : parts.pieces) {
+            n += qint64(piece.width()) * piece.height();
+        }
+        return n;
+    };
+
+    const ImageParts cut = cutAround(image, {mottled, plain});
+    ASSERT_EQ(cut.plain.size(), 1u);
+    EXPECT_EQ(cut.plain[0].first, plain);
+    EXPECT_EQ(pixelsHeld(cut), 40 * 30 - 100);
+    EXPECT_EQ(paint(cut), image);
+
+    // Areas not side by side in one band of rows leave the image whole.
+    const ImageParts whole = cutAround(image, {plain, higher});
+    EXPECT_TRUE(whole.plain.empty());
+    EXPECT_EQ(pixelsHeld(whole), 40 * 30);
+    EXPECT_EQ(paint(whole), image);
 }
 
 // Closing the window while its pictures are being drawn waits for the one in hand only, and

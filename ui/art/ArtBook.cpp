@@ -19,8 +19,10 @@ namespace kestrel {
 
 namespace {
 
+// Decoded through QImage rather than QPixmap::load(), which would keep a copy of every picture
+// in the application's pixmap cache, out of reach of forget().
 QPixmap load(const QString& path, QSize expected) {
-    QPixmap pixmap(path);
+    QPixmap pixmap = QPixmap::fromImage(QImage(path));
     if (pixmap.size() != expected) {
         qWarning() << "art: picture" << path << "is" << pixmap.size() << "instead of" << expected;
         return {};
@@ -80,6 +82,21 @@ const QPixmap& ArtBook::button(ButtonArt art, bool enabled) const {
     auto& cache = enabled ? buttons_ : disabledButtons_;
     return cache[static_cast<size_t>(art)].get(
         [&] { return load(art::buttonPath(art, enabled), buttonPlace(art).size()); });
+}
+
+void ArtBook::forget(Picture picture) const {
+    pictures_[static_cast<size_t>(picture)].forget();
+}
+
+void ArtBook::forget(PictureList list, int index) const {
+    auto& cache = lists_[static_cast<int>(list)];
+    if (index >= 1 && index <= static_cast<int>(cache.size())) {
+        cache[static_cast<size_t>(index - 1)].forget();
+    }
+}
+
+void ArtBook::forgetButton(ButtonArt art, bool enabled) const {
+    (enabled ? buttons_ : disabledButtons_)[static_cast<size_t>(art)].forget();
 }
 
 QString ArtBook::listName(PictureList list) {

@@ -73,6 +73,14 @@ public:
 
     static QString listName(PictureList list);
 
+    // Lets go of a decoded picture: the next ask decodes it again. For a window that shows a
+    // picture of its own in its place (drawn for a larger screen): the copies others hold stay
+    // as they are, but a reference into the book reads as a null picture until it is asked for
+    // again, so hold none across such a call.
+    void forget(Picture picture) const;
+    void forget(PictureList list, int index) const;
+    void forgetButton(ButtonArt art, bool enabled) const;
+
 private:
     // A picture decoded (or composed) on first use; a picture that fails to load stays null.
     struct Slot {
@@ -84,18 +92,30 @@ private:
             }
             return pixmap;
         }
+        void forget() {
+            pixmap = QPixmap();
+            loaded = false;
+        }
         QPixmap pixmap;
         bool loaded = false;
     };
     QPixmap column(int reel, int stop) const;
 
-    // Sized when the book is built and never resized, so references handed out stay valid.
+    // Sized when the book is built and never resized, so references handed out stay valid
+    // objects.
     mutable std::array<std::vector<Slot>, kPictureListCount> lists_;
     mutable std::vector<Slot> pictures_;
     mutable std::vector<Slot> buttons_;
     mutable std::vector<Slot> disabledButtons_;
     QPixmap null_;
 };
+
+// Whether picture `index` of a list is one no window shows: `spinlist` 5 and 6, blur frames
+// that repeat frames 1 and 2 with their streaks but are never put on a reel. The book keeps
+// them with the rest of its list; pictures drawn for a larger screen leave them out.
+constexpr bool isSpareFrame(PictureList list, int index) {
+    return list == PictureList::spinlist && (index == 5 || index == 6);
+}
 
 // The reel column list of reel 1..5.
 constexpr PictureList columnList(int reel) {

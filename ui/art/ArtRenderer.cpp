@@ -4,6 +4,7 @@
 #include <QThread>
 #include <memory>
 
+#include "CabinetArt.h"
 #include "ScaledArt.h"
 
 namespace kestrel {
@@ -17,22 +18,33 @@ ArtRenderer::Drawn draw(const art::ScaledArt& art, ArtKey key) {
     ArtRenderer::Drawn drawn;
     switch (key.kind) {
         case ArtKey::Kind::Single:
-            drawn.emplace_back(key, art.picture(static_cast<Picture>(key.which)));
+            if (key == ArtKey::single(Picture::Background)) {
+                drawn.push_back(
+                    {key, QImage(),
+                     cutAround(art.picture(Picture::Background), art::reelOpenings(art.scale()))});
+            } else {
+                drawn.push_back({key, art.picture(static_cast<Picture>(key.which)), {}});
+            }
             break;
         case ArtKey::Kind::Button:
-            drawn.emplace_back(key, art.button(static_cast<ButtonArt>(key.which), key.index != 0));
+            drawn.push_back(
+                {key, art.button(static_cast<ButtonArt>(key.which), key.index != 0), {}});
             break;
         case ArtKey::Kind::List: {
             const auto list = static_cast<PictureList>(key.which);
             if (key.index != 0) {
-                drawn.emplace_back(key, art.picture(list, key.index));
+                drawn.push_back({key, art.picture(list, key.index), {}});
                 break;
             }
-            // A whole list at once: its frames share their layers.
+            // A whole list at once: its frames share their layers. Frames no window shows are
+            // not kept.
             std::vector<QImage> pictures = art.pictures(list);
             for (size_t i = 0; i < pictures.size(); ++i) {
-                drawn.emplace_back(ArtKey::list(list, static_cast<int>(i) + 1),
-                                   std::move(pictures[i]));
+                const int index = static_cast<int>(i) + 1;
+                if (!isSpareFrame(list, index)) {
+                    drawn.push_back({ArtKey::list(list, index), std::move(pictures[i]), {}});
+                }
+                pictures[i] = QImage();
             }
             break;
         }
@@ -114,8 +126,10 @@ void ArtRenderer::run() {
         {
             std::unique_lock lock(mutex_);
             if (urgent_.empty() && plan_.empty() && !quit_) {
-                // Out of work: what the drawing took and gave back goes back to the system.
+                // Out of work: the renderer's reel surface and symbol sources are let go (they
+                // are made again for the next request, which may be long in coming).
                 lock.unlock();
+                art.reset();
                 malloc_trim(0);
                 lock.lock();
             }
@@ -135,6 +149,10 @@ void ArtRenderer::run() {
         }
         // Missing sources draw nothing: the window keeps the pictures it has.
         Drawn drawn = art->isValid() ? draw(*art, key) : Drawn{};
+        // What the drawing took and gave back goes back to the system at once, while the
+        // pictures drawn so far add up: held back until the plan is done, it would raise the
+        // peak.
+        malloc_trim(0);
         bool done = false;
         {
             std::lock_guard lock(mutex_);

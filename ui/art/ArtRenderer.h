@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ArtBook.h"
+#include "PictureParts.h"
 
 class QThread;
 
@@ -51,7 +52,14 @@ struct ArtKey {
 // the picture in hand.
 class ArtRenderer {
 public:
-    using Drawn = std::vector<std::pair<ArtKey, QImage>>;
+    // A picture drawn for the scale: whole, or for the cabinet (`Background`) in parts, without
+    // the reel window's plain openings, which the reels cover but for the pay-line view.
+    struct Drawing {
+        ArtKey key;
+        QImage image;  // null when the picture comes in parts
+        ImageParts parts;
+    };
+    using Drawn = std::vector<Drawing>;
     // Called on the receiver's thread with each batch of finished pictures, and whether the
     // renderer had nothing left to draw when it sent them; never once a later start() or stop()
     // has been called, nor after the renderer is gone.

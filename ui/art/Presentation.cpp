@@ -55,12 +55,12 @@ std::vector<ArtKey> firstPictures() {
 }
 
 // What the renderer is asked for when a picture is missing: a list whose pictures are shown
-// together comes whole, and a reel column alone.
+// together comes whole, and a reel column or a frame the whole list leaves out alone.
 ArtKey toAskFor(ArtKey key) {
     if (key.kind == ArtKey::Kind::List) {
         const auto list = static_cast<PictureList>(key.which);
         const bool column = list >= PictureList::bounceone && list <= PictureList::bouncefive;
-        if (!column) {
+        if (!column && !isSpareFrame(list, key.index)) {
             return ArtKey::list(list);
         }
     }
@@ -111,6 +111,7 @@ void Presentation::setScale(qreal scale) {
     }
     scale_ = scale;
     pictures_.clear();
+    background_ = {};
     waiting_.clear();
     asked_.clear();
     drawing_ = scale != 1.0;
@@ -162,22 +163,33 @@ void Presentation::setScale(qreal scale) {
 // --- pictures -------------------------------------------------------------------------------
 
 // The book's picture at the scale in force: itself at 1. At any other scale, the picture drawn
-// for the scale once it has come, and until then the book's standing in.
-const QPixmap& Presentation::scaled(ArtKey key, const QPixmap& original) const {
-    if (scale_ == 1.0 || original.isNull()) {
-        return original;
+// for the scale once it has come, and until then the book's standing in. The book's own is let
+// go as soon as its stand-in is made: the stand-in is a copy of its own, and the picture drawn
+// for the scale replaces it.
+const QPixmap& Presentation::pictureOf(ArtKey key) const {
+    if (scale_ == 1.0) {
+        return original(key);
     }
     const quint32 code = key.code();
     auto it = pictures_.find(code);
-    if (it == pictures_.end()) {
-        it = pictures_.insert(code, standIn(key, original));
-        waiting_.insert(code);
-        const ArtKey ask = toAskFor(key);
-        if (!asked_.contains(ask.code())) {
-            asked_.insert(ask.code());
-            renderer_->request(ask);
-            drawing_ = true;
-        }
+    if (it != pictures_.end()) {
+        return *it;
+    }
+    const QPixmap& original = this->original(key);
+    if (original.isNull()) {
+        return original;
+    }
+    it = pictures_.insert(code, standIn(key, original));
+    forgetOriginal(key);
+    if (key == ArtKey::single(Picture::Background) && !background_.isEmpty()) {
+        return *it;  // the cabinet is sharp in its parts
+    }
+    waiting_.insert(code);
+    const ArtKey ask = toAskFor(key);
+    if (!asked_.contains(ask.code())) {
+        asked_.insert(ask.code());
+        renderer_->request(ask);
+        drawing_ = true;
     }
     return *it;
 }
@@ -200,15 +212,20 @@ QPixmap Presentation::standIn(ArtKey key, const QPixmap& original) const {
 void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
     QSet<quint32> arrived;
     bool background = false;
-    for (auto& [key, image] : drawn) {
-        if (image.isNull()) {
+    for (ArtRenderer::Drawing& drawing : drawn) {
+        const quint32 code = drawing.key.code();
+        if (!drawing.parts.isEmpty()) {
+            // The cabinet: painted from its parts, the stand-in no longer needed.
+            background_ = toPixmaps(std::move(drawing.parts));
+            pictures_.remove(code);
+            background = true;
+        } else if (!drawing.image.isNull()) {
+            pictures_.insert(code, QPixmap::fromImage(std::move(drawing.image)));
+        } else {
             continue;
         }
-        const quint32 code = key.code();
-        pictures_.insert(code, QPixmap::fromImage(std::move(image)));
         waiting_.remove(code);
         arrived.insert(code);
-        background = background || key == ArtKey::single(Picture::Background);
     }
     if (!arrived.isEmpty()) {
         for (QLabel* label : machine_->findChildren<QLabel*>()) {
@@ -228,28 +245,50 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
     }
 }
 
-const QPixmap& Presentation::pictureOf(ArtKey key) const {
+void Presentation::paintBackground(QPainter& painter, const QRect& exposed) const {
+    if (scale_ != 1.0 && !background_.isEmpty()) {
+        paintParts(painter, background_, exposed);
+    } else {
+        painter.drawPixmap(0, 0, picture(Picture::Background));
+    }
+}
+
+const QPixmap& Presentation::original(ArtKey key) const {
     switch (key.kind) {
         case ArtKey::Kind::Single:
-            return picture(static_cast<Picture>(key.which));
+            return art_.picture(static_cast<Picture>(key.which));
         case ArtKey::Kind::List:
-            return picture(static_cast<PictureList>(key.which), key.index);
+            return art_.picture(static_cast<PictureList>(key.which), key.index);
         case ArtKey::Kind::Button:
-            return button(static_cast<ButtonArt>(key.which), key.index != 0);
+            return art_.button(static_cast<ButtonArt>(key.which), key.index != 0);
     }
-    return picture(Picture::Background);
+    return art_.picture(Picture::Background);
+}
+
+void Presentation::forgetOriginal(ArtKey key) const {
+    switch (key.kind) {
+        case ArtKey::Kind::Single:
+            art_.forget(static_cast<Picture>(key.which));
+            break;
+        case ArtKey::Kind::List:
+            art_.forget(static_cast<PictureList>(key.which), key.index);
+            break;
+        case ArtKey::Kind::Button:
+            art_.forgetButton(static_cast<ButtonArt>(key.which), key.index != 0);
+            break;
+    }
 }
 
 const QPixmap& Presentation::picture(Picture p) const {
-    return scaled(ArtKey::single(p), art_.picture(p));
+    return pictureOf(ArtKey::single(p));
 }
 
 const QPixmap& Presentation::picture(PictureList list, int index) const {
-    return scaled(ArtKey::list(list, index), art_.picture(list, index));
+    return pictureOf(ArtKey::list(list, index));
 }
 
 const QPixmap& Presentation::button(ButtonArt art, bool enabled) const {
-    return scaled(ArtKey::button(art, enabled), art_.button(art, enabled));
+    return pictureOf(ArtKey::button(art, enabled));
 }
 
 void Presentation::show(QLabel* label, Picture p) {

@@ -12,9 +12,11 @@
 
 #include "ArtBook.h"
 #include "ArtRenderer.h"
+#include "PictureParts.h"
 #include "ScaledSize.h"
 
 class QLabel;
+class QPainter;
 class QWidget;
 
 namespace kestrel {
@@ -55,6 +57,10 @@ public:
     void setStyle(QWidget* widget, const QString& logical);
 
     // --- pictures at the scale ---
+    // The cabinet (`Background`) at the scale in force, where `exposed` needs painting. Drawn
+    // for a larger scale, it is kept in parts, without the reel window's plain openings;
+    // picture(Picture::Background) then gives the book's picture, stretched.
+    void paintBackground(QPainter& painter, const QRect& exposed) const;
     const QPixmap& picture(Picture picture) const;
     const QPixmap& picture(PictureList list, int index) const;
     const QPixmap& button(ButtonArt art, bool enabled) const;
@@ -77,8 +83,9 @@ signals:
     void drawingDone();
 
 private:
-    const QPixmap& scaled(ArtKey key, const QPixmap& original) const;
     const QPixmap& pictureOf(ArtKey key) const;
+    const QPixmap& original(ArtKey key) const;
+    void forgetOriginal(ArtKey key) const;
     QPixmap standIn(ArtKey key, const QPixmap& original) const;
     void showOn(QLabel* label, ArtKey key);
     void receive(ArtRenderer::Drawn drawn, bool done);
@@ -87,6 +94,7 @@ private:
     const ArtBook& art_;
     qreal scale_ = 1.0;
     mutable QHash<quint32, QPixmap> pictures_;  // at the scale in force, by key code
+    PixmapParts background_;                    // the cabinet drawn for the scale, once it came
     mutable QSet<quint32> waiting_;             // stand-ins still to be replaced
     mutable QSet<quint32> asked_;               // keys the renderer has been given
     std::unique_ptr<ArtRenderer> renderer_;

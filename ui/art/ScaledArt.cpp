@@ -32,9 +32,10 @@ bool isOpaque(Picture picture) {
 // A painter's picture as the window takes it: ratio 1, and without an alpha channel when it
 // covers every pixel. Converting to RGB32 takes the colour of a pixel the drawing only partly
 // covers (the last row or column, where the scaled size was rounded up) as if it covered it.
+// The image is converted in place where it is its only owner.
 QImage finished(QImage image, bool opaque) {
     image.setDevicePixelRatio(1);
-    return opaque ? image.convertToFormat(QImage::Format_RGB32) : premultiplied(image);
+    return opaque ? std::move(image).convertToFormat(QImage::Format_RGB32) : premultiplied(image);
 }
 
 bool isColumnList(PictureList list) {
@@ -100,7 +101,7 @@ QImage ScaledArt::picture(Picture picture) const {
             image = appIcon(symbols_, scale_);
             break;
     }
-    return finished(image, isOpaque(picture));
+    return finished(std::move(image), isOpaque(picture));
 }
 
 QImage ScaledArt::picture(PictureList list, int index) const {
@@ -133,7 +134,7 @@ QImage ScaledArt::picture(PictureList list, int index) const {
         default:
             break;
     }
-    return finished(image, isOpaque(list));
+    return finished(std::move(image), isOpaque(list));
 }
 
 std::vector<QImage> ScaledArt::pictures(PictureList list) const {
@@ -167,7 +168,7 @@ std::vector<QImage> ScaledArt::pictures(PictureList list) const {
             return images;
     }
     for (QImage& image : images) {
-        image = finished(image, isOpaque(list));
+        image = finished(std::move(image), isOpaque(list));
     }
     return images;
 }
@@ -196,7 +197,7 @@ QImage ScaledArt::column(int reel, int stop) const {
         blendAt(image, surface_.cellRect(r).topLeft(),
                 cell(pictureIndex(stopSymbol(reel, stop, r), r)));
     }
-    return finished(image, true);
+    return finished(std::move(image), true);
 }
 
 }  // namespace kestrel::art

@@ -216,6 +216,14 @@ void paintPressedButtons(QImage& cabinet, qreal scale) {
 
 }  // namespace
 
+std::vector<QRect> reelOpenings(qreal scale) {
+    std::vector<QRect> openings;
+    for (int reel = 1; reel <= kReels; ++reel) {
+        openings.push_back(scaledRect(lay::reelRect(reel), scale).adjusted(1, 1, -1, -1));
+    }
+    return openings;
+}
+
 ButtonLook cabinetLook(ButtonArt art) {
     // The take-win button is hidden for all but the end of a feature and never shows a pressed
     // look, so its place shows it out of use.

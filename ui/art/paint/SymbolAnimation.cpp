@@ -48,16 +48,15 @@ QImage onReel(const ReelSurface& surface, int row, const Frame& frame) {
     return surface.cell(static_cast<Row>(row), frame.art, frame.backdrop, frame.overlay);
 }
 
-// The six frames for a top cell, then the same six for a middle and for a bottom cell.
+// The six frames for a top cell, then the same six for a middle and for a bottom cell. Each
+// frame's layers are laid on the three rows and let go before the next frame's are drawn: at a
+// large scale the layers of all six would weigh as much as the eighteen pictures.
 std::vector<QImage> forEachRow(const ReelSurface& surface, const MakeFrame& make) {
-    std::vector<Frame> frames;
+    std::vector<QImage> out(kRows * kFrames);
     for (int f = 0; f < kFrames; ++f) {
-        frames.push_back(shadowedFrame(make, f));
-    }
-    std::vector<QImage> out;
-    for (int row = 0; row < kRows; ++row) {
-        for (const Frame& frame : frames) {
-            out.push_back(onReel(surface, row, frame));
+        const Frame frame = shadowedFrame(make, f);
+        for (int row = 0; row < kRows; ++row) {
+            out[static_cast<size_t>(row * kFrames + f)] = onReel(surface, row, frame);
         }
     }
     return out;

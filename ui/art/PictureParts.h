@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QColor>
+#include <QImage>
+#include <QPixmap>
+#include <QPoint>
+#include <QRect>
+#include <utility>
+#include <vector>
+
+class QPainter;
+
+namespace kestrel {
+
+// A large picture kept without the rectangles of it that show one colour only: the rest of its
+// pixels in pieces, each at its place, and those rectangles as their colour. Painted, it is the
+// picture it was cut from, pixel for pixel.
+template <typename Pixels>
+struct Parts {
+    QSize size;
+    std::vector<std::pair<QPoint, Pixels>> pieces;
+    std::vector<std::pair<QRect, QColor>> plain;
+
+    bool isEmpty() const { return pieces.empty() && plain.empty(); }
+};
+using ImageParts = Parts<QImage>;
+using PixmapParts = Parts<QPixmap>;
+
+// Cuts the image around those of `areas` that show one colour throughout. The areas lie side by
+// side in one band of rows (the same top and height, apart from each other); otherwise, or when
+// none of them is one colour, the one piece is the whole image.
+ImageParts cutAround(const QImage& image, std::vector<QRect> areas);
+// The same parts, their pieces made pixmaps (in the window's thread).
+PixmapParts toPixmaps(ImageParts parts);
+// Paints the parts with their top left corner at the painter's origin; `exposed` is where
+// painting is needed.
+void paintParts(QPainter& painter, const PixmapParts& parts, const QRect& exposed);
+
+}  // namespace kestrel

@@ -169,6 +169,8 @@ int reels(int argc, char* argv[], int speed, int spins) {
     int warmUp = kWarmUpSpins;
     double cpuBefore = 0;
     qint64 playBegan = 0;
+    double cpu = 0;
+    double seconds = 0;
     QObject::connect(animation, &kestrel::ui::ReelAnimation::spinEnded, [&] {
         for (size_t i = stops.size() - 4; i < stops.size(); ++i) {
             gaps.push_back((stops[i] - stops[i - 1]) / 1e6);
@@ -182,7 +184,12 @@ int reels(int argc, char* argv[], int speed, int spins) {
             counter.paints = counter.area = 0;
         }
         if (played == spins + warmUp) {
-            QTimer::singleShot(300, &app, &QApplication::quit);
+            // Read before the program's shutdown, which is not play.
+            QTimer::singleShot(300, [&] {
+                cpu = cpuSeconds() - cpuBefore;
+                seconds = (clock.elapsed() - playBegan) / 1000.0;
+                QApplication::quit();
+            });
         } else if (!machine.window().machine().freeSpinsActive()) {
             // Free spins press themselves; a finished feature waits for its win to be taken.
             QTimer::singleShot(300, [&] {
@@ -201,8 +208,7 @@ int reels(int argc, char* argv[], int speed, int spins) {
     for (double g : gaps) {
         worst = std::max(worst, std::abs(g - expected));
     }
-    const double cpu = cpuSeconds() - cpuBefore;
-    const double seconds = (clock.elapsed() - playBegan) / 1000.0;
+
     std::printf(
         "screen %s, speed %d: %d spins, %zu reel-stop intervals: median %.2f ms "
         "(target %.0f), worst deviation %.2f ms\n",
@@ -222,11 +228,26 @@ int idle(int argc, char* argv[], int seconds) {
     prepareSettings(dir, 1);
     QApplication app(argc, argv);
     kestrel::ui::MachineApp machine(kSeed);
-    double cpuBefore = 0;
-    QTimer::singleShot(1000, [&] { cpuBefore = cpuSeconds(); });
-    QTimer::singleShot(1000 + seconds * 1000, &app, &QApplication::quit);
+    double used = 0;
+    // Measured from a second after start, or a second after the pictures for the screen are
+    // all drawn and shown, and read before the program's shutdown begins.
+    const auto measure = [&] {
+        const double cpuBefore = cpuSeconds();
+        QTimer::singleShot(seconds * 1000, [&used, cpuBefore] {
+            used = cpuSeconds() - cpuBefore;
+            QApplication::quit();
+        });
+    };
+    auto* presentation = machine.window().findChild<kestrel::Presentation*>();
+    QTimer::singleShot(1000, [&] {
+        if (presentation->drawing()) {
+            QObject::connect(presentation, &kestrel::Presentation::drawingDone,
+                             [&] { QTimer::singleShot(1000, measure); });
+        } else {
+            measure();
+        }
+    });
     QApplication::exec();
-    const double used = cpuSeconds() - cpuBefore;
     std::printf("screen %s, idle %d s: CPU %.3f s (%.2f %% of one core); peak memory %ld KiB\n",
                 qPrintable(screenOf(app)), seconds, used, 100.0 * used / seconds, peakKilobytes());
     return 0;

@@ -6,7 +6,7 @@
 namespace kestrel {
 
 bool Autoplay::switchOn(int betPerLine) {
-    on_ = playButtonOfBet(betPerLine) != 0;
+    on_ = isBetPerLine(betPerLine);
     return on_;
 }
 

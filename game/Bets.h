@@ -23,6 +23,11 @@ constexpr int playButtonOfBet(int bet) {
     return 0;
 }
 
+// Whether a play button plays this bet per line.
+constexpr bool isBetPerLine(int bet) {
+    return playButtonOfBet(bet) != 0;
+}
+
 constexpr bool isLineCount(int lines) {
     for (int k = 1; k <= kLineButtons; ++k) {
         if (kLinesOfLineButton[k] == lines) {

@@ -30,9 +30,7 @@ void GameHistory::add(RecordedGame game) {
 RecordedSpin recordedSpin(const SpinRecords& records, const SpinResult& result, int lines,
                           int betPerLine) {
     RecordedSpin spin;
-    for (int reel = 1; reel <= kReels; ++reel) {
-        spin.stops[reel - 1] = records.reelStop[reel];
-    }
+    spin.stops = stopsOf(records);
     spin.specials = records.specialCount;
     spin.scatterPays = scatterMultiplier(records.specialCount) * lines * betPerLine;
     // Only the symbol in a line's reel-1 cell can win on it (see evaluate()).
@@ -49,16 +47,11 @@ RecordedSpin recordedSpin(const SpinRecords& records, const SpinResult& result, 
 
 std::optional<RecordedSpin> scoredSpin(const std::array<int, kReels>& stops, int lines,
                                        int betPerLine) {
-    const bool onTheStrips =
-        std::ranges::all_of(stops, [](int stop) { return stop >= 1 && stop <= kStops; });
-    if (!onTheStrips || !isLineCount(lines) || playButtonOfBet(betPerLine) == 0) {
+    const std::optional<SpinRecords> records = recordsAtStops(stops);
+    if (!records || !isLineCount(lines) || !isBetPerLine(betPerLine)) {
         return std::nullopt;
     }
-    SpinRecords records;
-    for (int reel = 1; reel <= kReels; ++reel) {
-        recordReel(records, reel, stops[reel - 1]);
-    }
-    return recordedSpin(records, evaluate(records, lines, betPerLine), lines, betPerLine);
+    return recordedSpin(*records, evaluate(*records, lines, betPerLine), lines, betPerLine);
 }
 
 namespace {
@@ -106,7 +99,7 @@ bool gambleCouldHaveBeenPlayed(const RecordedGamble& gamble) {
 
 bool couldHaveBeenPlayed(const RecordedGame& game) {
     using Stage = RecordedFeature::Stage;
-    if (!isLineCount(game.lines) || playButtonOfBet(game.betPerLine) == 0 ||
+    if (!isLineCount(game.lines) || !isBetPerLine(game.betPerLine) ||
         game.creditBefore < game.totalBet() || game.creditAfter < 0) {
         return false;
     }
@@ -119,12 +112,11 @@ bool couldHaveBeenPlayed(const RecordedGame& game) {
         return false;
     }
     const bool taken = game.feature && game.feature->stage == Stage::Taken;
-    std::int64_t after =
-        charged + (game.feature ? (taken ? game.feature->total : 0) : game.spin.pays);
+    // What the game won into the credit: the spin's pays, or a taken feature's total.
+    const std::int32_t won = game.feature ? (taken ? game.feature->total : 0) : game.spin.pays;
+    std::int64_t after = charged + won;
     if (game.gamble) {
-        const std::int32_t stake =
-            game.feature ? (taken ? game.feature->total : 0) : game.spin.pays;
-        if (game.gamble->staked != stake || !gambleCouldHaveBeenPlayed(*game.gamble)) {
+        if (game.gamble->staked != won || !gambleCouldHaveBeenPlayed(*game.gamble)) {
             return false;
         }
         const bool collected = game.gamble->outcome == RecordedGamble::Outcome::Collected;

@@ -25,8 +25,7 @@ void Machine::switchPlayer(PlayerRecord record) {
 }
 
 bool Machine::maySwitchPlayer() const {
-    return phase_ == Phase::Idle && freeSpins_.state() == FreeSpins::State::None &&
-           coinsPending_ == 0;
+    return !snapshot().inProgress();
 }
 
 PlayerSettings Machine::settings() const {
@@ -68,7 +67,7 @@ bool Machine::setLinesPlayed(int lines) {
 }
 
 bool Machine::setBetPerLine(int betPerLine) {
-    if (playButtonOfBet(betPerLine) == 0 || freeSpins_.state() != FreeSpins::State::None ||
+    if (!isBetPerLine(betPerLine) || freeSpins_.state() != FreeSpins::State::None ||
         phase_ != Phase::Idle) {
         return false;
     }
@@ -407,14 +406,6 @@ void Machine::settleForExit() {
 
 namespace {
 
-bool isStop(int stop) {
-    return stop >= 1 && stop <= kStops;
-}
-
-bool isBet(int betPerLine) {
-    return playButtonOfBet(betPerLine) != 0;
-}
-
 bool isPhase(Machine::Phase phase) {
     return phase == Machine::Phase::Idle || phase == Machine::Phase::Spinning ||
            phase == Machine::Phase::Gamble;
@@ -429,9 +420,7 @@ GameSnapshot Machine::snapshot() const {
     saved.betPerLine = betPerLine_;
     if (spinLines_ != 0) {
         DecidedSpin spin;
-        for (int reel = 1; reel <= kReels; ++reel) {
-            spin.stops[reel - 1] = records_.reelStop[reel];
-        }
+        spin.stops = stopsOf(records_);
         spin.lines = spinLines_;
         spin.betPerLine = spinBet_;
         spin.free = spinIsFree_;
@@ -541,7 +530,7 @@ bool Machine::restore(const GameSnapshot& saved) {
         gamble = Gamble{};
     }
     if (!feature || !gamble || !isPhase(saved.phase) || !isLineCount(saved.linesPlayed) ||
-        !isBet(saved.betPerLine) || saved.coinsPending < 0 || saved.coinsPending > kCoinsPerPress ||
+        !isBetPerLine(saved.betPerLine) || saved.coinsPending < 0 || saved.coinsPending > kCoinsPerPress ||
         saved.heldFeatureWin < 0) {
         return false;
     }
@@ -554,13 +543,11 @@ bool Machine::restore(const GameSnapshot& saved) {
     SpinRecords records;
     SpinResult result;
     if (spin) {
-        if (!isLineCount(spin->lines) || !isBet(spin->betPerLine) ||
-            !std::ranges::all_of(spin->stops, isStop)) {
+        const std::optional<SpinRecords> atStops = recordsAtStops(spin->stops);
+        if (!atStops || !isLineCount(spin->lines) || !isBetPerLine(spin->betPerLine)) {
             return false;
         }
-        for (int reel = 1; reel <= kReels; ++reel) {
-            recordReel(records, reel, spin->stops[reel - 1]);
-        }
+        records = *atStops;
         result = evaluate(records, spin->lines, spin->betPerLine);
         if (result.spinWin != spin->pays) {
             return false;

@@ -16,6 +16,26 @@ void recordReel(SpinRecords& records, int reel, int stop) {
     records.reelStop[reel] = static_cast<std::int16_t>(stop);
 }
 
+std::optional<SpinRecords> recordsAtStops(const std::array<int, kReels>& stops) {
+    SpinRecords records;
+    for (int reel = 1; reel <= kReels; ++reel) {
+        const int stop = stops[static_cast<size_t>(reel - 1)];
+        if (stop < 1 || stop > kStops) {
+            return std::nullopt;
+        }
+        recordReel(records, reel, stop);
+    }
+    return records;
+}
+
+std::array<int, kReels> stopsOf(const SpinRecords& records) {
+    std::array<int, kReels> stops{};
+    for (int reel = 1; reel <= kReels; ++reel) {
+        stops[static_cast<size_t>(reel - 1)] = records.reelStop[reel];
+    }
+    return stops;
+}
+
 void recordColumn(SpinRecords& records, int reel, const std::array<Symbol, kRows>& column) {
     const auto weight = static_cast<std::int16_t>(kReelWeight[reel]);
     for (int r = 0; r < kRows; ++r) {

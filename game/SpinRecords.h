@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 #include "Geometry.h"
 #include "Symbols.h"
@@ -38,6 +39,11 @@ void resetRecords(SpinRecords& records);
 // Records what reel 1..5 shows when it rests on stop 1..22: its cell pictures, its stop, its
 // contribution to the line sums and its scatter or wild.
 void recordReel(SpinRecords& records, int reel, int stop);
+
+// The window the strips show at these stops; nothing when a stop is off the strips.
+std::optional<SpinRecords> recordsAtStops(const std::array<int, kReels>& stops);
+// The stops a recorded window rests on.
+std::array<int, kReels> stopsOf(const SpinRecords& records);
 
 // Records a column of three symbols (top, middle, bottom) on reel 1..5 as recordReel does, but
 // for any column, not only the strips' own; tests build windows with it.

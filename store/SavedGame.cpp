@@ -24,16 +24,6 @@ constexpr std::array<std::pair<const char*, FreeSpins::State>, 3> kFeatureStates
     {"completed", FreeSpins::State::Completed},
 }};
 
-template <typename E, std::size_t N>
-QString wordOf(E value, const std::array<std::pair<const char*, E>, N>& words) {
-    for (const auto& [word, named] : words) {
-        if (named == value) {
-            return QLatin1String(word);
-        }
-    }
-    return {};
-}
-
 template <typename Numbers>
 QString listOf(const Numbers& numbers, int count) {
     QStringList parts;
@@ -66,15 +56,10 @@ public:
         field = value == u"1";
     }
     template <typename E, std::size_t N>
-    void word(const char* key, E& field, const std::array<std::pair<const char*, E>, N>& words) {
-        const QString value = text(key);
-        for (const auto& [word, named] : words) {
-            if (value == QLatin1String(word)) {
-                field = named;
-                return;
-            }
-        }
-        ok_ = false;
+    void word(const char* key, E& field, const StoredWords<E, N>& words) {
+        const std::optional<E> value = storedWord(text(key), words);
+        ok_ = ok_ && value.has_value();
+        field = value.value_or(field);
     }
     // Up to numbers.size() numbers separated by blanks; how many there were.
     template <typename Numbers>

@@ -30,16 +30,6 @@ constexpr std::array<std::pair<const char*, Outcome>, 3> kOutcomes = {{
 // The letters of the calls, in the order of Call.
 constexpr char kCalls[] = "RBHCDS";
 
-template <typename E, std::size_t N>
-const char* wordOf(E value, const std::array<std::pair<const char*, E>, N>& words) {
-    for (const auto& [word, named] : words) {
-        if (named == value) {
-            return word;
-        }
-    }
-    return "";
-}
-
 void appendSpin(QString& out, const RecordedSpin& spin) {
     for (int reel = 0; reel < kReels; ++reel) {
         out += (reel == 0 ? u' ' : u'.') + QString::number(spin.stops[reel]);
@@ -76,15 +66,10 @@ public:
         field = number.value_or(0);
     }
     template <typename E, std::size_t N>
-    void word(E& field, const std::array<std::pair<const char*, E>, N>& words) {
-        const QString value = take();
-        for (const auto& [word, named] : words) {
-            if (value == QLatin1String(word)) {
-                field = named;
-                return;
-            }
-        }
-        ok_ = false;
+    void word(E& field, const StoredWords<E, N>& words) {
+        const std::optional<E> value = storedWord(take(), words);
+        ok_ = ok_ && value.has_value();
+        field = value.value_or(field);
     }
     // Five stops and a pay, scored again at these lines and bet: the pay must be the engine's.
     RecordedSpin spin(int lines, int betPerLine) {

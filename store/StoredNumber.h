@@ -2,7 +2,9 @@
 
 #include <QString>
 
+#include <array>
 #include <concepts>
+#include <cstddef>
 #include <optional>
 #include <utility>
 
@@ -18,6 +20,32 @@ std::optional<T> storedNumber(const QString& text) {
         return std::nullopt;
     }
     return static_cast<T>(value);
+}
+
+// Enumerations stored as words: each value with the word that names it.
+template <typename E, std::size_t N>
+using StoredWords = std::array<std::pair<const char*, E>, N>;
+
+// The word of a value; empty for a value the list does not name.
+template <typename E, std::size_t N>
+const char* wordOf(E value, const StoredWords<E, N>& words) {
+    for (const auto& [word, named] : words) {
+        if (named == value) {
+            return word;
+        }
+    }
+    return "";
+}
+
+// The value a stored word names; nothing for any other text.
+template <typename E, std::size_t N>
+std::optional<E> storedWord(const QString& text, const StoredWords<E, N>& words) {
+    for (const auto& [word, named] : words) {
+        if (text == QLatin1String(word)) {
+            return named;
+        }
+    }
+    return std::nullopt;
 }
 
 }  // namespace kestrel

@@ -23,11 +23,7 @@ inline SpinRecords window(const Column& reel1, const Column& reel2, const Column
 
 // Records the window the strips show at the given stops.
 inline SpinRecords windowAtStops(const std::array<int, kReels>& stops) {
-    SpinRecords records;
-    for (int reel = 1; reel <= kReels; ++reel) {
-        recordReel(records, reel, stops[reel - 1]);
-    }
-    return records;
+    return recordsAtStops(stops).value();
 }
 
 // Stops that show these windows on the real strips (found by enumerating the strips).

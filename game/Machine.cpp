@@ -530,8 +530,8 @@ bool Machine::restore(const GameSnapshot& saved) {
         gamble = Gamble{};
     }
     if (!feature || !gamble || !isPhase(saved.phase) || !isLineCount(saved.linesPlayed) ||
-        !isBetPerLine(saved.betPerLine) || saved.coinsPending < 0 || saved.coinsPending > kCoinsPerPress ||
-        saved.heldFeatureWin < 0) {
+        !isBetPerLine(saved.betPerLine) || saved.coinsPending < 0 ||
+        saved.coinsPending > kCoinsPerPress || saved.heldFeatureWin < 0) {
         return false;
     }
 

@@ -47,10 +47,6 @@ LastGamesView::LastGamesView(QWidget* window, Presentation& presentation, ReelWi
     lastgamesview_->hide();
 }
 
-bool LastGamesView::isOpen() const {
-    return !lastgamesview_->isHidden();
-}
-
 void LastGamesView::open(const GameHistory& history) {
     history_ = history;
     pages_ = historyPages(history_);

@@ -27,20 +27,15 @@ public:
     // Opens on the newest paid game; linesPlayed is what the markers show once it closes.
     void open(const GameHistory& history);
     void close(int linesPlayed);
-    bool isOpen() const;
 
     void previous();
     void next();
-    // The page shown, 0 the oldest; -1 while there is nothing to show.
-    int page() const { return page_; }
-    int pageCount() const { return static_cast<int>(pages_.size()); }
-    const HistoryPage& shownPage() const { return pages_[static_cast<size_t>(page_)]; }
-
 signals:
     void backPressed();
 
 private:
     void showPage(int page);
+    int pageCount() const { return static_cast<int>(pages_.size()); }
 
     ReelWindow& reels_;
     QWidget* lastgamesview_;

@@ -133,9 +133,11 @@ void MachineWindow::paintEvent(QPaintEvent* event) {
 }
 
 void MachineWindow::setScale(qreal scale) {
+    if (scale == presentation_->scale()) {
+        return;  // a resize at the same scale: nothing to lay out or paint again
+    }
     presentation_->setScale(scale);
     setFixedSize(presentation_->size(layout::kWindow));
-    update();
 }
 
 // Whatever the last result still shows on the reels and in the meters gives way.

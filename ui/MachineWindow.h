@@ -86,12 +86,10 @@ public:
     const LineFlash& lineFlash() const { return *lineFlash_; }
     const LineOverlay& lineOverlay() const;
     const ReelWindow& reelWindow() const { return *reels_; }
-    const LastGamesView& lastGames() const { return *lastGames_; }
 
     // Shows the machine at this scale, every widget and picture made for the device pixels it
     // covers; 1 is the machine's own 800 × 600.
     void setScale(qreal scale);
-    qreal scale() const { return presentation_->scale(); }
 
 signals:
     void finished();  // the program ends

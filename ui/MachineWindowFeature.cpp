@@ -116,8 +116,10 @@ void MachineWindow::onAutoplayOn() {
     cabinet_.autoplayon->showPressedLook();
     AutoplayNotice notice(services_.settings);
     const bool noticeShown = notice.shown(false);
-    (void)notice.markShown();
-    showStoreProblem();
+    if (!noticeShown) {
+        (void)notice.markShown();
+        showStoreProblem();
+    }
     if (noticeShown) {
         startAutoplay();
         return;

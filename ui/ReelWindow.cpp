@@ -102,13 +102,13 @@ void ReelWindow::hideCells(int reel) {
 }
 
 void ReelWindow::showStopped(int reel) {
-    hideCells(reel);
     if (presentation_.scale() != 1.0) {
-        // A column is its three cells. Shown larger than the machine's own size, the reel stops
-        // on its cells at once rather than on a column picture made for every stop.
+        // A column is its three cells. Shown at any other size than the machine's own, the reel
+        // stops on its cells at once rather than on a column picture made for every stop.
         showCells(reel);
         return;
     }
+    hideCells(reel);
     face_[reel] = Face::Stopped;
     presentation_.show(Picture_[reel], columnList(reel), records_.reelStop[reel]);
 }
@@ -139,15 +139,6 @@ void ReelWindow::setAway(bool away) {
     for (int m = 1; m <= kMarkers; ++m) {
         lin_[m]->setEnabled(away);
     }
-}
-
-bool ReelWindow::showsResult() const {
-    for (int r = 1; r <= kReels; ++r) {
-        if (face_[r] == Face::Cells) {
-            return true;
-        }
-    }
-    return false;
 }
 
 // --- a game of the past ---------------------------------------------------------------------

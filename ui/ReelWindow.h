@@ -44,7 +44,6 @@ public:
     void showResult(const SpinRecords& records);
     // The pay-line view takes the reels and cells away and lets the markers draw their lines.
     void setAway(bool away);
-    bool showsResult() const;
 
     // --- a game of the past ---
     // The reels at these stops (reel 1 first) with these lines drawn and the markers of the
@@ -52,7 +51,6 @@ public:
     void recall(const std::array<int, kReels>& stops, const std::vector<int>& lines,
                 int linesPlayed);
     void endRecall(int linesPlayed);
-    bool recalling() const { return beforeRecall_.has_value(); }
 
     // --- the cells of the result ---
     void setCellLit(int cell, bool lit);

@@ -78,10 +78,6 @@ QRect Presentation::rect(const QRect& logical) const {
     return scaledRect(logical, scale_);
 }
 
-QPoint Presentation::point(const QPoint& logical) const {
-    return scaledPoint(logical, scale_);
-}
-
 void Presentation::place(QWidget* widget, const QRect& logical) {
     widget->setProperty(kRect, logical);
     widget->setGeometry(rect(logical));

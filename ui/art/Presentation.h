@@ -43,7 +43,6 @@ public:
 
     // --- the machine's coordinates in device pixels ---
     QRect rect(const QRect& logical) const;
-    QPoint point(const QPoint& logical) const;
     QSize size(const QSize& logical) const { return scaledSize(logical, scale_); }
     int length(qreal logical) const { return qRound(logical * scale_); }
 

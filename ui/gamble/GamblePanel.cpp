@@ -139,6 +139,7 @@ GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, Sequen
     connect(&presentation, &Presentation::rescaled, this, [this] {
         if (isVisible()) {
             showPictures();
+            update();  // the panel's face is painted, not shown on a label
         }
     });
     hide();
@@ -161,7 +162,9 @@ void GamblePanel::showIcons() {
 void GamblePanel::showPictures() {
     showIcons();
     history_.refresh();
-    showCard(shownCard_);
+    if (!revealing_) {  // a reveal shows its next frame with the new pictures itself
+        showCard(shownCard_);
+    }
 }
 
 void GamblePanel::showCard(int card) {
@@ -207,6 +210,7 @@ void GamblePanel::reopen() {
 // The card face down, the stakes, every press ready.
 void GamblePanel::present() {
     shownCard_ = 0;
+    revealing_ = false;
     showPictures();
     setPressesEnabled(true);
     winSlide_->hide();
@@ -278,11 +282,15 @@ void GamblePanel::reveal(int card, int frameMs) {
         piccardholder_->setPixmap(overlay(presentation_.picture(PictureList::imagelistcards, card),
                                           presentation_.picture(PictureList::imagelistcards, k)));
     };
+    revealing_ = true;
     showFrame(kFirstRevealFrame);
     for (int k = kFirstRevealFrame + 1; k <= kLastRevealFrame; ++k) {
         sequence_.then(frameMs, [showFrame, k] { showFrame(k); });
     }
-    sequence_.then(frameMs, [this, card] { showCard(card); });
+    sequence_.then(frameMs, [this, card] {
+        revealing_ = false;
+        showCard(card);
+    });
 }
 
 void GamblePanel::announce(const GuessResult& guess, int rightSound) {

@@ -88,7 +88,8 @@ private:
     Presentation& presentation_;
     SoundCue sound_;
     State state_ = State::Closed;
-    int shownCard_ = 0;  // the face on the holder, 0 for the back
+    int shownCard_ = 0;       // the face on the holder, 0 for the back
+    bool revealing_ = false;  // the holder shows the frames of a card being revealed
 
     QLabel* piccardholder_;
     std::array<QPushButton*, 5> suitbet_{};

@@ -215,9 +215,8 @@ void OptionsDialog::AmtpayoutClicked(int k) {
 
 // --- the ways out -------------------------------------------------------------------------
 
+// Closing writes the record (unload()).
 void OptionsDialog::okClicked() {
-    writeRecord();
-    c_.player1->clear();
     close();
 }
 

@@ -77,7 +77,7 @@ void LineFlash::onTick() {
     if (lit) {
         reels_.drawLine(line);
     } else {
-        reels_.hideLine();
+        reels_.blinkLineOff();
     }
     // The marker blinks against the line.
     reels_.setMarkerShown(line, !lit);

@@ -30,11 +30,15 @@ void LineOverlay::drawLines(const std::vector<int>& lines) {
     updateSegments();
 }
 
-void LineOverlay::hideLine() {
+void LineOverlay::clearLines() {
     updateSegments();
     for (SegmentState& s : segments_) {
         s.visible = false;  // they keep their place and colour until lines are drawn again
     }
+}
+
+void LineOverlay::hideLine() {
+    clearLines();
     hide();
 }
 

@@ -27,6 +27,9 @@ public:
     void drawLine(int line) { drawLines({line}); }
     // Draws these paylines together.
     void drawLines(const std::vector<int>& lines);
+    // Takes the lines away but stays shown, so that only what they covered is painted again:
+    // for a line that blinks. Showing or hiding the overlay repaints all it covers.
+    void clearLines();
     void hideLine();
 
     // The segments drawn, 1 first: the first line's, then the next line's; a segment past the

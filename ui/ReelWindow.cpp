@@ -216,6 +216,10 @@ void ReelWindow::drawLine(int line) {
     overlay_->drawLine(line);
 }
 
+void ReelWindow::blinkLineOff() {
+    overlay_->clearLines();
+}
+
 void ReelWindow::hideLine() {
     overlay_->hideLine();
 }

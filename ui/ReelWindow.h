@@ -62,6 +62,8 @@ public:
 
     // --- the drawn line and the markers ---
     void drawLine(int line);
+    // The line blinks off: gone from the reels, its place kept for the next blink.
+    void blinkLineOff();
     void hideLine();
     // Played lines lit, the others dimmed.
     void showLinesPlayed(int linesPlayed);

@@ -79,6 +79,10 @@ TEST(Presentation, PicturesDrawnForTheScaleReplaceTheirStandIns) {
     // The first pictures came without being asked for: shown later, they are sharp at once.
     EXPECT_EQ(argb(presentation.button(ButtonArt::notes, true)),
               art.button(ButtonArt::notes, true));
+    // The meter's captions come with the cabinet they are cut from.
+    EXPECT_EQ(
+        argb(presentation.picture(Picture::LABTHISWIN)),
+        art.picture(Picture::LABTHISWIN).convertToFormat(QImage::Format_ARGB32_Premultiplied));
     EXPECT_TRUE(presentation.allSharp());
 }
 

@@ -19,9 +19,15 @@ ArtRenderer::Drawn draw(const art::ScaledArt& art, ArtKey key) {
     switch (key.kind) {
         case ArtKey::Kind::Single:
             if (key == ArtKey::single(Picture::Background)) {
+                // The meter's captions are cut from the cabinet: one drawing makes all three.
+                art::ScaledArt::Cabinet cabinet = art.cabinet();
                 drawn.push_back(
                     {key, QImage(),
-                     cutAround(art.picture(Picture::Background), art::reelOpenings(art.scale()))});
+                     cutAround(std::move(cabinet.background), art::reelOpenings(art.scale()))});
+                drawn.push_back(
+                    {ArtKey::single(Picture::LABLASTBET), std::move(cabinet.lastBetCaption), {}});
+                drawn.push_back(
+                    {ArtKey::single(Picture::LABTHISWIN), std::move(cabinet.thisWinCaption), {}});
             } else {
                 drawn.push_back({key, art.picture(static_cast<Picture>(key.which)), {}});
             }

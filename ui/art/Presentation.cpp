@@ -41,10 +41,9 @@ std::vector<ArtKey> firstPictures() {
     }
     plan.push_back(ArtKey::list(PictureList::spinlist));
     plan.push_back(ArtKey::list(PictureList::linepics));
-    for (const Picture p :
-         {Picture::panfreespin, Picture::LABLASTBET, Picture::LABTHISWIN, Picture::MenuPanel,
-          Picture::pannomoney, Picture::ctlfrees1, Picture::ctrlfreesleft1,
-          Picture::freespinscompleted1, Picture::dollar1, Picture::halfcoin1}) {
+    for (const Picture p : {Picture::panfreespin, Picture::MenuPanel, Picture::pannomoney,
+                            Picture::ctlfrees1, Picture::ctrlfreesleft1,
+                            Picture::freespinscompleted1, Picture::dollar1, Picture::halfcoin1}) {
         plan.push_back(ArtKey::single(p));
     }
     for (const PictureList l :
@@ -57,6 +56,9 @@ std::vector<ArtKey> firstPictures() {
 // What the renderer is asked for when a picture is missing: a list whose pictures are shown
 // together comes whole, and a reel column or a frame the whole list leaves out alone.
 ArtKey toAskFor(ArtKey key) {
+    if (key == ArtKey::single(Picture::LABLASTBET) || key == ArtKey::single(Picture::LABTHISWIN)) {
+        return ArtKey::single(Picture::Background);  // cut from the cabinet as it is drawn
+    }
     if (key.kind == ArtKey::Kind::List) {
         const auto list = static_cast<PictureList>(key.which);
         const bool column = list >= PictureList::bounceone && list <= PictureList::bouncefive;

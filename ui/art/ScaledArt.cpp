@@ -104,6 +104,15 @@ QImage ScaledArt::picture(Picture picture) const {
     return finished(std::move(image), isOpaque(picture));
 }
 
+ScaledArt::Cabinet ScaledArt::cabinet() const {
+    const QImage cabinet = cabinetPicture(scale_);
+    return {finished(cabinet, isOpaque(Picture::Background)),
+            finished(betMeterCaption(cabinet, QStringLiteral("TOTAL BET")),
+                     isOpaque(Picture::LABLASTBET)),
+            finished(betMeterCaption(cabinet, QStringLiteral("THIS WIN")),
+                     isOpaque(Picture::LABTHISWIN))};
+}
+
 QImage ScaledArt::picture(PictureList list, int index) const {
     if (index < 1 || index > entry(list).count) {
         return {};

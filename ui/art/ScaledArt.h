@@ -42,6 +42,15 @@ public:
     std::vector<QImage> pictures(PictureList list) const;
     QImage button(ButtonArt art, bool enabled = true) const;
 
+    // The cabinet and the two captions of the bet meter cut from it, from one drawing of it:
+    // each as picture() gives it.
+    struct Cabinet {
+        QImage background;
+        QImage lastBetCaption;  // LABLASTBET
+        QImage thisWinCaption;  // LABTHISWIN
+    };
+    Cabinet cabinet() const;
+
 private:
     QImage shadowedSymbol(Symbol symbol) const;
     QImage cell(int index) const;

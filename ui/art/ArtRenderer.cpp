@@ -124,7 +124,6 @@ void ArtRenderer::stop() {
 // for the scale in force. Whatever was drawn for an earlier start() is thrown away.
 void ArtRenderer::run() {
     std::unique_ptr<art::ScaledArt> art;
-    quint64 artGeneration = 0;
     for (;;) {
         ArtKey key;
         quint64 generation = 0;
@@ -149,9 +148,8 @@ void ArtRenderer::run() {
             generation = generation_;
             scale = scale_;
         }
-        if (!art || artGeneration != generation || art->scale() != scale) {
+        if (!art || art->scale() != scale) {
             art = std::make_unique<art::ScaledArt>(scale);
-            artGeneration = generation;
         }
         // Missing sources draw nothing: the window keeps the pictures it has.
         Drawn drawn = art->isValid() ? draw(*art, key) : Drawn{};

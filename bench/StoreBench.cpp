@@ -25,14 +25,25 @@ QByteArray sixRecords() {
     return text;
 }
 
-// Start-up's reading: slot 1's record, then every slot's name for the options.
+// Start-up's reading: the active slot's record, snapshot and history, then every slot's name
+// for the options.
 void readAtStartUp(const QString& path) {
     QSettingsStore settings(path);
     PlayerRecordStore records(settings);
-    benchmark::DoNotOptimize(records.loadFirstSlot(PlayerRecord{}));
+    benchmark::DoNotOptimize(records.loadAtStartUp(PlayerRecord{}));
     for (int slot = 1; slot <= PlayerRecordStore::kSlots; ++slot) {
         benchmark::DoNotOptimize(records.slotName(slot));
     }
+}
+
+// Writes a records file; false (and the benchmark skipped) when it cannot be written.
+bool writeRecordsFile(benchmark::State& state, const QString& path, const QByteArray& text) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
+        state.SkipWithError("could not write the records file");
+        return false;
+    }
+    return true;
 }
 
 // Reads the records from a file that holds them followed by `filler` lines up to the store's
@@ -45,12 +56,9 @@ void benchReadFrom(benchmark::State& state, const QByteArray& filler) {
          !filler.isEmpty() && text.size() + 2 * filler.size() < QSettingsStore::kSizeLimit; ++i) {
         text += QByteArray(filler).replace('#', QByteArray::number(i));
     }
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size()) {
-        state.SkipWithError("could not write the records file");
+    if (!writeRecordsFile(state, path, text)) {
         return;
     }
-    file.close();
     for (auto _ : state) {
         readAtStartUp(path);
     }
@@ -166,13 +174,9 @@ void BM_DurableSave(benchmark::State& state) {
     const GameHistory history = historyOf(histories);
     QTemporaryDir dir;
     const QString path = dir.filePath("kestrelslot.conf");
-    QFile file(path);
-    const QByteArray records = sixRecords();
-    if (!file.open(QIODevice::WriteOnly) || file.write(records) != records.size()) {
-        state.SkipWithError("could not write the records file");
+    if (!writeRecordsFile(state, path, sixRecords())) {
         return;
     }
-    file.close();
     QSettingsStore settings(path);
     PlayerRecordStore store(settings);
     StdRandom random(1958);

@@ -64,11 +64,21 @@ QString PlayerRecordStore::sectionFor(const QString& playernumber) {
     return QStringLiteral("player");
 }
 
-PlayerRecord PlayerRecordStore::loadFirstSlot(PlayerRecord record) {
-    playernumber_ = QStringLiteral("1");
+namespace {
+
+// A program that has never chosen a payout starts at the realistic one.
+PlayerRecord withStartPayout(PlayerRecord record) {
     if (record.machinepay == 0) {
         record.machinepay = 7;
     }
+    return record;
+}
+
+}  // namespace
+
+PlayerRecord PlayerRecordStore::loadFirstSlot(PlayerRecord record) {
+    playernumber_ = QStringLiteral("1");
+    record = withStartPayout(std::move(record));
     read(record);
     return record;
 }
@@ -174,12 +184,16 @@ void PlayerRecordStore::readHistory(SavedGame& saved) const {
     saved.historySkipped = read.skipped;
 }
 
+void PlayerRecordStore::readBeside(SavedGame& saved) const {
+    readSnapshot(saved);
+    readHistory(saved);
+}
+
 SavedGame PlayerRecordStore::readSaved(PlayerRecord record) const {
     SavedGame saved;
     read(record);
     saved.record = std::move(record);
-    readSnapshot(saved);
-    readHistory(saved);
+    readBeside(saved);
     return saved;
 }
 
@@ -195,17 +209,13 @@ SavedGame PlayerRecordStore::loadAtStartUp(PlayerRecord record) {
         }
     }
     playernumber_ = active;
-    if (record.machinepay == 0) {
-        record.machinepay = 7;
-    }
-    return readSaved(std::move(record));
+    return readSaved(withStartPayout(std::move(record)));
 }
 
 SavedGame PlayerRecordStore::switchToSaved(int slot, const PlayerRecord& current) {
     SavedGame saved;
     saved.record = switchTo(slot, current);
-    readSnapshot(saved);
-    readHistory(saved);
+    readBeside(saved);
     return saved;
 }
 

@@ -82,6 +82,8 @@ private:
     void writeRecordKeys(const PlayerRecord& record);
     void readSnapshot(SavedGame& saved) const;
     void readHistory(SavedGame& saved) const;
+    // The snapshot and the history beside the record of the active slot.
+    void readBeside(SavedGame& saved) const;
 
     SettingsStore& store_;
     QString playernumber_ = QStringLiteral("1");

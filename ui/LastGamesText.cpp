@@ -56,28 +56,25 @@ QString wins(const RecordedSpin& spin) {
     return QStringLiteral("Won %1: ").arg(spin.pays) + parts.join(QStringLiteral(" · "));
 }
 
+// The suits in the order of the cards 1..4 and of the suit calls.
+constexpr const char* kSuits[] = {"hearts", "clubs", "diamonds", "spades"};
+
 QString callName(Call call) {
     switch (call) {
         case Call::Red:
             return QStringLiteral("red");
         case Call::Black:
             return QStringLiteral("black");
-        case Call::Hearts:
-            return QStringLiteral("hearts");
-        case Call::Clubs:
-            return QStringLiteral("clubs");
-        case Call::Diamonds:
-            return QStringLiteral("diamonds");
-        case Call::Spades:
-            return QStringLiteral("spades");
+        default:
+            return QLatin1String(kSuits[static_cast<int>(call) - static_cast<int>(Call::Hearts)]);
     }
-    return {};
 }
 
 QString cardName(int card) {
-    constexpr const char* kCards[] = {"?", "ace of hearts", "ace of clubs", "ace of diamonds",
-                                      "ace of spades"};
-    return QString::fromLatin1(kCards[card >= 1 && card <= 4 ? card : 0]);
+    if (card < 1 || card > 4) {
+        return QStringLiteral("?");
+    }
+    return QStringLiteral("ace of ") + QLatin1String(kSuits[card - 1]);
 }
 
 QString feature(const RecordedFeature& f) {

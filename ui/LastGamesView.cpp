@@ -55,9 +55,10 @@ void LastGamesView::open(const GameHistory& history) {
     if (pages_.empty()) {
         page_ = -1;
         lastgamestitle_->setText(QStringLiteral("No game has been played yet."));
-        lastgamesfigures_->setText(QStringLiteral(
-            "The last 25 games of this player are kept here, each with its free spins and its "
-            "gamble."));
+        lastgamesfigures_->setText(
+            QStringLiteral("The last %1 games of this player are kept here, each with its free "
+                           "spins and its gamble.")
+                .arg(GameHistory::kGames));
         lastgamesprevious_->setEnabled(false);
         lastgamesnext_->setEnabled(false);
         return;

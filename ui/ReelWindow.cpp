@@ -145,19 +145,14 @@ void ReelWindow::setAway(bool away) {
 
 void ReelWindow::recall(const std::array<int, kReels>& stops, const std::vector<int>& lines,
                         int linesPlayed) {
-    for (const int stop : stops) {
-        if (stop < 1 || stop > kStops) {
-            return;  // not a game the strips can show; the history keeps none such
-        }
+    const std::optional<SpinRecords> records = recordsAtStops(stops);
+    if (!records) {
+        return;  // not a game the strips can show; the history keeps none such
     }
     if (!beforeRecall_) {
         beforeRecall_ = Faces{records_, face_};
     }
-    SpinRecords records;
-    for (int r = 1; r <= kReels; ++r) {
-        recordReel(records, r, stops[static_cast<size_t>(r - 1)]);
-    }
-    showResult(records);
+    showResult(*records);
     showLinesPlayed(linesPlayed);
     overlay_->drawLines(lines);
 }

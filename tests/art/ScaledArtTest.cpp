@@ -37,10 +37,6 @@ const ScaledArt& artAt(qreal scale) {
     return *art;
 }
 
-bool isColumn(PictureList list) {
-    return list >= PictureList::bounceone && list <= PictureList::bouncefive;
-}
-
 bool isOpaque(PictureList list) {
     return list != PictureList::linepics && list != PictureList::imagelistcards;
 }
@@ -64,7 +60,7 @@ void forEveryPicture(
         const auto list = static_cast<PictureList>(i);
         const art::ListEntry& e = art::entry(list);
         for (int k = 1; k <= e.count; ++k) {
-            if (!isColumn(list) || k == 1 || k == e.count) {
+            if (reelOfColumnList(list) == 0 || k == 1 || k == e.count) {
                 check(art.picture(list, k), e.size, isOpaque(list), nameOf(list, k));
             }
         }

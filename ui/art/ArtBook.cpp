@@ -46,9 +46,8 @@ const QPixmap& ArtBook::picture(PictureList list, int index) const {
         return null_;
     }
     return cache[static_cast<size_t>(index - 1)].get([&] {
-        const int l = static_cast<int>(list);
-        if (l >= static_cast<int>(columnList(1)) && l <= static_cast<int>(columnList(kReels))) {
-            return column(l - static_cast<int>(columnList(1)) + 1, index);
+        if (const int reel = reelOfColumnList(list); reel != 0) {
+            return column(reel, index);
         }
         return load(art::listPath(list, index), art::entry(list).size);
     });

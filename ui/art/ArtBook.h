@@ -122,4 +122,10 @@ constexpr PictureList columnList(int reel) {
     return static_cast<PictureList>(static_cast<int>(PictureList::bounceone) + reel - 1);
 }
 
+// The reel (1..5) whose column list this is; 0 for any other list.
+constexpr int reelOfColumnList(PictureList list) {
+    const bool column = list >= columnList(1) && list <= columnList(5);
+    return column ? static_cast<int>(list) - static_cast<int>(columnList(1)) + 1 : 0;
+}
+
 }  // namespace kestrel

@@ -61,8 +61,7 @@ ArtKey toAskFor(ArtKey key) {
     }
     if (key.kind == ArtKey::Kind::List) {
         const auto list = static_cast<PictureList>(key.which);
-        const bool column = list >= PictureList::bounceone && list <= PictureList::bouncefive;
-        if (!column && !isSpareFrame(list, key.index)) {
+        if (reelOfColumnList(list) == 0 && !isSpareFrame(list, key.index)) {
             return ArtKey::list(list);
         }
     }

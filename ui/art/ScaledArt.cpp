@@ -38,11 +38,6 @@ QImage finished(QImage image, bool opaque) {
     return opaque ? std::move(image).convertToFormat(QImage::Format_RGB32) : premultiplied(image);
 }
 
-bool isColumnList(PictureList list) {
-    const int l = static_cast<int>(list);
-    return l >= static_cast<int>(columnList(1)) && l <= static_cast<int>(columnList(kReels));
-}
-
 }  // namespace
 
 ScaledArt::ScaledArt(qreal scale) : scale_(scale), surface_(scale) {}
@@ -117,8 +112,8 @@ QImage ScaledArt::picture(PictureList list, int index) const {
     if (index < 1 || index > entry(list).count) {
         return {};
     }
-    if (isColumnList(list)) {
-        return column(static_cast<int>(list) - static_cast<int>(columnList(1)) + 1, index);
+    if (const int reel = reelOfColumnList(list); reel != 0) {
+        return column(reel, index);
     }
     QImage image;
     switch (list) {

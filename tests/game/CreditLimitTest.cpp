@@ -11,8 +11,8 @@ using test::Column;
 using test::kLosingStops;
 using test::kThreeSpecials;
 
-constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays the total bet back
-constexpr int kTopButton = 6;                                      // 20 credits per line
+using test::kTwoSpecials;
+constexpr int kTopButton = 6;  // 20 credits per line
 constexpr std::int32_t kTopBet = 25 * 20;
 constexpr std::int32_t kTopBetLargestWin = largestSpinWin(25, 20);
 

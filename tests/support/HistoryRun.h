@@ -19,8 +19,6 @@ struct SeenCredit {
 };
 
 inline constexpr std::int64_t kFirstGameTime = 1'700'000'000;
-inline constexpr std::array<int, kReels> kTwoLineWin = {2, 3, 1, 1, 1};   // lines 3 and 7
-inline constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // the total bet
 
 // Plays five paid games that leave every kind of history entry, each but the last with its time
 // set (kFirstGameTime, then a minute apart):

@@ -29,6 +29,8 @@ inline SpinRecords windowAtStops(const std::array<int, kReels>& stops) {
 // Stops that show these windows on the real strips (found by enumerating the strips).
 inline constexpr std::array<int, kReels> kLosingStops = {2, 6, 2, 1, 1};    // no special, no pay
 inline constexpr std::array<int, kReels> kThreeSpecials = {1, 1, 1, 1, 1};  // scatter pay only
+inline constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};    // pays the total bet
+inline constexpr std::array<int, kReels> kTwoLineWin = {2, 3, 1, 1, 1};     // lines 3 and 7
 inline constexpr std::array<int, kReels> kFourSpecials = {1, 1, 1, 1, 7};
 inline constexpr std::array<int, kReels> kFiveSpecials = {1, 1, 1, 5, 7};
 

@@ -7,7 +7,7 @@ namespace {
 
 using test::kLosingStops;
 using test::kThreeSpecials;
-constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};
+using test::kTwoSpecials;
 
 class Autoplay : public test::WindowFixture {};
 

@@ -7,7 +7,7 @@
 namespace kestrel {
 namespace {
 
-constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays the total bet
+using test::kTwoSpecials;
 
 class GambleWindow : public test::WindowFixture {
 protected:

@@ -17,8 +17,7 @@ namespace {
 
 using test::kLosingStops;
 using test::kThreeSpecials;
-constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays the total bet
-constexpr std::array<int, kReels> kLineWins = {2, 3, 1, 1, 1};     // wins on more than one line
+using test::kTwoSpecials;
 
 class LastGames : public test::WindowFixture {
 protected:
@@ -139,7 +138,7 @@ TEST_F(LastGames, ASessionsFeatureAndGambleAreFoundGameByGameAndNothingChanges) 
 TEST_F(LastGames, WinningLinesAreDrawnTogetherInTheirColours) {
     storePlayer(1000);
     open();
-    spin(kLineWins, 5);
+    spin(test::kTwoLineWin, 5);
     spin(kLosingStops);
     openView();
     EXPECT_FALSE(window->lineOverlay().isVisible());
@@ -219,7 +218,7 @@ TEST_F(LastGames, AFeatureWaitingToBeTakenStillWaitsAfterTheView) {
 TEST_F(LastGames, TheGamesOutliveTheProgramAndADamagedOneIsLeftOut) {
     storePlayer(1000);
     open();
-    spin(kLineWins, 5);
+    spin(test::kTwoLineWin, 5);
     spin(kTwoSpecials);
     spin(kLosingStops);
     const GameHistory played = window->machine().history();
@@ -244,7 +243,7 @@ TEST_F(LastGames, TheGamesOutliveTheProgramAndADamagedOneIsLeftOut) {
     EXPECT_TRUE(title().contains("2 of the last 2"));
     key(Qt::Key_Left);
     EXPECT_TRUE(title().startsWith("Game 1 — "));
-    EXPECT_EQ(reelStops(), kLineWins);
+    EXPECT_EQ(reelStops(), test::kTwoLineWin);
 }
 
 TEST_F(LastGames, DeletingThePlayerLeavesNoGameToRecall) {
@@ -253,15 +252,7 @@ TEST_F(LastGames, DeletingThePlayerLeavesNoGameToRecall) {
     spin(kTwoSpecials);
     press("btnoptions");
     messages.answers.push_back(true);
-    QWidget* dialog = nullptr;
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == "frmkestreloptions" && w->isVisible()) {
-            dialog = w;
-        }
-    }
-    ASSERT_NE(dialog, nullptr);
-    dialog->findChild<QPushButton*>("Btndeletedetails")->click();
-    clock.settle();
+    clickInDialog("Btndeletedetails");
     openView();
     EXPECT_TRUE(title().startsWith("No game has been played yet."));
     window.reset();

@@ -11,30 +11,9 @@ namespace kestrel {
 namespace {
 
 using test::kLosingStops;
-constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};
+using test::kTwoSpecials;
 
-class MenuAndOptions : public test::WindowFixture {
-protected:
-    QWidget* topLevel(const QString& name) const {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == name && w->isVisible()) {
-                return w;
-            }
-        }
-        return nullptr;
-    }
-    template <typename T>
-    T* inDialog(const QString& name) const {
-        QWidget* dialog = topLevel("frmkestreloptions");
-        return dialog == nullptr ? nullptr : dialog->findChild<T*>(name);
-    }
-    void clickInDialog(const QString& name) {
-        auto* button = inDialog<QAbstractButton>(name);
-        ASSERT_NE(button, nullptr) << name.toStdString();
-        button->click();
-        clock.settle();
-    }
-};
+class MenuAndOptions : public test::WindowFixture {};
 
 TEST_F(MenuAndOptions, OptionsCannotOpenWhileASpinIsUnsettled) {
     storePlayer(1000);

@@ -12,7 +12,7 @@ namespace {
 
 using test::kLosingStops;
 using test::kThreeSpecials;
-constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays the total bet
+using test::kTwoSpecials;
 
 class Records : public test::WindowFixture {
 protected:
@@ -23,12 +23,7 @@ protected:
     // Opens the options and closes them with O.K.: a moment the record is saved.
     void saveThroughTheOptions() {
         press("btnoptions");
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == "frmkestreloptions" && w->isVisible()) {
-                w->findChild<QPushButton*>("btnokplayer")->click();
-            }
-        }
-        clock.settle();
+        clickInDialog("btnokplayer");
     }
 };
 

@@ -11,7 +11,7 @@ namespace {
 namespace sound = ui::sound;
 
 using test::kLosingStops;
-constexpr std::array<int, kReels> kTwoSpecials = {1, 1, 2, 1, 1};  // pays 1 × the total bet
+using test::kTwoSpecials;
 
 class SpinFlow : public test::WindowFixture {};
 

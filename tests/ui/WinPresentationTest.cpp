@@ -229,14 +229,9 @@ INSTANTIATE_TEST_SUITE_P(
         Interruption{"Options",
                      [](test::WindowFixture& f) {
                          f.press("btnoptions");
-                         QWidget* dialog = nullptr;
-                         for (QWidget* w : QApplication::topLevelWidgets()) {
-                             if (w->objectName() == "frmkestreloptions" && w->isVisible()) {
-                                 dialog = w;
-                             }
-                         }
-                         ASSERT_NE(dialog, nullptr);
-                         dialog->findChild<QPushButton*>("cmdorigonal")->click();
+                         auto* original = f.inDialog<QPushButton>("cmdorigonal");
+                         ASSERT_NE(original, nullptr);
+                         original->click();
                      },
                      false},
         Interruption{"Gamble", [](test::WindowFixture& f) { f.press("doublebutton"); }, true},

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -62,6 +63,27 @@ public:  // parameterised tests act on the fixture from outside it
         auto* button = control<ui::PictureButton>(name);
         QTest::mousePress(button, Qt::LeftButton);
         QTest::mouseRelease(button, Qt::LeftButton);
+        clock.settle();
+    }
+    // A shown top-level window (a dialog, the pay table) by its object name.
+    QWidget* topLevel(const QString& name) const {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->objectName() == name && w->isVisible()) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
+    // A control of the shown options dialog.
+    template <typename T>
+    T* inDialog(const QString& name) const {
+        QWidget* dialog = topLevel("frmkestreloptions");
+        return dialog == nullptr ? nullptr : dialog->findChild<T*>(name);
+    }
+    void clickInDialog(const QString& name) {
+        auto* button = inDialog<QAbstractButton>(name);
+        ASSERT_NE(button, nullptr) << name.toStdString();
+        button->click();
         clock.settle();
     }
     // The mouse moving over a control (or the window itself), no button down.

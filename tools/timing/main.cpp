@@ -163,8 +163,9 @@ int reels(int argc, char* argv[], int speed, int spins) {
     int played = 0;
     QObject::connect(animation, &kestrel::ui::ReelAnimation::reelStopped,
                      [&](int) { stops.push_back(clock.nsecsElapsed()); });
-    // The first spins are not measured, nor any spin while pictures are still being drawn for
-    // the screen: that work is done once per screen, not by playing.
+    // The CPU and the paints of the first spins are not counted, nor of any spin while pictures
+    // are still being drawn for the screen: that work is done once per screen, not by playing.
+    // The reel-stop intervals of every spin are, the reels keep their pace meanwhile too.
     constexpr int kWarmUpSpins = 2;
     int warmUp = kWarmUpSpins;
     double cpuBefore = 0;

@@ -13,6 +13,7 @@ LineOverlay::LineOverlay(QWidget* window, Presentation& presentation)
     // Hidden while no line is drawn: a see-through widget over the reels would otherwise take
     // part in every repaint of the turning reels beneath it.
     hide();
+    connect(&presentation, &Presentation::rescaled, this, &LineOverlay::maskToSegments);
 }
 
 void LineOverlay::drawLines(const std::vector<int>& lines) {
@@ -26,6 +27,7 @@ void LineOverlay::drawLines(const std::vector<int>& lines) {
                 {QLine(toPixels(segment.from), toPixels(segment.to)), lineColour(line), true});
         }
     }
+    maskToSegments();
     setVisible(!segments_.empty());
     updateSegments();
 }
@@ -47,14 +49,28 @@ const LineOverlay::SegmentState& LineOverlay::segment(int j) const {
     return j >= 1 && j <= static_cast<int>(segments_.size()) ? segments_[j - 1] : kNone;
 }
 
-// A segment is covered by short pieces along it: a slanting line across the reels would
-// otherwise repaint the whole reel window under it.
 void LineOverlay::updateSegments() {
+    update(covered(true));
+}
+
+void LineOverlay::maskToSegments() {
+    const QRegion region = covered(false);
+    if (region.isEmpty()) {
+        clearMask();
+    } else {
+        setMask(region);
+    }
+}
+
+// A segment is covered by short pieces along it: a slanting line across the reels would
+// otherwise cover the whole reel window.
+QRegion LineOverlay::covered(bool shownOnly) const {
     constexpr int kPieces = 12;
     constexpr int kPenMargin = 6;  // half the widest pen, and a little
     const qreal scale = presentation_.scale();
+    QRegion region;
     for (const SegmentState& s : segments_) {
-        if (!s.visible) {
+        if (shownOnly && !s.visible) {
             continue;
         }
         const QLineF line(QPointF(s.line.p1()) * scale, QPointF(s.line.p2()) * scale);
@@ -63,9 +79,10 @@ void LineOverlay::updateSegments() {
                 QRectF(line.pointAt(qreal(i) / kPieces), line.pointAt(qreal(i + 1) / kPieces))
                     .normalized();
             const qreal margin = kPenMargin * scale;
-            update(piece.adjusted(-margin, -margin, margin, margin).toAlignedRect());
+            region += piece.adjusted(-margin, -margin, margin, margin).toAlignedRect();
         }
     }
+    return region;
 }
 
 void LineOverlay::paintEvent(QPaintEvent*) {

@@ -42,6 +42,11 @@ protected:
 private:
     // Asks for a repaint of what the shown segments cover, not of everything under the overlay.
     void updateSegments();
+    // Where the segments lie, shown or not, in the overlay's pixels.
+    QRegion covered(bool shownOnly) const;
+    // The overlay is masked to its segments: showing or hiding it, or a repaint of the reels
+    // beneath, repaints only what the lines cover.
+    void maskToSegments();
 
     Presentation& presentation_;
     std::vector<SegmentState> segments_;

@@ -27,6 +27,37 @@ TEST(RollUp, HundredTakesAHundredTicksAndHundredAndOneOneMore) {
     }
 }
 
+// The overlay is masked to its lines, so that showing or hiding it repaints only what they cover;
+// the mask must hold every pixel a line paints, at any scale, or the line would be cut.
+TEST(LineOverlayMask, HoldsEveryPixelOfTheLinesAndLittleElse) {
+    for (const qreal scale : {1.0, 1.3744, 3.6}) {
+        QWidget window;
+        Presentation presentation(&window, test::WindowFixture::art());
+        presentation.setScale(scale);
+        ui::LineOverlay overlay(&window, presentation);
+        for (const std::vector<int>& lines : {std::vector<int>{1}, std::vector<int>{4, 9, 23}}) {
+            overlay.drawLines(lines);
+            const QRegion mask = overlay.mask();
+            ASSERT_FALSE(mask.isEmpty());
+            EXPECT_LT(mask.boundingRect().height(), overlay.height() * 3 / 4) << scale;
+            overlay.clearMask();
+            QImage painted(overlay.size(), QImage::Format_ARGB32_Premultiplied);
+            painted.fill(Qt::transparent);
+            overlay.render(&painted, QPoint(), QRegion(), QWidget::DrawChildren);
+            overlay.drawLines(lines);  // masked again
+            int outside = 0;
+            for (int y = 0; y < painted.height(); ++y) {
+                for (int x = 0; x < painted.width(); ++x) {
+                    outside += qAlpha(painted.pixel(x, y)) != 0 && !mask.contains(QPoint(x, y));
+                }
+            }
+            EXPECT_EQ(outside, 0) << "lines " << lines.front() << " at " << scale;
+        }
+        overlay.hideLine();
+        EXPECT_FALSE(overlay.isVisible());
+    }
+}
+
 TEST(RollUp, LargerWinsAccelerateThroughTheSteps) {
     ui::RollUp roll{0, 1};
     std::vector<std::int64_t> shown;

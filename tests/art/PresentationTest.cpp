@@ -192,6 +192,82 @@ TEST(PictureParts, LeaveOutOnlyAreasOfOneColour) {
     EXPECT_EQ(paint(whole), image);
 }
 
+// Counts the paint events a widget receives.
+class PaintCount : public QObject {
+public:
+    explicit PaintCount(QWidget* widget) { widget->installEventFilter(this); }
+    int paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        paints += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// At a scale the cells are drawn in layers: a label showing one holds no picture and paints it
+// from them, as the scaled art draws it, symbol and animation frame alike.
+TEST(Presentation, CellsDrawnInLayersPaintAsTheirPictures) {
+    QWidget machine;
+    Presentation presentation(&machine, book());
+    auto* label = new QLabel(&machine);
+    presentation.place(label, QRect(QPoint(150, 105), layout::kCell));
+    presentation.show(label, PictureList::listsingles, 5);
+    presentation.setScale(kScale);
+    ASSERT_TRUE(waitUntilDrawn(presentation));
+    EXPECT_TRUE(presentation.allSharp());
+
+    const art::ScaledArt art(kScale);
+    EXPECT_TRUE(label->pixmap().isNull());
+    const auto painted = [&] {
+        return label->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    EXPECT_EQ(painted(), art.picture(PictureList::listsingles, 5));
+    // Whoever asks for the picture itself gets it made whole.
+    EXPECT_EQ(presentation.picture(PictureList::listsingles, 5).toImage(),
+              art.picture(PictureList::listsingles, 5));
+
+    presentation.show(label, PictureList::WildGlowFrames, 9);
+    EXPECT_EQ(painted().size(), art.picture(PictureList::WildGlowFrames, 9).size());
+    EXPECT_NE(painted(), art.picture(PictureList::listsingles, 5));
+
+    // Back at 1 the label shows the book's picture again.
+    presentation.setScale(1.0);
+    EXPECT_EQ(label->pixmap().cacheKey(),
+              book().picture(PictureList::WildGlowFrames, 9).cacheKey());
+}
+
+// A label given the picture it already shows is not painted again: the reels show the cells of
+// every stopped reel again at each stop, which at a large scale would copy them all each time.
+TEST(Presentation, ShowingAPictureAgainPaintsNothing) {
+    for (const qreal scale : {1.0, kScale}) {
+        QWidget machine;
+        Presentation presentation(&machine, book());
+        presentation.setScale(scale);
+        machine.resize(presentation.size(layout::kWindow));
+        auto* cell = new QLabel(&machine);
+        presentation.place(cell, QRect(QPoint(150, 105), layout::kCell));
+        auto* marker = new QLabel(&machine);
+        presentation.place(marker, layout::markerRect(3));
+        presentation.show(cell, PictureList::listsingles, 7);
+        presentation.show(marker, PictureList::linepics, 3);
+        machine.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&machine));
+        ASSERT_TRUE(waitUntilDrawn(presentation));
+        QTest::qWait(20);
+        const PaintCount cellPaints(cell);
+        const PaintCount markerPaints(marker);
+        presentation.show(cell, PictureList::listsingles, 7);
+        presentation.show(marker, PictureList::linepics, 3);
+        QTest::qWait(20);
+        EXPECT_EQ(cellPaints.paints, 0) << scale;
+        EXPECT_EQ(markerPaints.paints, 0) << scale;
+        presentation.show(cell, PictureList::listsingles, 8);
+        QTest::qWait(20);
+        EXPECT_EQ(cellPaints.paints, 1) << scale;
+    }
+}
+
 // Closing the window while its pictures are being drawn waits for the one in hand only, and
 // nothing drawn reaches the presentation once it is gone.
 TEST(Presentation, GoesAwayWhileDrawing) {

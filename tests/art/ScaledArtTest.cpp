@@ -10,6 +10,7 @@
 #include "ButtonArtist.h"
 #include "ButtonPlaces.h"
 #include "CabinetArt.h"
+#include "CellPictures.h"
 #include "Geometry.h"
 #include "Layout.h"
 #include "ReelStrips.h"
@@ -373,6 +374,47 @@ TEST(ScaledArtPlacement, cellsLieOnThePlainReelAndMakeUpTheColumns) {
             }
         }
     }
+}
+
+// The largest difference of one colour channel between two pictures of one size.
+int largestDifference(const QImage& a, const QImage& b) {
+    int largest = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            largest = std::max({largest, std::abs(qRed(p) - qRed(q)),
+                                std::abs(qGreen(p) - qGreen(q)), std::abs(qBlue(p) - qBlue(q))});
+        }
+    }
+    return largest;
+}
+
+// Kept in layers, a cell list paints every picture of the list: the symbols exactly, the frames
+// (whose light, symbol and sparkles are merged into one layer first) within a rounding step.
+TEST(ScaledArtPlacement, cellListsInLayersPaintAsTheirPictures) {
+    for (qreal scale : {kAwkward, 1.8}) {
+        const ScaledArt& art = artAt(scale);
+        for (PictureList list : {PictureList::listsingles, PictureList::ScatterDanceFrames,
+                                 PictureList::WildGlowFrames}) {
+            CellLayers layers = art.cellLayers(list);
+            ASSERT_EQ(static_cast<int>(layers.layers.size()), cellGroups(list));
+            CellPictures cells;
+            cells.add(list, std::move(layers));
+            ASSERT_TRUE(cells.has(list));
+            const std::vector<QImage> pictures = art.pictures(list);
+            for (int k = 1; k <= art::entry(list).count; ++k) {
+                const QImage painted = cells.picture(list, k).toImage();
+                const QImage& picture = pictures[static_cast<size_t>(k - 1)];
+                ASSERT_EQ(painted.size(), picture.size()) << nameOf(list, k);
+                const int tolerance = list == PictureList::listsingles ? 0 : 2;
+                EXPECT_LE(largestDifference(painted, picture), tolerance)
+                    << nameOf(list, k) << " at " << scale;
+            }
+            EXPECT_TRUE(cells.picture(list, art::entry(list).count + 1).isNull());
+        }
+    }
+    EXPECT_TRUE(artAt(kAwkward).cellLayers(PictureList::spinlist).isEmpty());
 }
 
 // --- a worker thread ---

@@ -22,33 +22,43 @@ ArtRenderer::Drawn draw(const art::ScaledArt& art, ArtKey key) {
                 // The meter's captions are cut from the cabinet: one drawing makes all three.
                 art::ScaledArt::Cabinet cabinet = art.cabinet();
                 drawn.push_back(
-                    {key, QImage(),
-                     cutAround(std::move(cabinet.background), art::reelOpenings(art.scale()))});
-                drawn.push_back(
-                    {ArtKey::single(Picture::LABLASTBET), std::move(cabinet.lastBetCaption), {}});
-                drawn.push_back(
-                    {ArtKey::single(Picture::LABTHISWIN), std::move(cabinet.thisWinCaption), {}});
+                    {key,
+                     QImage(),
+                     cutAround(std::move(cabinet.background), art::reelOpenings(art.scale())),
+                     {}});
+                drawn.push_back({ArtKey::single(Picture::LABLASTBET),
+                                 std::move(cabinet.lastBetCaption),
+                                 {},
+                                 {}});
+                drawn.push_back({ArtKey::single(Picture::LABTHISWIN),
+                                 std::move(cabinet.thisWinCaption),
+                                 {},
+                                 {}});
             } else {
-                drawn.push_back({key, art.picture(static_cast<Picture>(key.which)), {}});
+                drawn.push_back({key, art.picture(static_cast<Picture>(key.which)), {}, {}});
             }
             break;
         case ArtKey::Kind::Button:
             drawn.push_back(
-                {key, art.button(static_cast<ButtonArt>(key.which), key.index != 0), {}});
+                {key, art.button(static_cast<ButtonArt>(key.which), key.index != 0), {}, {}});
             break;
         case ArtKey::Kind::List: {
             const auto list = static_cast<PictureList>(key.which);
             if (key.index != 0) {
-                drawn.push_back({key, art.picture(list, key.index), {}});
+                drawn.push_back({key, art.picture(list, key.index), {}, {}});
                 break;
             }
             // A whole list at once: its frames share their layers. Frames no window shows are
             // not kept.
+            if (isCellList(list)) {
+                drawn.push_back({key, QImage(), {}, art.cellLayers(list)});
+                break;
+            }
             std::vector<QImage> pictures = art.pictures(list);
             for (size_t i = 0; i < pictures.size(); ++i) {
                 const int index = static_cast<int>(i) + 1;
                 if (!isSpareFrame(list, index)) {
-                    drawn.push_back({ArtKey::list(list, index), std::move(pictures[i]), {}});
+                    drawn.push_back({ArtKey::list(list, index), std::move(pictures[i]), {}, {}});
                 }
                 pictures[i] = QImage();
             }

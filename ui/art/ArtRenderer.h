@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "ArtBook.h"
+#include "CellLayers.h"
 #include "PictureParts.h"
 
 class QThread;
@@ -52,12 +53,14 @@ struct ArtKey {
 // the picture in hand.
 class ArtRenderer {
 public:
-    // A picture drawn for the scale: whole, or for the cabinet (`Background`) in parts, without
-    // the reel window's plain openings, which the reels cover but for the pay-line view.
+    // A picture drawn for the scale: whole; or for the cabinet (`Background`) in parts, without
+    // the reel window's plain openings, which the reels cover but for the pay-line view; or, for
+    // a whole cell list (isCellList()), the list in its layers.
     struct Drawing {
         ArtKey key;
-        QImage image;  // null when the picture comes in parts
+        QImage image;  // null when the picture comes in parts or layers
         ImageParts parts;
+        CellLayers cells;
     };
     using Drawn = std::vector<Drawing>;
     // Called on the receiver's thread with each batch of finished pictures, and whether the

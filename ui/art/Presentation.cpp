@@ -109,6 +109,7 @@ void Presentation::setScale(qreal scale) {
     scale_ = scale;
     pictures_.clear();
     background_ = {};
+    cells_.clear();
     waiting_.clear();
     asked_.clear();
     drawing_ = scale != 1.0;
@@ -150,7 +151,7 @@ void Presentation::setScale(qreal scale) {
         }
         if (const QVariant p = w->property(kPicture); p.isValid()) {
             if (auto* label = qobject_cast<QLabel*>(w)) {
-                label->setPixmap(pictureOf(ArtKey::fromCode(p.toUInt())));
+                setOn(label, ArtKey::fromCode(p.toUInt()));
             }
         }
     }
@@ -171,6 +172,11 @@ const QPixmap& Presentation::pictureOf(ArtKey key) const {
     auto it = pictures_.find(code);
     if (it != pictures_.end()) {
         return *it;
+    }
+    if (inLayers(key)) {
+        // Made whole for whoever asks; the labels paint it from its layers.
+        return *pictures_.insert(code,
+                                 cells_.picture(static_cast<PictureList>(key.which), key.index));
     }
     const QPixmap& original = this->original(key);
     if (original.isNull()) {
@@ -211,6 +217,18 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
     bool background = false;
     for (ArtRenderer::Drawing& drawing : drawn) {
         const quint32 code = drawing.key.code();
+        if (!drawing.cells.isEmpty()) {
+            // A cell list: its stand-ins go, its labels paint from the layers.
+            const auto list = static_cast<PictureList>(drawing.key.which);
+            cells_.add(list, std::move(drawing.cells));
+            for (int i = 1; i <= kRows * cellGroups(list); ++i) {
+                const quint32 cell = ArtKey::list(list, i).code();
+                pictures_.remove(cell);
+                waiting_.remove(cell);
+                arrived.insert(cell);
+            }
+            continue;
+        }
         if (!drawing.parts.isEmpty()) {
             // The cabinet: painted from its parts, the stand-in no longer needed.
             background_ = toPixmaps(std::move(drawing.parts));
@@ -228,7 +246,7 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
         for (QLabel* label : machine_->findChildren<QLabel*>()) {
             if (const QVariant p = label->property(kPicture);
                 p.isValid() && arrived.contains(p.toUInt())) {
-                label->setPixmap(pictures_.value(p.toUInt()));
+                setOn(label, ArtKey::fromCode(p.toUInt()));
             }
         }
         if (background) {
@@ -297,15 +315,37 @@ void Presentation::show(QLabel* label, PictureList list, int index) {
 }
 
 void Presentation::showOn(QLabel* label, ArtKey key) {
-    if (!label->property(kPicture).isValid()) {
+    const QVariant shown = label->property(kPicture);
+    if (!shown.isValid()) {
         label->installEventFilter(this);
+    } else if (shown.toUInt() == key.code() &&
+               (inLayers(key) ? label->pixmap().isNull()
+                              : label->pixmap().cacheKey() == pictureOf(key).cacheKey())) {
+        return;  // a label given its own picture again would paint it again
     }
     label->setProperty(kPicture, key.code());
-    label->setPixmap(pictureOf(key));
+    setOn(label, key);
 }
 
-// A label painting a stand-in would first make a smoothed copy of it at its own size; the
-// stand-in is drawn stretched instead, which costs no more than the picture it stands for.
+// A cell drawn in layers is painted from them (see eventFilter()); the label holds no picture.
+void Presentation::setOn(QLabel* label, ArtKey key) {
+    if (inLayers(key)) {
+        label->setPixmap(QPixmap());
+        label->update();
+    } else {
+        label->setPixmap(pictureOf(key));
+    }
+}
+
+bool Presentation::inLayers(ArtKey key) const {
+    return scale_ != 1.0 && key.kind == ArtKey::Kind::List &&
+           cells_.has(static_cast<PictureList>(key.which));
+}
+
+// A label showing a cell drawn in layers paints it from them: three copies where the picture
+// would take one, but no picture made and kept for each cell shown. A label painting a stand-in
+// would first make a smoothed copy of it at its own size; the stand-in is drawn stretched
+// instead, which costs no more than the picture it stands for.
 bool Presentation::eventFilter(QObject* watched, QEvent* event) {
     if (watched == machine_) {
         if (event->type() == QEvent::Paint && planPending_) {
@@ -325,6 +365,12 @@ bool Presentation::eventFilter(QObject* watched, QEvent* event) {
     }
     if (event->type() == QEvent::Paint) {
         auto* label = static_cast<QLabel*>(watched);
+        if (const ArtKey key = ArtKey::fromCode(label->property(kPicture).toUInt());
+            inLayers(key)) {
+            QPainter painter(label);
+            cells_.paint(painter, static_cast<PictureList>(key.which), key.index);
+            return true;
+        }
         const QPixmap pixmap = label->pixmap();
         if (!pixmap.isNull() && pixmap.devicePixelRatio() != 1.0 && label->isEnabled()) {
             QPainter painter(label);

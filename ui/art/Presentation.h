@@ -12,6 +12,7 @@
 
 #include "ArtBook.h"
 #include "ArtRenderer.h"
+#include "CellPictures.h"
 #include "PictureParts.h"
 #include "ScaledSize.h"
 
@@ -30,8 +31,9 @@ namespace kestrel {
 // At scale 1 the pictures are the art book's own. At any other scale each picture is drawn
 // afresh for the device pixels it covers, on a thread of its own: until it arrives the book's
 // picture stands in, stretched, and when it arrives it takes that one's place wherever it is
-// shown (rescaled() again). What the machine shows at once (the cabinet, its buttons, the reels,
-// their markers and symbols) is drawn first, the rest when first asked for.
+// shown (rescaled() again). The cell lists come in layers (CellPictures): a label showing a cell
+// paints it from them and holds no picture. What the machine shows at once (the cabinet, its
+// buttons, the reels, their markers and symbols) is drawn first, the rest when first asked for.
 class Presentation : public QObject {
     Q_OBJECT
 public:
@@ -87,6 +89,8 @@ private:
     void forgetOriginal(ArtKey key) const;
     QPixmap standIn(ArtKey key, const QPixmap& original) const;
     void showOn(QLabel* label, ArtKey key);
+    void setOn(QLabel* label, ArtKey key);
+    bool inLayers(ArtKey key) const;
     void receive(ArtRenderer::Drawn drawn, bool done);
 
     QWidget* machine_;
@@ -94,6 +98,7 @@ private:
     qreal scale_ = 1.0;
     mutable QHash<quint32, QPixmap> pictures_;  // at the scale in force, by key code
     PixmapParts background_;                    // the cabinet drawn for the scale, once it came
+    CellPictures cells_;                        // the cell lists drawn for the scale, as they came
     mutable QSet<quint32> waiting_;             // stand-ins still to be replaced
     mutable QSet<quint32> asked_;               // keys the renderer has been given
     std::unique_ptr<ArtRenderer> renderer_;

@@ -177,6 +177,37 @@ std::vector<QImage> ScaledArt::pictures(PictureList list) const {
     return images;
 }
 
+CellLayers ScaledArt::cellLayers(PictureList list) const {
+    std::vector<QImage> layers;
+    switch (list) {
+        case PictureList::listsingles:
+            for (int g = 1; g <= kSymbolCount; ++g) {
+                layers.push_back(shadowedSymbol(symbolOfGroup(g)));
+            }
+            break;
+        case PictureList::ScatterDanceFrames:
+            layers = scatterLayers(symbols_, scale_);
+            break;
+        case PictureList::WildGlowFrames:
+            layers = wildLayers(symbols_, scale_);
+            break;
+        default:
+            return {};
+    }
+    CellLayers cells;
+    for (int row = 0; row < kRows; ++row) {
+        const Row r = static_cast<Row>(row);
+        cells.under[row] = finished(surface_.under(r), true);
+        cells.shade[row] = finished(surface_.shade(r), false);
+    }
+    for (QImage& layer : layers) {
+        const QRect covered = coveredRect(layer);
+        cells.layers.push_back({covered.topLeft(), finished(layer.copy(covered), false)});
+        layer = QImage();
+    }
+    return cells;
+}
+
 QImage ScaledArt::button(ButtonArt art, bool enabled) const {
     return finished(buttonPicture(art, enabled ? ButtonLook::Raised : ButtonLook::Disabled, scale_),
                     false);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "ArtBook.h"
+#include "CellLayers.h"
 #include "ReelSurface.h"
 #include "SymbolArt.h"
 
@@ -41,6 +42,9 @@ public:
     // A whole list, quicker than asking for its pictures one by one where frames share layers.
     std::vector<QImage> pictures(PictureList list) const;
     QImage button(ButtonArt art, bool enabled = true) const;
+    // A cell list (isCellList()) in its layers: the pictures of pictures(list) are its layers
+    // laid on each row. Empty for any other list.
+    CellLayers cellLayers(PictureList list) const;
 
     // The cabinet and the two captions of the bet meter cut from it, from one drawing of it:
     // each as picture() gives it.

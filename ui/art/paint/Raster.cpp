@@ -158,6 +158,33 @@ void blendAt(QImage& onto, QPoint at, const QImage& image, const QRect& source) 
     onto.setDevicePixelRatio(ratio);
 }
 
+QRect coveredRect(const QImage& image) {
+    const QImage pixels = premultiplied(image);
+    int left = pixels.width();
+    int right = -1;
+    int top = -1;
+    int bottom = -1;
+    for (int y = 0; y < pixels.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(pixels.constScanLine(y));
+        int first = 0;
+        while (first < pixels.width() && qAlpha(line[first]) == 0) {
+            ++first;
+        }
+        if (first == pixels.width()) {
+            continue;
+        }
+        int last = pixels.width() - 1;
+        while (qAlpha(line[last]) == 0) {
+            --last;
+        }
+        left = std::min(left, first);
+        right = std::max(right, last);
+        top = top < 0 ? y : top;
+        bottom = y;
+    }
+    return top < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
+}
+
 QImage blurred(const QImage& image, int radius) {
     return blur(image, radius, true);
 }

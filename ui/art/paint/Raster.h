@@ -45,6 +45,10 @@ QRectF edgeRect(const QImage& image);
 // `source` (device pixels of `image`) limits what is taken; empty for all of it.
 void blendAt(QImage& onto, QPoint at, const QImage& image, const QRect& source = {});
 
+// The smallest rectangle (device pixels) holding every pixel that is not fully transparent;
+// empty for a transparent picture.
+QRect coveredRect(const QImage& image);
+
 // Box blur applied three times (close to a Gaussian) of `radius` logical pixels. Vertical-only
 // for motion blur.
 QImage blurred(const QImage& image, int radius);

@@ -116,6 +116,14 @@ QRect ReelSurface::cellRect(Row row) const {
     return scaledRect(QRect(QPoint(0, top), layout::kCell), scale_);
 }
 
+QImage ReelSurface::under(Row row) const {
+    return base_.copy(cellRect(row));
+}
+
+QImage ReelSurface::shade(Row row) const {
+    return shade_.copy(cellRect(row));
+}
+
 QImage ReelSurface::cell(Row row, const QImage& art, const QImage& backdrop,
                          const QImage& overlay) const {
     const QRect slice = cellRect(row);

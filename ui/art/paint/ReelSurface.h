@@ -28,6 +28,10 @@ public:
                 const QImage& overlay = {}) const;
     // Where in a column, in device pixels, the cell of `row` lies.
     QRect cellRect(Row row) const;
+    // The two layers every cell of a row shares: the surface under what lies on it, and the
+    // drum's shade over it. cell(row, art) is under(row), then art, then shade(row).
+    QImage under(Row row) const;
+    QImage shade(Row row) const;
 
     // The soft drop shadow every symbol casts on the reel.
     static QImage withShadow(const QImage& art);

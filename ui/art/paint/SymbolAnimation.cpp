@@ -67,6 +67,19 @@ QImage oneOfTheRows(const ReelSurface& surface, const MakeFrame& make, int index
     return onReel(surface, (index - 1) / kFrames, shadowedFrame(make, (index - 1) % kFrames));
 }
 
+// The frames' layers merged, for every row alike.
+std::vector<QImage> layersOf(const MakeFrame& make) {
+    std::vector<QImage> out;
+    for (int f = 0; f < kFrames; ++f) {
+        Frame frame = shadowedFrame(make, f);
+        for (const QImage* layer : {&frame.art, &frame.overlay}) {
+            blendAt(frame.backdrop, QPoint(0, 0), *layer);
+        }
+        out.push_back(std::move(frame.backdrop));
+    }
+    return out;
+}
+
 // A soft light behind the symbol, as if it lit up the reel.
 void paintGlow(QImage& onto, QColor colour, qreal strength) {
     ArtPainter p(&onto);
@@ -162,6 +175,14 @@ std::vector<QImage> scatterFrames(const SymbolArt& symbols, const ReelSurface& s
 
 std::vector<QImage> wildFrames(const SymbolArt& symbols, const ReelSurface& surface) {
     return forEachRow(surface, wildGlow(symbols, surface.scale()));
+}
+
+std::vector<QImage> scatterLayers(const SymbolArt& symbols, qreal scale) {
+    return layersOf(scatterDance(symbols, scale));
+}
+
+std::vector<QImage> wildLayers(const SymbolArt& symbols, qreal scale) {
+    return layersOf(wildGlow(symbols, scale));
 }
 
 QImage scatterFrame(const SymbolArt& symbols, const ReelSurface& surface, int index) {

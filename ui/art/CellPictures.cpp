@@ -1,0 +1,69 @@
+#include "CellPictures.h"
+
+#include <QPainter>
+
+namespace kestrel {
+
+void CellPictures::add(PictureList list, CellLayers layers) {
+    if (!isCellList(list) || layers.isEmpty()) {
+        return;
+    }
+    if (under_[0].isNull()) {
+        for (int row = 0; row < kRows; ++row) {
+            under_[row] = QPixmap::fromImage(std::move(layers.under[row]));
+            shade_[row] = QPixmap::fromImage(std::move(layers.shade[row]));
+        }
+    }
+    std::vector<Layer>& kept = groups(list);
+    kept.clear();
+    for (CellLayers::Layer& layer : layers.layers) {
+        kept.push_back({layer.at, QPixmap::fromImage(std::move(layer.image))});
+    }
+}
+
+void CellPictures::clear() {
+    *this = CellPictures();
+}
+
+void CellPictures::paint(QPainter& painter, PictureList list, int index) const {
+    if (!has(list)) {
+        return;
+    }
+    const std::vector<Layer>& layers = groups(list);
+    const int group = cellListGroup(list, index);
+    if (group < 1 || group > static_cast<int>(layers.size())) {
+        return;
+    }
+    const int row = static_cast<int>(cellListRow(list, index));
+    const Layer& layer = layers[static_cast<size_t>(group - 1)];
+    painter.drawPixmap(0, 0, under_[row]);
+    painter.drawPixmap(layer.at, layer.pixmap);
+    painter.drawPixmap(0, 0, shade_[row]);
+}
+
+QPixmap CellPictures::picture(PictureList list, int index) const {
+    if (!has(list) || index < 1 || index > kRows * cellGroups(list)) {
+        return {};
+    }
+    QPixmap out(under_[static_cast<int>(cellListRow(list, index))].size());
+    QPainter painter(&out);
+    paint(painter, list, index);
+    return out;
+}
+
+const std::vector<CellPictures::Layer>& CellPictures::groups(PictureList list) const {
+    return const_cast<CellPictures*>(this)->groups(list);
+}
+
+std::vector<CellPictures::Layer>& CellPictures::groups(PictureList list) {
+    switch (list) {
+        case PictureList::ScatterDanceFrames:
+            return scatterFrames_;
+        case PictureList::WildGlowFrames:
+            return wildFrames_;
+        default:
+            return symbols_;
+    }
+}
+
+}  // namespace kestrel

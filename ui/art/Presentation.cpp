@@ -30,8 +30,9 @@ QString scaledStyle(const QString& sheet, qreal scale) {
 }
 
 // What the machine shows at once, in the order it is drawn for a new scale: the cabinet, its
-// buttons, the reels and their markers, the plates, banners and coins, the symbols and their
-// animations. The gamble's cards and panel, and the pictures shown only at 800 × 600 (the reel
+// buttons, the reels, their markers, symbols and animations, then the plates, banners and coins.
+// The reel pictures, whose drawing needs the most memory besides what it makes, come before the
+// rest adds up. The gamble's cards and panel, and the pictures shown only at 800 × 600 (the reel
 // columns), are drawn when first asked for.
 std::vector<ArtKey> firstPictures() {
     std::vector<ArtKey> plan{ArtKey::single(Picture::Background)};
@@ -39,16 +40,15 @@ std::vector<ArtKey> firstPictures() {
         plan.push_back(ArtKey::button(static_cast<ButtonArt>(b), true));
         plan.push_back(ArtKey::button(static_cast<ButtonArt>(b), false));
     }
-    plan.push_back(ArtKey::list(PictureList::spinlist));
-    plan.push_back(ArtKey::list(PictureList::linepics));
+    for (const PictureList l :
+         {PictureList::spinlist, PictureList::linepics, PictureList::listsingles,
+          PictureList::ScatterDanceFrames, PictureList::WildGlowFrames}) {
+        plan.push_back(ArtKey::list(l));
+    }
     for (const Picture p : {Picture::panfreespin, Picture::MenuPanel, Picture::pannomoney,
                             Picture::ctlfrees1, Picture::ctrlfreesleft1,
                             Picture::freespinscompleted1, Picture::dollar1, Picture::halfcoin1}) {
         plan.push_back(ArtKey::single(p));
-    }
-    for (const PictureList l :
-         {PictureList::listsingles, PictureList::ScatterDanceFrames, PictureList::WildGlowFrames}) {
-        plan.push_back(ArtKey::list(l));
     }
     return plan;
 }

@@ -4,10 +4,12 @@
 //   kestrel-timing reels SPEED SPINS   plays SPINS spins at reel speed 1 or 2 and prints the
 //                                      intervals between reel stops, CPU time and peak memory
 //   kestrel-timing idle SECONDS        CPU time used while the machine stands idle
-//   kestrel-timing screens SPINS [WxH…] the first frame and the reels' CPU on screens of these
+//   kestrel-timing screens SPINS [--rounds=N] [WxH…]
+//                                      the first frame and the reels' CPU on screens of these
 //                                      sizes (800x600 1920x1080 3840x2160 unless given), each in a
 //                                      fresh copy of the program on the offscreen platform, and
-//                                      the CPU of each beside that of the first
+//                                      the CPU of each beside that of the first; with N rounds
+//                                      (the sizes taken in turn, N times) the median of each
 // It runs the same program the player runs, on a throw-away settings folder, with a fixed
 // seed so that runs can be compared spin for spin.
 #include <sys/resource.h>
@@ -85,7 +87,7 @@ void prepareSettings(const QTemporaryDir& dir, int reelspeed) {
 int usage() {
     std::fprintf(stderr,
                  "usage: kestrel-timing startup LAUNCH_NS | reels SPEED SPINS | idle SECONDS | "
-                 "screens SPINS [WxH ...]\n");
+                 "screens SPINS [--rounds=N] [WxH ...]\n");
     return 2;
 }
 
@@ -218,7 +220,7 @@ int reels(int argc, char* argv[], int speed, int spins) {
     std::printf("screen %s: %lld widget paints covering %.1f Mpx\n", qPrintable(screenOf(app)),
                 counter.paints, counter.area / 1e6);
     std::printf(
-        "screen %s: CPU %.2f s for %.1f s of play (%.1f %% of one core); peak memory "
+        "screen %s: CPU %.3f s for %.3f s of play (%.2f %% of one core); peak memory "
         "%ld KiB\n",
         qPrintable(screenOf(app)), cpu, seconds, 100.0 * cpu / seconds, peakKilobytes());
     return 0;
@@ -292,30 +294,54 @@ double firstNumberAfter(const QString& text, const QString& label) {
     return m.hasMatch() ? m.captured(1).toDouble() : 0;
 }
 
-int screens(int argc, char* argv[], int spins, QStringList sizes) {
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+int screens(int argc, char* argv[], int spins, int rounds, QStringList sizes) {
     QCoreApplication app(argc, argv);
     if (sizes.isEmpty()) {
         sizes = {"800x600", "1920x1080", "3840x2160"};
     }
     const QString self = QCoreApplication::applicationFilePath();
-    std::vector<ScreenFigures> figures;
-    for (const QString& size : sizes) {
-        ScreenFigures f;
-        f.size = size;
-        const QString start = runOnScreen(self, size, {"startup", QString::number(realtimeNs())});
-        f.firstFrameMs = firstNumberAfter(start, "first frame");
-        const QString play = runOnScreen(self, size, {"reels", "1", QString::number(spins)});
-        f.cpuPercent = firstNumberAfter(play, "s of play (");
-        f.peakKib = static_cast<long>(firstNumberAfter(play, "peak memory"));
-        std::fputs(qPrintable(start + play), stdout);
-        figures.push_back(f);
+    // Per size, per round. The sizes are taken in turn in every round, so that whatever else
+    // the machine does meanwhile weighs on all of them alike.
+    std::vector<std::vector<ScreenFigures>> runs(static_cast<size_t>(sizes.size()));
+    for (int round = 0; round < rounds; ++round) {
+        for (qsizetype i = 0; i < sizes.size(); ++i) {
+            ScreenFigures f;
+            f.size = sizes[i];
+            const QString start =
+                runOnScreen(self, f.size, {"startup", QString::number(realtimeNs())});
+            f.firstFrameMs = firstNumberAfter(start, "first frame");
+            const QString play = runOnScreen(self, f.size, {"reels", "1", QString::number(spins)});
+            const double played = firstNumberAfter(play, "s for");
+            f.cpuPercent = played > 0 ? 100 * firstNumberAfter(play, "CPU") / played : 0;
+            f.peakKib = static_cast<long>(firstNumberAfter(play, "peak memory"));
+            std::fputs(qPrintable(start + play), stdout);
+            runs[static_cast<size_t>(i)].push_back(f);
+        }
     }
-    std::printf("\n%-11s %12s %10s %10s %12s\n", "screen", "first frame", "CPU", "× first",
-                "peak memory");
+    std::vector<ScreenFigures> figures;
+    for (const std::vector<ScreenFigures>& ofSize : runs) {
+        const auto of = [&](auto field) {
+            std::vector<double> values;
+            for (const ScreenFigures& f : ofSize) {
+                values.push_back(static_cast<double>(f.*field));
+            }
+            return median(values);
+        };
+        figures.push_back({ofSize.front().size, of(&ScreenFigures::firstFrameMs),
+                           of(&ScreenFigures::cpuPercent),
+                           static_cast<long>(of(&ScreenFigures::peakKib))});
+    }
+    std::printf("\n%-11s %12s %10s %10s %12s%s\n", "screen", "first frame", "CPU", "× first",
+                "peak memory", rounds > 1 ? "   (medians of the rounds)" : "");
     for (const ScreenFigures& f : figures) {
         const double ratio =
             figures.front().cpuPercent > 0 ? f.cpuPercent / figures.front().cpuPercent : 0;
-        std::printf("%-11s %9.0f ms %8.1f %% %9.2f× %9ld KiB\n", qPrintable(f.size), f.firstFrameMs,
+        std::printf("%-11s %9.0f ms %8.2f %% %9.2f× %9ld KiB\n", qPrintable(f.size), f.firstFrameMs,
                     f.cpuPercent, ratio, f.peakKib);
     }
     return 0;
@@ -347,11 +373,17 @@ int main(int argc, char* argv[]) {
     }
     if (mode == "screens") {
         const int spins = QByteArray(argv[2]).toInt(&ok);
+        int rounds = 1;
         QStringList sizes;
         for (int i = 3; i < argc; ++i) {
-            sizes << QString::fromLocal8Bit(argv[i]);
+            const QString argument = QString::fromLocal8Bit(argv[i]);
+            if (argument.startsWith("--rounds=")) {
+                rounds = argument.mid(9).toInt();
+            } else {
+                sizes << argument;
+            }
         }
-        return ok && spins > 0 ? screens(argc, argv, spins, sizes) : usage();
+        return ok && spins > 0 && rounds > 0 ? screens(argc, argv, spins, rounds, sizes) : usage();
     }
     return usage();
 }

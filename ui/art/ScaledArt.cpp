@@ -40,7 +40,15 @@ QImage finished(QImage image, bool opaque) {
 
 }  // namespace
 
-ScaledArt::ScaledArt(qreal scale) : scale_(scale), surface_(scale) {}
+ScaledArt::ScaledArt(qreal scale) : scale_(scale) {}
+
+// Made when a reel picture is first drawn: the cards, panels and buttons never need it.
+const ReelSurface& ScaledArt::surface() const {
+    if (!surface_) {
+        surface_.emplace(scale_);
+    }
+    return *surface_;
+}
 
 bool ScaledArt::isValid() const {
     return symbols_.isValid();
@@ -118,16 +126,16 @@ QImage ScaledArt::picture(PictureList list, int index) const {
     QImage image;
     switch (list) {
         case PictureList::spinlist:
-            image = spinPicture(symbols_, surface_, index);
+            image = spinPicture(symbols_, surface(), index);
             break;
         case PictureList::listsingles:
             image = cell(index);
             break;
         case PictureList::ScatterDanceFrames:
-            image = scatterFrame(symbols_, surface_, index);
+            image = scatterFrame(symbols_, surface(), index);
             break;
         case PictureList::WildGlowFrames:
-            image = wildFrame(symbols_, surface_, index);
+            image = wildFrame(symbols_, surface(), index);
             break;
         case PictureList::linepics:
             image = markerPicture((index - 1) % kLines + 1, index <= kLines, scale_);
@@ -145,22 +153,22 @@ std::vector<QImage> ScaledArt::pictures(PictureList list) const {
     std::vector<QImage> images;
     switch (list) {
         case PictureList::spinlist:
-            images = spinPictures(symbols_, surface_);
+            images = spinPictures(symbols_, surface());
             break;
         case PictureList::listsingles:
             // Each symbol with its shadow once, for its three rows.
             for (int g = 1; g <= kSymbolCount; ++g) {
                 const QImage art = shadowedSymbol(symbolOfGroup(g));
                 for (int row = 0; row < kRows; ++row) {
-                    images.push_back(surface_.cell(static_cast<Row>(row), art));
+                    images.push_back(surface().cell(static_cast<Row>(row), art));
                 }
             }
             break;
         case PictureList::ScatterDanceFrames:
-            images = scatterFrames(symbols_, surface_);
+            images = scatterFrames(symbols_, surface());
             break;
         case PictureList::WildGlowFrames:
-            images = wildFrames(symbols_, surface_);
+            images = wildFrames(symbols_, surface());
             break;
         case PictureList::imagelistcards:
             images = cardPictures(scale_);
@@ -197,8 +205,8 @@ CellLayers ScaledArt::cellLayers(PictureList list) const {
     CellLayers cells;
     for (int row = 0; row < kRows; ++row) {
         const Row r = static_cast<Row>(row);
-        cells.under[row] = finished(surface_.under(r), true);
-        cells.shade[row] = finished(surface_.shade(r), false);
+        cells.under[row] = finished(surface().under(r), true);
+        cells.shade[row] = finished(surface().shade(r), false);
     }
     for (QImage& layer : layers) {
         const QRect covered = coveredRect(layer);
@@ -220,16 +228,16 @@ QImage ScaledArt::shadowedSymbol(Symbol symbol) const {
 // `listsingles` picture `index`: symbol group g in 3(g − 1) + 1 .. + 3, top, middle, bottom.
 QImage ScaledArt::cell(int index) const {
     const Row row = static_cast<Row>((index - 1) % kRows);
-    return surface_.cell(row, shadowedSymbol(symbolOfPicture(index)));
+    return surface().cell(row, shadowedSymbol(symbolOfPicture(index)));
 }
 
 // A column shows the three cells of its stop, as the art book composes it, on the plain reel
 // (which shows only where rounding leaves a pixel between the cells and the column's edge).
 QImage ScaledArt::column(int reel, int stop) const {
-    QImage image = surface_.column();
+    QImage image = surface().column();
     for (int row = 0; row < kRows; ++row) {
         const Row r = static_cast<Row>(row);
-        blendAt(image, surface_.cellRect(r).topLeft(),
+        blendAt(image, surface().cellRect(r).topLeft(),
                 cell(pictureIndex(stopSymbol(reel, stop, r), r)));
     }
     return finished(std::move(image), true);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <optional>
 #include <vector>
 
 #include "ArtBook.h"
@@ -26,8 +27,8 @@ namespace kestrel::art {
 //
 // Drawing uses QImage, QPainter on QImage, QSvgRenderer and text outlines only, so a renderer
 // may live in a worker thread. Build it in the thread that draws with it and use it from that
-// thread alone: its SVG renderers are not to be shared between threads. Each call draws afresh;
-// nothing is kept between calls.
+// thread alone: its SVG renderers and the reel surface it makes on first use are not to be shared
+// between threads. Each call draws afresh; only the reel surface is kept between calls.
 class ScaledArt {
 public:
     explicit ScaledArt(qreal scale);
@@ -59,10 +60,11 @@ private:
     QImage shadowedSymbol(Symbol symbol) const;
     QImage cell(int index) const;
     QImage column(int reel, int stop) const;
+    const ReelSurface& surface() const;
 
     qreal scale_;
     SymbolArt symbols_;
-    ReelSurface surface_;
+    mutable std::optional<ReelSurface> surface_;
 };
 
 }  // namespace kestrel::art

@@ -3,6 +3,8 @@
 //                                      just before the launch) to the first painted frame
 //   kestrel-timing reels SPEED SPINS   plays SPINS spins at reel speed 1 or 2 and prints the
 //                                      intervals between reel stops, CPU time and peak memory
+//   kestrel-timing gamble GAMBLES      plays until GAMBLES wins were gambled and prints peak
+//                                      memory, the gamble's pictures drawn for the screen too
 //   kestrel-timing idle SECONDS        CPU time used while the machine stands idle
 //   kestrel-timing screens SPINS [--rounds=N] [WxH…]
 //                                      the first frame and the reels' CPU on screens of these
@@ -86,7 +88,8 @@ void prepareSettings(const QTemporaryDir& dir, int reelspeed) {
 
 int usage() {
     std::fprintf(stderr,
-                 "usage: kestrel-timing startup LAUNCH_NS | reels SPEED SPINS | idle SECONDS | "
+                 "usage: kestrel-timing startup LAUNCH_NS | reels SPEED SPINS | gamble GAMBLES | "
+                 "idle SECONDS | "
                  "screens SPINS [--rounds=N] [WxH ...]\n");
     return 2;
 }
@@ -223,6 +226,59 @@ int reels(int argc, char* argv[], int speed, int spins) {
         "screen %s: CPU %.3f s for %.3f s of play (%.2f %% of one core); peak memory "
         "%ld KiB\n",
         qPrintable(screenOf(app)), cpu, seconds, 100.0 * cpu / seconds, peakKilobytes());
+    return 0;
+}
+
+// Plays until GAMBLES wins have been gambled (a guess of red, then collect if it won), and prints
+// peak memory: the gamble's cards and panel are drawn for the screen when it first opens.
+int gamble(int argc, char* argv[], int gambles) {
+    QTemporaryDir dir;
+    prepareSettings(dir, 1);
+    QApplication app(argc, argv);
+    kestrel::ui::MachineApp machine(kSeed);
+    const kestrel::Machine& rules = machine.window().machine();
+    auto* animation = machine.window().findChild<kestrel::ui::ReelAnimation*>();
+    auto* play = machine.window().findChild<QPushButton*>(QStringLiteral("play1"));
+    const auto picture = [&](const char* name) {
+        return machine.window().findChild<kestrel::ui::PictureButton*>(QLatin1String(name));
+    };
+    const auto button = [&](const char* name) {
+        return machine.window().findChild<QPushButton*>(QLatin1String(name));
+    };
+    int gambled = 0;
+    int spins = 0;
+    QObject::connect(animation, &kestrel::ui::ReelAnimation::spinEnded, [&] {
+        ++spins;
+        if (rules.freeSpinsActive()) {
+            return;  // free spins press themselves
+        }
+        // The win is offered once the spin has settled, a moment after the reels stop.
+        QTimer::singleShot(300, [&] {
+            if (!rules.canGamble()) {
+                if (rules.featureCompleted()) {
+                    emit picture("takewin")->mouseDown();
+                }
+                play->click();
+                return;
+            }
+            emit picture("doublebutton")->mouseDown();
+            QTimer::singleShot(2000, [&] { button("betred")->click(); });
+            QTimer::singleShot(5000, [&] {
+                if (rules.gambleOpen()) {
+                    button("cancelbet")->click();
+                }
+                if (++gambled == gambles) {
+                    QApplication::quit();
+                } else {
+                    play->click();
+                }
+            });
+        });
+    });
+    QTimer::singleShot(500, play, &QPushButton::click);
+    QApplication::exec();
+    std::printf("screen %s: %d gambles in %d spins; peak memory %ld KiB\n",
+                qPrintable(screenOf(app)), gambled, spins, peakKilobytes());
     return 0;
 }
 
@@ -366,6 +422,10 @@ int main(int argc, char* argv[]) {
         return ok && ok2 && (speed == 1 || speed == 2) && spins > 0
                    ? reels(argc, argv, speed, spins)
                    : usage();
+    }
+    if (mode == "gamble") {
+        const int gambles = QByteArray(argv[2]).toInt(&ok);
+        return ok && gambles > 0 ? gamble(argc, argv, gambles) : usage();
     }
     if (mode == "idle") {
         const int seconds = QByteArray(argv[2]).toInt(&ok);

@@ -104,15 +104,18 @@ TEST(Presentation, PicturesOfAScaleGivenUpNeverArrive) {
             << i;
         EXPECT_EQ(frame.devicePixelRatio(), 1.0) << i;
     };
-    for (int i = 1; i <= book().count(PictureList::spinlist); ++i) {
+    constexpr int kFirstIdleReel = 12;  // let go while no reel shows it
+    for (int i = 1; i < kFirstIdleReel; ++i) {
         if (!isSpareFrame(PictureList::spinlist, i)) {
             expectDrawnForTheScale(i);
         }
     }
-    // A frame the whole list leaves out is drawn on its own when asked for.
+    // A frame the whole list leaves out, and an idle reel, are drawn on their own when asked for.
     (void)presentation.picture(PictureList::spinlist, 5);
+    (void)presentation.picture(PictureList::spinlist, 14);
     ASSERT_TRUE(waitUntilDrawn(presentation));
     expectDrawnForTheScale(5);
+    expectDrawnForTheScale(14);
 
     presentation.setScale(3.6);
     presentation.setScale(1.0);
@@ -205,15 +208,25 @@ protected:
     }
 };
 
+// A machine with one label at `place` showing a picture, drawn for the scale.
+struct OneLabel {
+    OneLabel(const QRect& place, PictureList list, int index)
+        : presentation(&machine, book()), label(new QLabel(&machine)) {
+        presentation.place(label, place);
+        presentation.show(label, list, index);
+        presentation.setScale(kScale);
+    }
+    QWidget machine;
+    Presentation presentation;
+    QLabel* label;
+};
+
 // At a scale the cells are drawn in layers: a label showing one holds no picture and paints it
 // from them, as the scaled art draws it, symbol and animation frame alike.
 TEST(Presentation, CellsDrawnInLayersPaintAsTheirPictures) {
-    QWidget machine;
-    Presentation presentation(&machine, book());
-    auto* label = new QLabel(&machine);
-    presentation.place(label, QRect(QPoint(150, 105), layout::kCell));
-    presentation.show(label, PictureList::listsingles, 5);
-    presentation.setScale(kScale);
+    OneLabel one(QRect(QPoint(150, 105), layout::kCell), PictureList::listsingles, 5);
+    Presentation& presentation = one.presentation;
+    QLabel* label = one.label;
     ASSERT_TRUE(waitUntilDrawn(presentation));
     EXPECT_TRUE(presentation.allSharp());
 
@@ -266,6 +279,55 @@ TEST(Presentation, ShowingAPictureAgainPaintsNothing) {
         QTest::qWait(20);
         EXPECT_EQ(cellPaints.paints, 1) << scale;
     }
+}
+
+// The idle reels drawn for a scale are let go while no reel shows them, and one shown again
+// stands in stretched until it is drawn again, alone.
+TEST(Presentation, IdleReelsAreLetGoUnshownAndDrawnAgainWhenShown) {
+    OneLabel one(QRect(QPoint(30, 105), layout::kReelPicture), PictureList::spinlist, 13);
+    Presentation& presentation = one.presentation;
+    QLabel* reel = one.label;
+    ASSERT_TRUE(waitUntilDrawn(presentation));
+    const art::ScaledArt art(kScale);
+    const QImage idle = art.picture(PictureList::spinlist, 13);
+    EXPECT_EQ(reel->pixmap().toImage(), idle);
+
+    presentation.show(reel, PictureList::spinlist, 2);  // the reel turns
+    presentation.show(reel, PictureList::spinlist, 13);
+    EXPECT_FALSE(presentation.allSharp());
+    EXPECT_EQ(reel->pixmap().deviceIndependentSize().toSize(), idle.size());
+    ASSERT_TRUE(waitUntilDrawn(presentation));
+    EXPECT_TRUE(presentation.allSharp());
+    EXPECT_EQ(reel->pixmap().toImage(), idle);
+
+    // A blur frame is kept whether shown or not.
+    presentation.show(reel, PictureList::spinlist, 3);
+    presentation.show(reel, PictureList::spinlist, 2);
+    EXPECT_TRUE(presentation.allSharp());
+}
+
+// At a scale the frames of the card's reveal are made from the back when asked for, pixel for
+// pixel what the scaled art draws; until the back has come the book's frames stand in.
+TEST(Presentation, RevealFramesAreMadeFromTheBackWhenShown) {
+    QWidget machine;
+    Presentation presentation(&machine, book());
+    presentation.setScale(kScale);
+    const QPixmap standIn = presentation.picture(PictureList::imagelistcards, 12);
+    EXPECT_EQ(standIn.size(),
+              scaledSize(book().picture(PictureList::imagelistcards, 12).size(), kScale));
+    ASSERT_TRUE(waitUntilDrawn(presentation));
+    EXPECT_TRUE(presentation.allSharp());
+    const art::ScaledArt art(kScale);
+    for (const int k : {10, 12, 24}) {
+        EXPECT_EQ(argb(presentation.picture(PictureList::imagelistcards, k)),
+                  art.picture(PictureList::imagelistcards, k)
+                      .convertToFormat(QImage::Format_ARGB32_Premultiplied))
+            << k;
+    }
+    // The back and the faces are kept as drawn.
+    EXPECT_EQ(argb(presentation.picture(PictureList::imagelistcards, 5)),
+              art.picture(PictureList::imagelistcards, 5)
+                  .convertToFormat(QImage::Format_ARGB32_Premultiplied));
 }
 
 // Closing the window while its pictures are being drawn waits for the one in hand only, and

@@ -117,6 +117,12 @@ constexpr bool isSpareFrame(PictureList list, int index) {
     return list == PictureList::spinlist && (index == 5 || index == 6);
 }
 
+// Whether picture `index` of a list is a frame of the card's reveal (`imagelistcards` 10–24).
+// Drawn for a larger screen they are not kept but made from the card's back when shown.
+constexpr bool isRevealFrame(PictureList list, int index) {
+    return list == PictureList::imagelistcards && index >= 10;
+}
+
 // The reel column list of reel 1..5.
 constexpr PictureList columnList(int reel) {
     return static_cast<PictureList>(static_cast<int>(PictureList::bounceone) + reel - 1);

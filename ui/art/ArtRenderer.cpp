@@ -54,6 +54,13 @@ ArtRenderer::Drawn draw(const art::ScaledArt& art, ArtKey key) {
                 drawn.push_back({key, QImage(), {}, art.cellLayers(list)});
                 break;
             }
+            if (list == PictureList::imagelistcards) {
+                // The reveal frames are made from the back when shown.
+                for (int index = 1; !isRevealFrame(list, index); ++index) {
+                    drawn.push_back({ArtKey::list(list, index), art.picture(list, index), {}, {}});
+                }
+                break;
+            }
             std::vector<QImage> pictures = art.pictures(list);
             for (size_t i = 0; i < pictures.size(); ++i) {
                 const int index = static_cast<int>(i) + 1;

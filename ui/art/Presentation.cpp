@@ -6,6 +6,9 @@
 #include <QRegularExpression>
 #include <QWidget>
 
+#include <algorithm>
+#include "CardArt.h"
+
 namespace kestrel {
 
 namespace {
@@ -53,15 +56,27 @@ std::vector<ArtKey> firstPictures() {
     return plan;
 }
 
+// The idle reels: shown before the first spin and after the pay-line view, and otherwise not
+// at all. Drawn for a scale they are let go while no reel shows them (12 MB at 4K, that the
+// gamble, for one, has better use for), and one is drawn alone when it is shown again.
+constexpr int kFirstIdleReel = 12;
+constexpr int kCardBack = 5;  // imagelistcards
+bool isLetGoUnshown(ArtKey key) {
+    return key.kind == ArtKey::Kind::List &&
+           static_cast<PictureList>(key.which) == PictureList::spinlist &&
+           key.index >= kFirstIdleReel;
+}
+
 // What the renderer is asked for when a picture is missing: a list whose pictures are shown
-// together comes whole, and a reel column or a frame the whole list leaves out alone.
+// together comes whole, and a reel column, an idle reel or a frame the whole list leaves out
+// alone.
 ArtKey toAskFor(ArtKey key) {
     if (key == ArtKey::single(Picture::LABLASTBET) || key == ArtKey::single(Picture::LABTHISWIN)) {
         return ArtKey::single(Picture::Background);  // cut from the cabinet as it is drawn
     }
     if (key.kind == ArtKey::Kind::List) {
         const auto list = static_cast<PictureList>(key.which);
-        if (reelOfColumnList(list) == 0 && !isSpareFrame(list, key.index)) {
+        if (reelOfColumnList(list) == 0 && !isSpareFrame(list, key.index) && !isLetGoUnshown(key)) {
             return ArtKey::list(list);
         }
     }
@@ -173,6 +188,9 @@ const QPixmap& Presentation::pictureOf(ArtKey key) const {
     if (it != pictures_.end()) {
         return *it;
     }
+    if (const QPixmap* frame = revealFrame(key)) {
+        return *frame;
+    }
     if (inLayers(key)) {
         // Made whole for whoever asks; the labels paint it from its layers.
         return *pictures_.insert(code,
@@ -229,12 +247,26 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
             }
             continue;
         }
+        if (drawing.key == ArtKey::list(PictureList::imagelistcards, kCardBack)) {
+            // The reveal frames are made from it from now on.
+            for (int k = kCardBack + 1; k <= art_.count(PictureList::imagelistcards); ++k) {
+                if (isRevealFrame(PictureList::imagelistcards, k)) {
+                    pictures_.remove(ArtKey::list(PictureList::imagelistcards, k).code());
+                    waiting_.remove(ArtKey::list(PictureList::imagelistcards, k).code());
+                }
+            }
+        }
         if (!drawing.parts.isEmpty()) {
             // The cabinet: painted from its parts, the stand-in no longer needed.
             background_ = toPixmaps(std::move(drawing.parts));
             pictures_.remove(code);
             background = true;
         } else if (!drawing.image.isNull()) {
+            if (isLetGoUnshown(drawing.key) && !asked_.contains(code) && !shownOnALabel(code)) {
+                pictures_.remove(code);  // drawn with its list, and not wanted now
+                waiting_.remove(code);
+                continue;
+            }
             pictures_.insert(code, QPixmap::fromImage(std::move(drawing.image)));
         } else {
             continue;
@@ -325,6 +357,47 @@ void Presentation::showOn(QLabel* label, ArtKey key) {
     }
     label->setProperty(kPicture, key.code());
     setOn(label, key);
+    if (shown.isValid() && scale_ != 1.0) {
+        letGoUnlessShown(ArtKey::fromCode(shown.toUInt()));
+    }
+}
+
+// A frame of the card's reveal at a scale, made from the back drawn for it; null until the back
+// has come (the book's frame stands in meanwhile). Only the last one made is kept: the gamble
+// lays each frame over the face as it shows it.
+const QPixmap* Presentation::revealFrame(ArtKey key) const {
+    if (key.kind != ArtKey::Kind::List ||
+        !isRevealFrame(static_cast<PictureList>(key.which), key.index)) {
+        return nullptr;
+    }
+    const auto back =
+        pictures_.constFind(ArtKey::list(PictureList::imagelistcards, kCardBack).code());
+    if (back == pictures_.constEnd() || waiting_.contains(back.key())) {
+        return nullptr;
+    }
+    QImage backImage = back->toImage();
+    backImage.setDevicePixelRatio(scale_);
+    QImage frame = art::cardRevealFrame(backImage, key.index - kCardBack - 4);
+    frame.setDevicePixelRatio(1);
+    revealFrame_ = QPixmap::fromImage(std::move(frame));
+    return &revealFrame_;
+}
+
+bool Presentation::shownOnALabel(quint32 code) const {
+    const QList<QLabel*> labels = machine_->findChildren<QLabel*>();
+    return std::any_of(labels.begin(), labels.end(), [code](const QLabel* label) {
+        const QVariant p = label->property(kPicture);
+        return p.isValid() && p.toUInt() == code;
+    });
+}
+
+void Presentation::letGoUnlessShown(ArtKey key) {
+    const quint32 code = key.code();
+    if (isLetGoUnshown(key) && pictures_.contains(code) && !shownOnALabel(code)) {
+        pictures_.remove(code);
+        waiting_.remove(code);
+        asked_.remove(code);
+    }
 }
 
 // A cell drawn in layers is painted from them (see eventFilter()); the label holds no picture.

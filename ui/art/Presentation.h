@@ -91,6 +91,9 @@ private:
     void showOn(QLabel* label, ArtKey key);
     void setOn(QLabel* label, ArtKey key);
     bool inLayers(ArtKey key) const;
+    bool shownOnALabel(quint32 code) const;
+    const QPixmap* revealFrame(ArtKey key) const;
+    void letGoUnlessShown(ArtKey key);
     void receive(ArtRenderer::Drawn drawn, bool done);
 
     QWidget* machine_;
@@ -99,6 +102,7 @@ private:
     mutable QHash<quint32, QPixmap> pictures_;  // at the scale in force, by key code
     PixmapParts background_;                    // the cabinet drawn for the scale, once it came
     CellPictures cells_;                        // the cell lists drawn for the scale, as they came
+    mutable QPixmap revealFrame_;               // the card reveal's frame made last
     mutable QSet<quint32> waiting_;             // stand-ins still to be replaced
     mutable QSet<quint32> asked_;               // keys the renderer has been given
     std::unique_ptr<ArtRenderer> renderer_;

@@ -202,6 +202,10 @@ std::vector<QImage> cardPictures(qreal scale) {
     return out;
 }
 
+QImage cardRevealFrame(const QImage& back, int k) {
+    return k >= 1 && k <= kRevealFrames ? reveal(back, k) : QImage();
+}
+
 QImage cardPicture(int index, qreal scale) {
     if (index <= 4) {
         return face(index, scale);

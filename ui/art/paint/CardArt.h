@@ -12,5 +12,8 @@ namespace kestrel::art {
 std::vector<QImage> cardPictures(qreal scale);
 // Picture `index` (1..24) of the list alone.
 QImage cardPicture(int index, qreal scale);
+// Reveal frame `k` (1..15, picture 9 + k) made from the back as the list draws it (picture 5,
+// with a device pixel ratio of the scale it was drawn for): quick enough to make when shown.
+QImage cardRevealFrame(const QImage& back, int k);
 
 }  // namespace kestrel::art

@@ -62,6 +62,8 @@ public:
     // for a larger scale, it is kept in parts, without the reel window's plain openings;
     // picture(Picture::Background) then gives the book's picture, stretched.
     void paintBackground(QPainter& painter, const QRect& exposed) const;
+    // A reference that holds until the next picture is asked for (which may add to the store):
+    // copy the picture, a cheap shallow copy, to keep it longer.
     const QPixmap& picture(Picture picture) const;
     const QPixmap& picture(PictureList list, int index) const;
     const QPixmap& button(ButtonArt art, bool enabled) const;

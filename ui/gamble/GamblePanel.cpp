@@ -279,8 +279,11 @@ void GamblePanel::beginDraw() {
 // face shows alone.
 void GamblePanel::reveal(int card, int frameMs) {
     const auto showFrame = [this, card](int k) {
-        piccardholder_->setPixmap(overlay(presentation_.picture(PictureList::imagelistcards, card),
-                                          presentation_.picture(PictureList::imagelistcards, k)));
+        // Held by value: asking for one picture may add another to the presentation's store,
+        // which would leave a reference to the first one dangling.
+        const QPixmap face = presentation_.picture(PictureList::imagelistcards, card);
+        const QPixmap frame = presentation_.picture(PictureList::imagelistcards, k);
+        piccardholder_->setPixmap(overlay(face, frame));
     };
     revealing_ = true;
     showFrame(kFirstRevealFrame);

@@ -132,9 +132,10 @@ TEST_F(Program, KilledAnywhereItComesBackWithEveryCreditAndGame) {
     auto program = start();
     ASSERT_TRUE(says(*program, "up"));
     // The last game played before the last cut is the newest of the last games, once a game
-    // that was left in progress has come to rest.
+    // that was left in progress has come to rest. A feature left running plays on by itself, a
+    // free spin every few seconds, and with a re-trigger may take well over a minute.
     QByteArray shown;
-    for (int tries = 0; tries < 120; ++tries) {
+    for (int tries = 0; tries < 600; ++tries) {
         program->write("lastgames\n");
         shown = lineStarting(*program, "lastgames ");
         if (shown != "lastgames closed") {
@@ -143,7 +144,9 @@ TEST_F(Program, KilledAnywhereItComesBackWithEveryCreditAndGame) {
         QThread::msleep(500);
     }
     EXPECT_TRUE(shown.startsWith("lastgames Game " + QByteArray::number(games) + " — "))
-        << shown.constData();
+        << shown.constData() << "; the game in the records: phase "
+        << records().value("game1/phase").toString().toStdString() << ", feature "
+        << records().value("game1/feature").toString().toStdString();
     signal(*program, SIGTERM);
     EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
     EXPECT_EQ(program->exitCode(), 0);

@@ -11,8 +11,7 @@ namespace kestrel::ui {
 
 namespace {
 
-constexpr int kPlainBackdrop = 11;     // spinlist: the reel under its cells
-constexpr int kFirstIdlePicture = 12;  // spinlist: reel r's idle picture is 11 + r
+constexpr int kPlainBackdrop = 11;  // spinlist: the reel under its cells
 
 // A marker keeps its lit or dimmed picture whether it is enabled or not, never Qt's greyed one.
 class MarkerLabel final : public QLabel {
@@ -69,7 +68,7 @@ ReelWindow::ReelWindow(QWidget* window, Presentation& presentation)
 
 void ReelWindow::showIdle() {
     for (int r = 1; r <= kReels; ++r) {
-        presentation_.show(Picture_[r], PictureList::spinlist, kFirstIdlePicture + r - 1);
+        presentation_.show(Picture_[r], PictureList::spinlist, kFirstIdleReel + r - 1);
     }
     for (QLabel* cell : flasher_) {
         if (cell != nullptr) {

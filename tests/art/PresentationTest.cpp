@@ -104,8 +104,7 @@ TEST(Presentation, PicturesOfAScaleGivenUpNeverArrive) {
             << i;
         EXPECT_EQ(frame.devicePixelRatio(), 1.0) << i;
     };
-    constexpr int kFirstIdleReel = 12;  // let go while no reel shows it
-    for (int i = 1; i < kFirstIdleReel; ++i) {
+    for (int i = 1; i < kFirstIdleReel; ++i) {  // an idle reel is let go while no reel shows it
         if (!isSpareFrame(PictureList::spinlist, i)) {
             expectDrawnForTheScale(i);
         }

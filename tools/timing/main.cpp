@@ -127,6 +127,16 @@ int startup(int argc, char* argv[], qint64 launchNs) {
     return QApplication::exec();
 }
 
+// The next paid spin: a finished feature's win is taken first (it waits for the player).
+void playNext(kestrel::ui::MachineApp& machine) {
+    if (machine.window().machine().featureCompleted()) {
+        emit machine.window()
+            .findChild<kestrel::ui::PictureButton*>(QStringLiteral("takewin"))
+            ->mouseDown();
+    }
+    machine.window().findChild<QPushButton*>(QStringLiteral("play1"))->click();
+}
+
 // Counts the paint events of the machine and its widgets, and the pixels they cover.
 class PaintCounter : public QObject {
 public:
@@ -151,9 +161,6 @@ int reels(int argc, char* argv[], int speed, int spins) {
     PaintCounter counter;
     app.installEventFilter(&counter);
     auto* animation = machine.window().findChild<kestrel::ui::ReelAnimation*>();
-    auto* play = machine.window().findChild<QPushButton*>(QStringLiteral("play1"));
-    auto* takeWin =
-        machine.window().findChild<kestrel::ui::PictureButton*>(QStringLiteral("takewin"));
     QElapsedTimer clock;
     clock.start();
     auto* presentation = machine.window().findChild<kestrel::Presentation*>();
@@ -198,15 +205,10 @@ int reels(int argc, char* argv[], int speed, int spins) {
             });
         } else if (!machine.window().machine().freeSpinsActive()) {
             // Free spins press themselves; a finished feature waits for its win to be taken.
-            QTimer::singleShot(300, [&] {
-                if (machine.window().machine().featureCompleted()) {
-                    emit takeWin->mouseDown();
-                }
-                play->click();
-            });
+            QTimer::singleShot(300, [&] { playNext(machine); });
         }
     });
-    QTimer::singleShot(500, play, &QPushButton::click);
+    QTimer::singleShot(500, [&] { playNext(machine); });
     QApplication::exec();
     const double expected = speed == 1 ? 250 : 750;
     std::sort(gaps.begin(), gaps.end());
@@ -238,10 +240,6 @@ int gamble(int argc, char* argv[], int gambles) {
     kestrel::ui::MachineApp machine(kSeed);
     const kestrel::Machine& rules = machine.window().machine();
     auto* animation = machine.window().findChild<kestrel::ui::ReelAnimation*>();
-    auto* play = machine.window().findChild<QPushButton*>(QStringLiteral("play1"));
-    const auto picture = [&](const char* name) {
-        return machine.window().findChild<kestrel::ui::PictureButton*>(QLatin1String(name));
-    };
     const auto button = [&](const char* name) {
         return machine.window().findChild<QPushButton*>(QLatin1String(name));
     };
@@ -255,13 +253,12 @@ int gamble(int argc, char* argv[], int gambles) {
         // The win is offered once the spin has settled, a moment after the reels stop.
         QTimer::singleShot(300, [&] {
             if (!rules.canGamble()) {
-                if (rules.featureCompleted()) {
-                    emit picture("takewin")->mouseDown();
-                }
-                play->click();
+                playNext(machine);
                 return;
             }
-            emit picture("doublebutton")->mouseDown();
+            emit machine.window()
+                .findChild<kestrel::ui::PictureButton*>(QStringLiteral("doublebutton"))
+                ->mouseDown();
             QTimer::singleShot(2000, [&] { button("betred")->click(); });
             QTimer::singleShot(5000, [&] {
                 if (rules.gambleOpen()) {
@@ -270,12 +267,12 @@ int gamble(int argc, char* argv[], int gambles) {
                 if (++gambled == gambles) {
                     QApplication::quit();
                 } else {
-                    play->click();
+                    playNext(machine);
                 }
             });
         });
     });
-    QTimer::singleShot(500, play, &QPushButton::click);
+    QTimer::singleShot(500, [&] { playNext(machine); });
     QApplication::exec();
     std::printf("screen %s: %d gambles in %d spins; peak memory %ld KiB\n",
                 qPrintable(screenOf(app)), gambled, spins, peakKilobytes());

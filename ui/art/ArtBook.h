@@ -117,6 +117,12 @@ constexpr bool isSpareFrame(PictureList list, int index) {
     return list == PictureList::spinlist && (index == 5 || index == 6);
 }
 
+// The idle reel of reel 1..5 is `spinlist` picture 11 + reel.
+inline constexpr int kFirstIdleReel = 12;
+constexpr bool isIdleReel(PictureList list, int index) {
+    return list == PictureList::spinlist && index >= kFirstIdleReel;
+}
+
 // Whether picture `index` of a list is a frame of the card's reveal (`imagelistcards` 10–24).
 // Drawn for a larger screen they are not kept but made from the card's back when shown.
 constexpr bool isRevealFrame(PictureList list, int index) {

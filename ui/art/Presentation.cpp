@@ -56,15 +56,14 @@ std::vector<ArtKey> firstPictures() {
     return plan;
 }
 
+constexpr int kCardBack = 5;  // imagelistcards
+
 // The idle reels: shown before the first spin and after the pay-line view, and otherwise not
 // at all. Drawn for a scale they are let go while no reel shows them (12 MB at 4K, that the
 // gamble, for one, has better use for), and one is drawn alone when it is shown again.
-constexpr int kFirstIdleReel = 12;
-constexpr int kCardBack = 5;  // imagelistcards
 bool isLetGoUnshown(ArtKey key) {
     return key.kind == ArtKey::Kind::List &&
-           static_cast<PictureList>(key.which) == PictureList::spinlist &&
-           key.index >= kFirstIdleReel;
+           isIdleReel(static_cast<PictureList>(key.which), key.index);
 }
 
 // What the renderer is asked for when a picture is missing: a list whose pictures are shown

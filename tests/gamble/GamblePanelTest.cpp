@@ -29,7 +29,7 @@ TEST_F(GamblePanel, OpensOnTheWinWithTheBackAndWhatEachGuessWouldPay) {
     EXPECT_EQ(text("lblsuit"), "Suit Win = 2000");
     EXPECT_EQ(text("Lblpasthistory"), "past history");
     EXPECT_EQ(control<QLabel>("piccardholder")->pixmap().toImage(),
-              art().picture(PictureList::imagelistcards, 5).toImage());
+              art().picture(PictureList::imagelistcards, kCardBack).toImage());
     EXPECT_TRUE(pressesEnabled());
     EXPECT_FALSE(control("gamblewin")->isVisible());
     EXPECT_FALSE(control("gamblelose")->isVisible());
@@ -84,7 +84,7 @@ TEST_F(GamblePanel, RightThenWrongLosesTheStakeAndTheNextGambleStartsClean) {
     EXPECT_EQ(text("lblsuit"), "Suit Win = 100");
     EXPECT_FALSE(control("gamblelose")->isVisible());
     EXPECT_EQ(control<QLabel>("piccardholder")->pixmap().toImage(),
-              art().picture(PictureList::imagelistcards, 5).toImage());
+              art().picture(PictureList::imagelistcards, kCardBack).toImage());
 }
 
 TEST_F(GamblePanel, SuitGuessPaysFourTimesOnItsOwnCardOnly) {

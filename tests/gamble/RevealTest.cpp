@@ -85,7 +85,7 @@ TEST_F(Reveal, FramesShowTheFaceWhereTheBackHasPeeled) {
     const QImage faceImage = face(kHearts).convertToFormat(QImage::Format_ARGB32);
     for (int i = 0; i < kFrames; ++i) {
         const QImage frame = art()
-                                 .picture(PictureList::imagelistcards, 10 + i)
+                                 .picture(PictureList::imagelistcards, kFirstRevealFrame + i)
                                  .toImage()
                                  .convertToFormat(QImage::Format_ARGB32);
         const QImage shown = r.pictures[i].convertToFormat(QImage::Format_ARGB32);

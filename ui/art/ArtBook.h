@@ -123,10 +123,16 @@ constexpr bool isIdleReel(PictureList list, int index) {
     return list == PictureList::spinlist && index >= kFirstIdleReel;
 }
 
+// The pictures of `imagelistcards` after the four aces (1–4, by suit).
+inline constexpr int kCardBack = 5;
+inline constexpr int kFirstSuitIcon = 6;  // the icon of ace c is kFirstSuitIcon + c - 1
+inline constexpr int kFirstRevealFrame = 10;
+inline constexpr int kLastRevealFrame = 24;
+
 // Whether picture `index` of a list is a frame of the card's reveal (`imagelistcards` 10–24).
 // Drawn for a larger screen they are not kept but made from the card's back when shown.
 constexpr bool isRevealFrame(PictureList list, int index) {
-    return list == PictureList::imagelistcards && index >= 10;
+    return list == PictureList::imagelistcards && index >= kFirstRevealFrame;
 }
 
 // The reel column list of reel 1..5.

@@ -56,8 +56,6 @@ std::vector<ArtKey> firstPictures() {
     return plan;
 }
 
-constexpr int kCardBack = 5;  // imagelistcards
-
 // The idle reels: shown before the first spin and after the pay-line view, and otherwise not
 // at all. Drawn for a scale they are let go while no reel shows them (12 MB at 4K, that the
 // gamble, for one, has better use for), and one is drawn alone when it is shown again.

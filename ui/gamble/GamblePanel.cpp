@@ -12,11 +12,6 @@ namespace kestrel::ui {
 
 namespace {
 
-constexpr int kCardBack = 5;
-constexpr int kFirstIcon = 6;  // icon of card c is kFirstIcon + c - 1
-constexpr int kFirstRevealFrame = 10;
-constexpr int kLastRevealFrame = 24;
-
 constexpr int kSlideStartTwips = 10;
 
 const QString kRiskCaption = QStringLiteral("At Risk  ");
@@ -147,7 +142,7 @@ GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, Sequen
 
 // A card's suit icon, the middle square of its picture, at `side` pixels of the machine.
 QPixmap GamblePanel::icon(int card, int side) const {
-    return squareIcon(presentation_.picture(PictureList::imagelistcards, kFirstIcon + card - 1),
+    return squareIcon(presentation_.picture(PictureList::imagelistcards, kFirstSuitIcon + card - 1),
                       presentation_.length(side));
 }
 

@@ -136,6 +136,11 @@ void MachineWindow::setScale(qreal scale) {
     if (scale == presentation_->scale()) {
         return;  // a resize at the same scale: nothing to lay out or paint again
     }
+    if (isShutDown()) {
+        // The exit gives the screen back (leaving full screen) just before the window closes:
+        // laying the machine out again would only decode pictures no one will see.
+        return;
+    }
     presentation_->setScale(scale);
     setFixedSize(presentation_->size(layout::kWindow));
 }

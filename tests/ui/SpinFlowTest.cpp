@@ -130,6 +130,20 @@ TEST_F(SpinFlow, FullScreenAndQuitKeysTouchNoGame) {
     EXPECT_EQ(window->machine().player().games, 0);
 }
 
+// The exit gives the screen back (leaving full screen) just before the window closes; the frame
+// then fits the machine to the window it leaves, which must not lay the closing machine out
+// again at another scale.
+TEST_F(SpinFlow, AClosingMachineIsNotLaidOutAgain) {
+    storePlayer(1000);
+    open();
+    window->setScale(1.5);
+    const QSize fullScreen = window->size();
+    window->shutdown();
+    window->setScale(1.0);
+    EXPECT_EQ(window->size(), fullScreen);
+    EXPECT_EQ(settings.value("player1", "bank"), "1000");
+}
+
 TEST_F(SpinFlow, OtherKeysDoNothing) {
     storePlayer(1000);
     open();

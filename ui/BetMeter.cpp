@@ -4,17 +4,15 @@
 
 #include "Layout.h"
 #include "MeterLabel.h"
+#include "PictureLabel.h"
 
 namespace kestrel::ui {
 
 namespace {
 
 QLabel* caption(QWidget* window, Presentation& presentation, const QString& name, Picture picture) {
-    auto* label = new QLabel(window);
-    label->setObjectName(name);
-    presentation.place(label, layout::meterCaption(layout::kBetMeter));
-    presentation.show(label, picture);
-    return label;
+    return makePictureLabel(window, presentation, name, layout::meterCaption(layout::kBetMeter),
+                            picture);
 }
 
 QRect valuePlace() {

@@ -2,19 +2,11 @@
 
 #include "CaptionButton.h"
 #include "Layout.h"
+#include "PictureLabel.h"
 
 namespace kestrel::ui {
 
 namespace {
-
-QLabel* picture(QWidget* window, Presentation& presentation, const QString& name,
-                const QRect& place, Picture shown) {
-    auto* label = new QLabel(window);
-    label->setObjectName(name);
-    presentation.place(label, place);
-    presentation.show(label, shown);
-    return label;
-}
 
 PictureButton* button(QWidget* window, Presentation& presentation, const QString& name,
                       const QRect& place, ButtonArt look) {
@@ -64,8 +56,8 @@ Cabinet::Cabinet(QWidget* window, Presentation& presentation) {
     btnopenmenu->setMouseTracking(true);
     cmdexit = button(window, p, QStringLiteral("cmdexit"), L::kExit, ButtonArt::cmdexit);
 
-    pannomoney_ =
-        picture(window, p, QStringLiteral("pannomoney"), L::kNoCreditPanel, Picture::pannomoney);
+    pannomoney_ = makePictureLabel(window, p, QStringLiteral("pannomoney"), L::kNoCreditPanel,
+                                   Picture::pannomoney);
     auto* words = new QLabel(
         QStringLiteral(
             "Not enough credit ! Click on the COINS button or button with $20 bill on it."),
@@ -80,7 +72,8 @@ Cabinet::Cabinet(QWidget* window, Presentation& presentation) {
     Btnreturn2game = captionButton(window, p, QStringLiteral("Btnreturn2game"),
                                    QStringLiteral("Return to Game"), L::kReturnToGame);
 
-    menupic_ = picture(window, p, QStringLiteral("menupic"), L::kMenuPanel, Picture::MenuPanel);
+    menupic_ =
+        makePictureLabel(window, p, QStringLiteral("menupic"), L::kMenuPanel, Picture::MenuPanel);
     menupic_->setMouseTracking(true);
     viewpaylines = captionButton(menupic_, p, QStringLiteral("viewpaylines"),
                                  QStringLiteral("View Paylines"), L::kMenuButtons[0]);

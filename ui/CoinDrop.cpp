@@ -5,6 +5,7 @@
 #include "Credits.h"
 #include "Durations.h"
 #include "Layout.h"
+#include "PictureLabel.h"
 
 namespace kestrel::ui {
 
@@ -15,10 +16,7 @@ constexpr int kTicks = 2 * kCoinsPerPress + 2;
 
 QLabel* sprite(QWidget* window, Presentation& presentation, const QString& name, const QRect& place,
                Picture picture) {
-    auto* label = new QLabel(window);
-    label->setObjectName(name);
-    presentation.place(label, place);
-    presentation.show(label, picture);
+    QLabel* label = makePictureLabel(window, presentation, name, place, picture);
     label->hide();
     return label;
 }

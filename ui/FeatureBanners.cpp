@@ -5,6 +5,7 @@
 #include "Durations.h"
 #include "Layout.h"
 #include "MeterLabel.h"
+#include "PictureLabel.h"
 
 namespace kestrel::ui {
 
@@ -13,28 +14,20 @@ namespace {
 constexpr int kSlideStartTwips = -7000;
 constexpr int kBlinkPeriodTicks = 4;  // two ticks hidden, two shown
 
-QLabel* banner(QWidget* window, Presentation& presentation, const QString& name, const QRect& place,
-               Picture picture) {
-    auto* label = new QLabel(window);
-    label->setObjectName(name);
-    presentation.place(label, place);
-    presentation.show(label, picture);
-    return label;
-}
-
 }  // namespace
 
 FeatureBanners::FeatureBanners(QWidget* window, Clock& clock, Presentation& presentation)
     : QObject(window),
       presentation_(presentation),
-      panfreespin_(banner(window, presentation, QStringLiteral("panfreespin"), layout::kInfoPlate,
-                          Picture::panfreespin)),
-      ctlfrees1_(banner(window, presentation, QStringLiteral("ctlfrees1"), layout::kFreeSpinsWon,
-                        Picture::ctlfrees1)),
-      ctrlfreesleft1_(banner(window, presentation, QStringLiteral("ctrlfreesleft1"),
-                             layout::kFreeSpinsLeft, Picture::ctrlfreesleft1)),
-      freespinscompleted1_(banner(window, presentation, QStringLiteral("freespinscompleted1"),
-                                  layout::kFreeSpinsCompleted, Picture::freespinscompleted1)),
+      panfreespin_(makePictureLabel(window, presentation, QStringLiteral("panfreespin"),
+                                    layout::kInfoPlate, Picture::panfreespin)),
+      ctlfrees1_(makePictureLabel(window, presentation, QStringLiteral("ctlfrees1"),
+                                  layout::kFreeSpinsWon, Picture::ctlfrees1)),
+      ctrlfreesleft1_(makePictureLabel(window, presentation, QStringLiteral("ctrlfreesleft1"),
+                                       layout::kFreeSpinsLeft, Picture::ctrlfreesleft1)),
+      freespinscompleted1_(
+          makePictureLabel(window, presentation, QStringLiteral("freespinscompleted1"),
+                           layout::kFreeSpinsCompleted, Picture::freespinscompleted1)),
       spinsleft_(makeMeterLabel(window, presentation, QStringLiteral("spinsleft"),
                                 layout::kSpinsLeftCount, 30, Qt::AlignHCenter)),
       slide_(clock.createTimer(this, duration::kBannerSlideStep)),

@@ -1,0 +1,14 @@
+#include "PictureLabel.h"
+
+namespace kestrel::ui {
+
+QLabel* makePictureLabel(QWidget* parent, Presentation& presentation, const QString& name,
+                         const QRect& place, Picture picture) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    presentation.place(label, place);
+    presentation.show(label, picture);
+    return label;
+}
+
+}  // namespace kestrel::ui

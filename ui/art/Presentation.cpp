@@ -374,7 +374,7 @@ const QPixmap* Presentation::revealFrame(ArtKey key) const {
     }
     QImage backImage = back->toImage();
     backImage.setDevicePixelRatio(scale_);
-    QImage frame = art::cardRevealFrame(backImage, key.index - kCardBack - 4);
+    QImage frame = art::cardRevealFrame(backImage, key.index - kFirstRevealFrame + 1);
     frame.setDevicePixelRatio(1);
     revealFrame_ = QPixmap::fromImage(std::move(frame));
     return &revealFrame_;

@@ -17,6 +17,9 @@ static void registerBakedArt() {
 
 namespace kestrel {
 
+static_assert(art::entry(PictureList::imagelistcards).count == kLastRevealFrame,
+              "the card list ends with the last reveal frame");
+
 namespace {
 
 // Decoded through QImage rather than QPixmap::load(), which would keep a copy of every picture

@@ -56,7 +56,7 @@ ArtRenderer::Drawn draw(const art::ScaledArt& art, ArtKey key) {
             }
             if (list == PictureList::imagelistcards) {
                 // The reveal frames are made from the back when shown.
-                for (int index = 1; !isRevealFrame(list, index); ++index) {
+                for (int index = 1; index < kFirstRevealFrame; ++index) {
                     drawn.push_back({ArtKey::list(list, index), art.picture(list, index), {}, {}});
                 }
                 break;

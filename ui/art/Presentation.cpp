@@ -246,11 +246,10 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
         }
         if (drawing.key == ArtKey::list(PictureList::imagelistcards, kCardBack)) {
             // The reveal frames are made from it from now on.
-            for (int k = kCardBack + 1; k <= art_.count(PictureList::imagelistcards); ++k) {
-                if (isRevealFrame(PictureList::imagelistcards, k)) {
-                    pictures_.remove(ArtKey::list(PictureList::imagelistcards, k).code());
-                    waiting_.remove(ArtKey::list(PictureList::imagelistcards, k).code());
-                }
+            for (int k = kFirstRevealFrame; k <= kLastRevealFrame; ++k) {
+                const quint32 frame = ArtKey::list(PictureList::imagelistcards, k).code();
+                pictures_.remove(frame);
+                waiting_.remove(frame);
             }
         }
         if (!drawing.parts.isEmpty()) {

@@ -11,7 +11,8 @@
 //                                      sizes (800x600 1920x1080 3840x2160 unless given), each in a
 //                                      fresh copy of the program on the offscreen platform, and
 //                                      the CPU of each beside that of the first; with N rounds
-//                                      (the sizes taken in turn, N times) the median of each
+//                                      (the sizes taken in turn, N times) the median of each,
+//                                      and of the ratio per round with its lowest and highest
 // It runs the same program the player runs, on a throw-away settings folder, with a fixed
 // seed so that runs can be compared spin for spin.
 #include <sys/resource.h>
@@ -389,13 +390,28 @@ int screens(int argc, char* argv[], int spins, int rounds, QStringList sizes) {
                            of(&ScreenFigures::cpuPercent),
                            static_cast<long>(of(&ScreenFigures::peakKib))});
     }
+    // The CPU beside the first size's in the same round: the two ran back to back, so whatever
+    // else the machine did weighs on both. With several rounds, their median and their spread.
+    const auto roundRatios = [&](size_t size) {
+        std::vector<double> ratios;
+        for (size_t round = 0; round < runs[size].size(); ++round) {
+            const double first = runs.front()[round].cpuPercent;
+            ratios.push_back(first > 0 ? runs[size][round].cpuPercent / first : 0);
+        }
+        std::sort(ratios.begin(), ratios.end());
+        return ratios;
+    };
     std::printf("\n%-11s %12s %10s %10s %12s%s\n", "screen", "first frame", "CPU", "× first",
-                "peak memory", rounds > 1 ? "   (medians of the rounds)" : "");
-    for (const ScreenFigures& f : figures) {
-        const double ratio =
-            figures.front().cpuPercent > 0 ? f.cpuPercent / figures.front().cpuPercent : 0;
-        std::printf("%-11s %9.0f ms %8.2f %% %9.2f× %9ld KiB\n", qPrintable(f.size), f.firstFrameMs,
-                    f.cpuPercent, ratio, f.peakKib);
+                "peak memory", rounds > 1 ? "   (medians of the rounds; × first per round)" : "");
+    for (size_t i = 0; i < figures.size(); ++i) {
+        const ScreenFigures& f = figures[i];
+        const std::vector<double> ratios = roundRatios(i);
+        std::printf("%-11s %9.0f ms %8.2f %% %9.2f× %9ld KiB", qPrintable(f.size), f.firstFrameMs,
+                    f.cpuPercent, median(ratios), f.peakKib);
+        if (rounds > 1) {
+            std::printf("   %.2f–%.2f×", ratios.front(), ratios.back());
+        }
+        std::printf("\n");
     }
     return 0;
 }

@@ -11,8 +11,6 @@ namespace kestrel::ui {
 
 namespace {
 
-constexpr int kPlainBackdrop = 11;  // spinlist: the reel under its cells
-
 // A marker keeps its lit or dimmed picture whether it is enabled or not, never Qt's greyed one.
 class MarkerLabel final : public QLabel {
 public:
@@ -119,7 +117,7 @@ void ReelWindow::showCells(int reel) {
         restoreCell(c);
         flasher_[c]->show();
     }
-    presentation_.show(Picture_[reel], PictureList::spinlist, kPlainBackdrop);
+    presentation_.show(Picture_[reel], PictureList::spinlist, kPlainReel);
 }
 
 void ReelWindow::showResult(const SpinRecords& records) {

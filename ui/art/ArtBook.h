@@ -117,8 +117,10 @@ constexpr bool isSpareFrame(PictureList list, int index) {
     return list == PictureList::spinlist && (index == 5 || index == 6);
 }
 
-// The idle reel of reel 1..5 is `spinlist` picture 11 + reel.
-inline constexpr int kFirstIdleReel = 12;
+// `spinlist` picture 11 is the plain reel, without symbols (under the cells of a settled reel);
+// the idle reel of reel 1..5 is picture 11 + reel.
+inline constexpr int kPlainReel = 11;
+inline constexpr int kFirstIdleReel = kPlainReel + 1;
 constexpr bool isIdleReel(PictureList list, int index) {
     return list == PictureList::spinlist && index >= kFirstIdleReel;
 }

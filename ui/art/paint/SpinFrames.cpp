@@ -3,6 +3,7 @@
 #include <QPainter>
 #include <array>
 
+#include "ArtBook.h"
 #include "IdleReels.h"
 #include "Layout.h"
 #include "Raster.h"
@@ -21,7 +22,6 @@ constexpr int kBlurRadius = 15;
 // blur reach 3 × 15 pixels, well inside one cell, so a frame is the same whether it is cut from
 // a strip of its own or from one shared with the rest of its set.
 constexpr int kMargin = kCell;
-constexpr int kPlainReel = 11;
 constexpr int kIdleReels = 5;
 
 using Band = std::array<Symbol, kFramesPerSet>;

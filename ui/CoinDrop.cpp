@@ -1,6 +1,7 @@
 #include "CoinDrop.h"
 
 #include <QLabel>
+#include <algorithm>
 
 #include "Credits.h"
 #include "Durations.h"
@@ -34,13 +35,16 @@ CoinDrop::CoinDrop(QWidget* window, Clock& clock, Presentation& presentation)
     connect(tmrcoins_, &ClockTimer::timeout, this, &CoinDrop::onTick);
 }
 
-void CoinDrop::start() {
-    if (running_) {
-        return;
+// The count is set so that the last of `coins` falls on the press's last coin tick: coins left
+// from a press before the program stopped fall as the end of a press. A press is taken only once
+// the coins of the last one are all in, but the animation runs two ticks past its last coin: a
+// press in that gap starts the count afresh, or its coins would never fall.
+void CoinDrop::start(int coins) {
+    coinTick_ = 2 * (kCoinsPerPress - std::clamp(coins, 1, kCoinsPerPress));
+    if (!running_) {
+        running_ = true;
+        tmrcoins_->start();
     }
-    running_ = true;
-    coinTick_ = 0;
-    tmrcoins_->start();
 }
 
 void CoinDrop::stop() {

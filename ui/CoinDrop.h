@@ -18,8 +18,8 @@ class CoinDrop : public QObject {
 public:
     CoinDrop(QWidget* window, Clock& clock, Presentation& presentation);
 
-    // Starts dropping a press's coins; a press while coins still fall adds nothing.
-    void start();
+    // Drops the last `coins` of a press's coins, a coin every other tick, then clears up.
+    void start(int coins);
     // Stops at once, the sprites gone.
     void stop();
 

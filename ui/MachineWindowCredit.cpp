@@ -73,7 +73,7 @@ void MachineWindow::onCoinButton() {
     if (machine_.pressCoins()) {  // a press while coins still drop adds none
         saveAtRest();
         lineFlash_->stop();
-        coins_->start();
+        coins_->start(machine_.coinsPending());
         applyControls();
     }
 }

@@ -90,7 +90,7 @@ void MachineWindow::presentGameInProgress() {
         }
     }
     if (machine_.coinsPending() > 0) {
-        coins_->start();
+        coins_->start(machine_.coinsPending());
     }
     applyControls();
 }

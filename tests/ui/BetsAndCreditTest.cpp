@@ -162,6 +162,23 @@ TEST_F(BetsAndCredit, CoinButtonDropsFourteenCoins) {
     EXPECT_TRUE(window->keysEnabled());
 }
 
+// The button comes back with the last coin, two ticks before the animation ends: a press then
+// must still drop its coins and leave the options reachable.
+TEST_F(BetsAndCredit, APressAsTheLastCoinDropsDropsItsOwnCoins) {
+    storePlayer(0);
+    open();
+    press("coinsin");
+    clock.advance(2850);
+    ASSERT_EQ(window->machine().coinsPending(), 0);
+    ASSERT_TRUE(timer("tmrcoins")->isActive());
+    press("coinsin");
+    clock.advance(4000);
+    EXPECT_EQ(window->machine().coinsPending(), 0);
+    EXPECT_EQ(window->machine().player().bank, 700);
+    EXPECT_TRUE(control("btnoptions")->isEnabled());
+    EXPECT_TRUE(control("coinsin")->isEnabled());
+}
+
 TEST_F(BetsAndCredit, CoinsDroppingIntoAGambleOrThePaylineViewLeaveTheKeysOff) {
     storePlayer(1000);
     open();

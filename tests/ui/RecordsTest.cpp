@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "CabinetMode.h"
+#include "Sounds.h"
 
 #include "WindowFixture.h"
 
@@ -177,9 +178,13 @@ TEST_F(GameTakenUp, CoinsStillToDropGoOnDropping) {
     clock.advance(1000);  // five coins in
     ASSERT_EQ(settings.value("player1", "bank"), "125");
     killAndStartAgain();
-    clock.advance(4000);
+    sounds.entries.clear();
+    clock.advance(2000);  // the nine left fall as the end of a press, one sound each
     EXPECT_EQ(window->machine().player().bank, 350);
     EXPECT_EQ(window->machine().player().amountinvested, 350);
+    EXPECT_EQ(sounds.count(ui::sound::kCoin), 9);
+    EXPECT_FALSE(timer("tmrcoins")->isActive());
+    EXPECT_TRUE(control("btnoptions")->isEnabled());
 }
 
 TEST_F(GameTakenUp, ADamagedSavedGameIsSaidAndTheRecordStands) {

@@ -13,8 +13,8 @@ bool CabinetMode::allows(Mode from, Mode to) {
         case Mode::Spinning:
             return to == Mode::Settling || to == Mode::Idle || to == Mode::FreeSpins ||
                    to == Mode::FeatureWon;
-        case Mode::Settling:
-            return to == Mode::FreeSpins;
+        case Mode::Settling:  // a feature with no room for a free spin ends with its trigger
+            return to == Mode::FreeSpins || to == Mode::FeatureWon;
         case Mode::FreeSpins:
             return to == Mode::Spinning;
         case Mode::FeatureWon:

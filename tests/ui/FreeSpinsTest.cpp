@@ -2,6 +2,8 @@
 
 #include <QPushButton>
 
+#include "CabinetMode.h"
+#include "CreditLimit.h"
 #include "Sounds.h"
 #include "WildGlow.h"
 #include "WindowFixture.h"
@@ -206,6 +208,21 @@ TEST_F(FreeSpins, ClosingWhileTheWinWaitsPaysIt) {
     ASSERT_TRUE(window->machine().featureCompleted());
     press("cmdexit");
     EXPECT_EQ(settings.value("player1", "bank"), "1100");
+}
+
+// At a credit with no room for a free spin's largest win the feature ends with its trigger: the
+// announcement gives way to the total waiting for take-win, not to a machine that never moves on.
+TEST_F(FreeSpins, AFeatureEndedByItsTriggerWaitsForTakeWin) {
+    const std::int32_t start = highestCreditToPlay(25, 1);
+    storePlayer(start);
+    open();
+    spin(kThreeSpecials);
+    clock.advance(3000);
+    ASSERT_TRUE(window->machine().featureCompleted());
+    EXPECT_EQ(window->mode(), ui::Mode::FeatureWon);
+    EXPECT_TRUE(visible("takewin"));
+    press("takewin");
+    EXPECT_EQ(window->machine().player().bank, start - 25 + 125);
 }
 
 // --- the wild's start rules -----------------------------------------------------------------

@@ -35,6 +35,9 @@ Cabinet::Cabinet(QWidget* window, Presentation& presentation) {
         play[k] = push;
         pplay[k] = button(window, p, QStringLiteral("pplay%1").arg(k), L::kPlayButtons[k],
                           static_cast<ButtonArt>(static_cast<int>(ButtonArt::Play1) + k - 1));
+        // A press while the reels turn stops them: a double click would start a spin and stop
+        // it at once, so it is one press.
+        pplay[k]->setDoubleClickPressesTwice(false);
     }
     for (int k = 1; k <= kLineButtons; ++k) {
         payline[k] = button(window, p, QStringLiteral("payline%1").arg(k), L::kLineButtons[k],

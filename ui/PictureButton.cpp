@@ -43,6 +43,13 @@ void PictureButton::mousePressEvent(QMouseEvent* event) {
     }
 }
 
+// Qt sends the second click of a double click as a double-click event, not as a press.
+void PictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (doubleClickPressesTwice_) {
+        mousePressEvent(event);
+    }
+}
+
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton) {
         endPressedLook();

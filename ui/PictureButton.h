@@ -23,6 +23,10 @@ public:
     void endPressedLook();
     bool looksPressed() const { return pressed_; }
 
+    // Whether the second click of a double click is a press of its own (it is unless switched
+    // off): a button whose second press would undo its first takes a double click as one press.
+    void setDoubleClickPressesTwice(bool twice) { doubleClickPressesTwice_ = twice; }
+
 signals:
     void mouseDown();
     void mouseUp();
@@ -32,6 +36,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
 
@@ -39,6 +44,7 @@ private:
     Presentation& presentation_;
     ButtonArt art_;
     bool pressed_ = false;
+    bool doubleClickPressesTwice_ = true;
 };
 
 }  // namespace kestrel::ui

@@ -282,6 +282,34 @@ TEST_F(SpinFlow, PressWhileReelsTurnStopsThemAndTheSpinIsCredited) {
     EXPECT_EQ(window->machine().player().games, 2);
 }
 
+// Out of habit a player may double-click a bet: that starts one spin, which turns as any other.
+// A double click on the note button still puts in two notes.
+TEST_F(SpinFlow, ADoubleClickedBetSpinsOnceAndLetsTheReelsTurn) {
+    // What a window receives for a double click: a press and release, then a double-click event
+    // in place of the second press.
+    const auto doubleClick = [this](const char* name) {
+        QWidget* button = control(name);
+        QTest::mousePress(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        QTest::mouseDClick(button, Qt::LeftButton);
+        QTest::mouseRelease(button, Qt::LeftButton);
+        clock.settle();
+    };
+    storePlayer(1000);
+    open();
+    random.pushSpin(kLosingStops);
+    doubleClick("pplay1");
+    clock.advance(300);
+    EXPECT_EQ(window->mode(), ui::Mode::Spinning);
+    EXPECT_TRUE(timer("tmrspin")->isActive());
+    clock.advance(5000);
+    EXPECT_EQ(window->machine().player().games, 1);
+    EXPECT_EQ(window->machine().player().bank, 975);
+
+    doubleClick("notes");
+    EXPECT_EQ(window->machine().player().bank, 975 + 2 * 5000);
+}
+
 enum class Exit { Picture, Menu, CloseBox };
 class Exits : public test::WindowFixture, public ::testing::WithParamInterface<Exit> {
 protected:

@@ -224,6 +224,9 @@ void MachineWindow::keyPressed(const QKeyEvent& event) {
         (event.key() == Qt::Key_Q && event.modifiers() == Qt::ControlModifier)) {
         shutdown();
     } else if (event.key() == Qt::Key_F11) {
+        if (event.isAutoRepeat()) {
+            return;  // a held key switches once, not back and forth for as long as it is held
+        }
         if (display.presentingFullScreen()) {
             display.restore();
         } else {

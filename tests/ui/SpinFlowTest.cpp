@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QKeyEvent>
+
 #include "ReelAnimation.h"
 #include "Sounds.h"
 #include "WinSound.h"
@@ -120,6 +123,14 @@ TEST_F(SpinFlow, FullScreenAndQuitKeysTouchNoGame) {
     EXPECT_EQ(display.restores, 1);  // nothing to leave
     key(Qt::Key_F11);
     key(Qt::Key_Escape);
+    EXPECT_EQ(display.restores, 2);
+    // F11 held down: the repeats the keyboard sends switch nothing.
+    key(Qt::Key_F11);
+    for (int i = 0; i < 3; ++i) {
+        QKeyEvent repeat(QEvent::KeyPress, Qt::Key_F11, Qt::NoModifier, QString(), true);
+        QApplication::sendEvent(window.get(), &repeat);
+    }
+    EXPECT_EQ(display.switches, 3);
     EXPECT_EQ(display.restores, 2);
     EXPECT_EQ(window->machine().player().games, 0);
     EXPECT_FALSE(window->isShutDown());

@@ -20,9 +20,10 @@ void MachineWindow::saveGame() {
 }
 
 // Money put in while the reels turn is saved with the spin's settling, so no write falls
-// between two ticks of the reels.
+// between two ticks of the reels. Once the spin has settled (a losing one rests a moment before
+// the cabinet says so) the money is saved at once: nothing saves again before the next step.
 void MachineWindow::saveAtRest() {
-    if (!mode_.is(Mode::Spinning)) {
+    if (machine_.phase() != Machine::Phase::Spinning) {
         saveGame();
     }
 }

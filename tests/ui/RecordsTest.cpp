@@ -84,6 +84,25 @@ TEST_F(Records, TheRecordOnTheDiskFollowsEveryStep) {
     EXPECT_EQ(stored(), 6350 + 25);
 }
 
+// Money put in while the reels turn waits for the spin's settling to be saved; once it has
+// settled, money is saved at once, in the moment a losing spin rests before saying so too.
+TEST_F(Records, MoneyPutInAfterTheSettlingIsSavedAtOnce) {
+    storePlayer(1000);
+    open();
+    const auto stored = [&] { return settings.value("player1", "bank").toInt(); };
+    random.pushSpin(kLosingStops);
+    press("pplay1");
+    press("notes");
+    EXPECT_EQ(stored(), 975);
+    for (int t = 0; t < 500 && window->machine().phase() == Machine::Phase::Spinning; ++t) {
+        clock.advance(10);
+    }
+    EXPECT_EQ(stored(), 5975);
+    ASSERT_EQ(window->mode(), ui::Mode::Spinning);  // the losing spin's rest
+    press("notes");
+    EXPECT_EQ(stored(), 10975);
+}
+
 class GameTakenUp : public Records {
 protected:
     // The program dies on the spot: no shutdown, nothing saved on the way out. A new one starts

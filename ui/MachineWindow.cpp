@@ -1,11 +1,14 @@
 #include "MachineWindow.h"
 
+#include <utility>
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <limits>
+#include <utility>
 
 #include "BetMeter.h"
 #include "CoinDrop.h"
@@ -113,6 +116,9 @@ bool MachineWindow::enterMode(Mode next) {
         return false;
     }
     applyControls();
+    if (!heldNotice_.isEmpty() && CabinetMode::allows(next, Mode::Dialog)) {
+        tellCreditIsFull(std::exchange(heldNotice_, QString()));
+    }
     return true;
 }
 

@@ -201,6 +201,7 @@ private:
     Autoplay autoplay_;
     Autoplay::Next autoplayNext_;  // what autoplay does once its wait is over
     int idleTicks_ = 0;            // 100 ms ticks since the last settling, spin or take-win
+    QString heldNotice_;  // why money was refused while the reels turned, told once they rest
 };
 
 }  // namespace kestrel::ui

@@ -94,9 +94,12 @@ void MachineWindow::refuse(PlayResult why) {
 }
 
 // The credit is near the most it can hold ($21,474,836.47). Said in a box, as it is rare and
-// the player must know why nothing happens.
+// the player must know why nothing happens: over the reels, so the pay-line view closes first,
+// and after the spin when the reels are turning.
 void MachineWindow::tellCreditIsFull(const QString& text) {
+    onReturnToGame();
     if (!enterMode(Mode::Dialog)) {
+        heldNotice_ = text;  // enterMode() tells it once the cabinet can show a box
         return;
     }
     services_.messages.inform(services_.dialogParent, QStringLiteral("Slots_kestrel"), text,

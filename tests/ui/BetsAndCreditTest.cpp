@@ -3,6 +3,8 @@
 #include <QPushButton>
 #include <limits>
 
+#include "CabinetMode.h"
+#include "CreditLimit.h"
 #include "LineOverlay.h"
 #include "Sounds.h"
 #include "WindowFixture.h"
@@ -129,6 +131,32 @@ TEST_F(BetsAndCredit, CreditNearItsLimitTurnsMoneyAndLargeBetsAwayAndSaysSo) {
     press("payline1");
     spin(kLosingStops);
     EXPECT_EQ(window->machine().player().games, 1);
+}
+
+// Where no box can open at once, the word waits: while the reels turn it comes when the spin has
+// settled, and the pay-line view gives way to it.
+TEST_F(BetsAndCredit, MoneyTurnedAwayMidSpinOrOnThePaylineViewIsStillExplained) {
+    storePlayer(kHighestCreditToInsert);
+    open();
+    press("payline1");
+    random.pushSpin(kLosingStops);
+    press("pplay1");
+    clock.advance(100);
+    press("notes");
+    EXPECT_TRUE(messages.shown.empty());
+    clock.advance(5000);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("takes no more money"));
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+    EXPECT_EQ(window->machine().player().bank, kHighestCreditToInsert - 1);
+
+    control<QPushButton>("viewpaylines")->click();
+    clock.settle();
+    ASSERT_EQ(window->mode(), ui::Mode::PaylineView);
+    press("notes");
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+    EXPECT_EQ(window->machine().player().bank, kHighestCreditToInsert - 1);
 }
 
 TEST_F(BetsAndCredit, NoteDuringFreeSpinsDoesNothing) {

@@ -42,12 +42,8 @@ void MachineWindow::showTakenUp(TakenUp taken) {
     if (taken == TakenUp::InProgress) {
         presentGameInProgress();
     } else if (taken == TakenUp::Damaged && enterMode(Mode::Dialog)) {
-        services_.messages.warn(
-            services_.dialogParent, QStringLiteral("Slots_kestrel"),
-            QStringLiteral("The game that was in progress when Kestrel last stopped could not be "
-                           "taken up: what was saved of it is damaged. The credit and statistics "
-                           "are as last saved."),
-            [this] { closeOverlay(); });
+        services_.messages.warn(services_.dialogParent, QStringLiteral("Slots_kestrel"),
+                                damagedSavedGameText(), [this] { closeOverlay(); });
     }
 }
 

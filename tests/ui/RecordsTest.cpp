@@ -219,5 +219,29 @@ TEST_F(GameTakenUp, ADamagedSavedGameIsSaidAndTheRecordStands) {
     EXPECT_EQ(window->machine().player().bank, 975);  // as saved: the bet went in, nothing more
 }
 
+// The same is said when the player with the damaged game is picked in the options.
+TEST_F(GameTakenUp, ADamagedSavedGameOfAnotherPlayerIsSaidWhenTheyArePicked) {
+    storePlayer(1000);
+    open();
+    press("btnoptions");
+    clickInDialog("machine2");
+    clickInDialog("btnokplayer");
+    press("notes");
+    random.pushSpin(kTwoSpecials);
+    press("pplay1");
+    settings.setValue("game2", "check", "0");  // the second player's game, damaged
+    killAndStartAgain();
+    ASSERT_EQ(window->playernumber(), "1");
+    ASSERT_TRUE(messages.shown.empty());
+    press("btnoptions");
+    clickInDialog("machine2");
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, 'w');
+    EXPECT_TRUE(messages.shown[0].text.contains("damaged"));
+    clickInDialog("btnokplayer");
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+    EXPECT_EQ(window->machine().player().bank, 4975);  // as saved: the bet went in, nothing more
+}
+
 }  // namespace
 }  // namespace kestrel

@@ -24,6 +24,14 @@ public:
                       std::function<void()> closed = {}) = 0;
 };
 
+// Said wherever a player's saved game is taken up (at start-up, on a switch of player) and was
+// found damaged.
+inline QString damagedSavedGameText() {
+    return QStringLiteral(
+        "The game that was in progress when Kestrel last stopped could not be taken up: what was "
+        "saved of it is damaged. The credit and statistics are as last saved.");
+}
+
 // The real boxes: QMessageBox opened window-modal over its parent.
 class QtMessages final : public Messages {
 public:

@@ -12,7 +12,7 @@ namespace kestrel::ui {
 
 namespace {
 const QString kNameTitle = QStringLiteral("Slot_kestrel");
-const QString kDeleteTitle = QStringLiteral("Slots_kestrel");
+const QString kMachineTitle = QStringLiteral("Slots_kestrel");
 constexpr std::int16_t kRealistic = 7;
 constexpr std::int16_t kLoose = 4;
 
@@ -137,14 +137,17 @@ void OptionsDialog::machineClicked(int n) {
     // The slot being left keeps what happened in it since the dialog opened.
     writeRecord();
     Machine& machine = host_.machine();
-    (void)takeUp(machine, host_.records().switchToSaved(n, player()), machine.linesPlayed(),
-                 machine.betPerLine());
+    const TakenUp taken = takeUp(machine, host_.records().switchToSaved(n, player()),
+                                 machine.linesPlayed(), machine.betPerLine());
     host_.setReelSpeed(player().reelspeed);
     host_.clearGameMeters();
     showPlayerOnWindow();
     showSlotName(n);
     fillStatistics(StatisticsMoment::SlotPicked);
     markOptions();
+    if (taken == TakenUp::Damaged) {
+        messages_.warn(this, kMachineTitle, damagedSavedGameText());
+    }
 }
 
 void OptionsDialog::nameEntered() {
@@ -171,7 +174,7 @@ void OptionsDialog::deleteClicked() {
     if (!host_.machine().maySwitchPlayer()) {
         return;
     }
-    messages_.confirm(this, kDeleteTitle,
+    messages_.confirm(this, kMachineTitle,
                       QStringLiteral("Are you sure you want to Delete Current Player's Details ?"),
                       [this](bool yes) {
                           // The machine may have moved on while the question was open; then nothing

@@ -1,6 +1,7 @@
 // One game: the play press, the turning reels and the settling of the decided spin.
 #include "BetMeter.h"
 #include "Bets.h"
+#include "CreditLimit.h"
 #include "Durations.h"
 #include "FeatureBanners.h"
 #include "LineFlash.h"
@@ -84,9 +85,13 @@ void MachineWindow::refuse(PlayResult why) {
     tmrautospin_->stop();
     applyControls();
     if (why == PlayResult::CreditFull) {
-        tellCreditIsFull(QStringLiteral(
-            "The credit is so high that a win of this bet might not fit into it. Choose fewer "
-            "lines or a smaller bet."));
+        // Past the credit the smallest bet plays from, no bet is left to choose.
+        tellCreditIsFull(machine_.player().bank > kHighestCreditToInsert
+                             ? QStringLiteral("The credit is so high that a win of even the "
+                                              "smallest bet might not fit into it.")
+                             : QStringLiteral("The credit is so high that a win of this bet might "
+                                              "not fit into it. Choose fewer lines or a smaller "
+                                              "bet."));
         return;
     }
     playSound(sound::kRefused);

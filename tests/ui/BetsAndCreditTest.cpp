@@ -133,6 +133,19 @@ TEST_F(BetsAndCredit, CreditNearItsLimitTurnsMoneyAndLargeBetsAwayAndSaysSo) {
     EXPECT_EQ(window->machine().player().games, 1);
 }
 
+// A win can take the credit past where even one line at one credit plays: the word then offers
+// no smaller bet that does not exist.
+TEST_F(BetsAndCredit, CreditPastTheSmallestBetSaysNoBetFits) {
+    storePlayer(kHighestCreditToInsert + 1);
+    open();
+    press("payline1");
+    press("pplay1");
+    EXPECT_EQ(window->machine().player().games, 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("even the smallest bet"));
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+}
+
 // Where no box can open at once, the word waits: while the reels turn it comes when the spin has
 // settled, and the pay-line view gives way to it.
 TEST_F(BetsAndCredit, MoneyTurnedAwayMidSpinOrOnThePaylineViewIsStillExplained) {

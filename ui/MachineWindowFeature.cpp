@@ -91,6 +91,9 @@ void MachineWindow::takeWin() {
     if (!mode_.is(Mode::FeatureWon) || !machine_.takeWin()) {
         return;
     }
+    if (autoplay_.isOn()) {
+        machine_.declineGamble();  // as for a paid win autoplay settled
+    }
     saveGame();
     playSound(sound::kWinTaken);
     win_->show(featureWin);

@@ -124,6 +124,9 @@ void MachineWindow::onSpinEnded() {
     const bool freeSpin = machine_.spinIsFree();
     const std::int32_t spinWin = machine_.spinWin();
     const Settlement settled = machine_.settle();
+    if (autoplay_.isOn()) {
+        machine_.declineGamble();  // autoplay never gambles, nor does switching it off later
+    }
     saveGame();
     if (!freeSpin && spinWin > 0) {
         playSound(winSound(spinWin));

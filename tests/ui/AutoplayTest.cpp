@@ -62,6 +62,27 @@ TEST_F(Autoplay, RepeatsTheBetAndWaitsLongerAfterAWin) {
     EXPECT_EQ(window->machine().player().games, gamesAfterFirst + 1);
 }
 
+// Autoplay never gambles: a win it settled is not offered once it is switched off either. A spin
+// still turning when it is switched off settles as the player's own and is offered.
+TEST_F(Autoplay, AWinAutoplaySettledIsNotOfferedOnceItIsOff) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kTwoSpecials);
+    press("autoplayon");
+    clock.advance(1500);  // settled, autoplay waiting
+    press("autoplayoff");
+    EXPECT_FALSE(control("doublebutton")->isEnabled());
+    EXPECT_FALSE(window->machine().canGamble());
+
+    random.pushSpin(kTwoSpecials);
+    press("autoplayon");
+    clock.advance(100);
+    ASSERT_EQ(window->machine().phase(), Machine::Phase::Spinning);
+    press("autoplayoff");
+    clock.advance(3000);
+    EXPECT_TRUE(control("doublebutton")->isEnabled());
+}
+
 // Every spin autoplay pays for turns and settles on screen before the next bet is charged;
 // the next spin comes 1.5 to 1.9 s after a loss and 2.5 to 2.9 s after a win.
 TEST_F(Autoplay, EverySpinIsShownAndSettledBeforeTheNextIsCharged) {
@@ -161,6 +182,7 @@ TEST_F(Autoplay, FeatureUnderAutoplayCountsEveryFreeSpinAndResumesAfterIt) {
     EXPECT_FALSE(control("freespinscompleted1")->isVisible());
     EXPECT_EQ(text("LABWIN"), "125");  // the total that was paid
     EXPECT_EQ(window->machine().player().games, 1);
+    EXPECT_FALSE(window->machine().canGamble());  // taken by autoplay: never gambled
     clock.advance(5000);
     EXPECT_EQ(window->machine().freeSpins().state(), FreeSpins::State::None);
     EXPECT_EQ(window->machine().player().games, 2);

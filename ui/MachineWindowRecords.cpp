@@ -8,6 +8,7 @@
 #include "MoneyMeter.h"
 #include "ReelAnimation.h"
 #include "ReelWindow.h"
+#include "Sounds.h"
 #include "StoreNotice.h"
 
 namespace kestrel::ui {
@@ -83,6 +84,7 @@ void MachineWindow::presentGameInProgress() {
             mode_.resume(Mode::FeatureWon);
         } else {
             mode_.resume(Mode::FreeSpins);
+            playSound(sound::kFreeSpinTune, true);  // the feature's tune, as before the cut
             Timerrespin_->start();
         }
     }

@@ -149,8 +149,12 @@ TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {
     }
     clock.advance(2000);
     ASSERT_EQ(window->machine().freeSpins().played(), 4);
+    sounds.entries.clear();
     killAndStartAgain();
     EXPECT_EQ(window->mode(), ui::Mode::FreeSpins);
+    ASSERT_FALSE(sounds.entries.empty());
+    EXPECT_EQ(sounds.entries.back().resource, ui::sound::kFreeSpinTune);
+    EXPECT_TRUE(sounds.entries.back().loop);
     EXPECT_EQ(text("spinsleft"), "7");
     EXPECT_TRUE(control("spinsleft")->isVisible());
     EXPECT_FALSE(control("panfreespin")->isVisible());

@@ -308,15 +308,21 @@ TEST_F(OptionsDialog, OkShowsTheIdleReelsOnceTheDialogHasClosed) {
     EXPECT_EQ(host.idleReelsShown, 1);
 }
 
+// The box belongs to the dialog: the dialog closes once the box is read, not under it.
 TEST_F(OptionsDialog, LargeSizeOnAnEightHundredBySixHundredScreenSaysSoAndCloses) {
     open();
+    messages.keepOpen = true;
     click("cmdlargescreen");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_EQ(messages.shown[0].kind, 'i');
     EXPECT_EQ(messages.shown[0].title, "Slot_kestrel");
     EXPECT_EQ(messages.shown[0].text, "Already 800 X 600 resolution !!\r");
     EXPECT_EQ(host.screen800.switches, 0);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(closings, 0);
+    messages.closeOpenBoxes();
     EXPECT_FALSE(dialog->isVisible());
+    EXPECT_EQ(closings, 1);
     EXPECT_GE(host.idleReelsShown, 1);
 }
 

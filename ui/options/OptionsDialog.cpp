@@ -227,10 +227,13 @@ void OptionsDialog::largeScreenClicked() {
     const QSize screen = host_.display().screenSize();
     if (screen.width() != layout::kWindow.width() && screen.height() != layout::kWindow.height()) {
         host_.display().switchTo800x600();
-    } else {
-        messages_.inform(this, kNameTitle, QStringLiteral("Already 800 X 600 resolution !!\r"));
+        close();
+        return;
     }
-    close();
+    // The box is the dialog's: it closes the dialog once read, as closing first would take the
+    // box with it before the player saw it.
+    messages_.inform(this, kNameTitle, QStringLiteral("Already 800 X 600 resolution !!\r"),
+                     [this] { close(); });
 }
 
 void OptionsDialog::originalClicked() {

@@ -68,8 +68,13 @@ void MachineWindow::mouseMoveEvent(QMouseEvent* event) {
 }
 
 void MachineWindow::closeOverlay() {
+    const bool dialogClosed = mode_.is(Mode::Dialog);
     if (mode_.leaveOverlay()) {
         applyControls();
+    }
+    if (dialogClosed && window()->isVisible()) {
+        // The keys come back to the machine, where no window manager hands the focus back.
+        window()->activateWindow();
     }
 }
 

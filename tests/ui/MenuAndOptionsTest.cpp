@@ -94,6 +94,20 @@ TEST_F(MenuAndOptions, PickingAnEmptySlotShowsItsEmptyCreditInTheWindow) {
     EXPECT_EQ(settings.value("player1", "bank"), "1000");
 }
 
+// Wherever the focus went with a dialog, it comes back to the machine when the dialog closes, so
+// the space bar plays again.
+TEST_F(MenuAndOptions, TheKeysComeBackToTheMachineWhenADialogCloses) {
+    storePlayer(1000);
+    open();
+    press("btnoptions");
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    clickInDialog("btnokplayer");
+    EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
+}
+
 TEST_F(MenuAndOptions, MenuOpensOnHoverAndClosesOverTheCabinet) {
     storePlayer(1000);
     open();

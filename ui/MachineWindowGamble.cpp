@@ -28,6 +28,7 @@ void MachineWindow::onGambleButton() {
         return;
     }
     saveGame();
+    cabinet_.showNoCredit(false);  // it would show around the gamble's panel and outlast it
     reels_->showAllCells();
     win_->show(machine_.atRisk());
     credit_->show(machine_.player().bank);

@@ -61,6 +61,18 @@ TEST_F(GambleWindow, CollectPaysTheDoubledStakeAndFreesTheMachine) {
     EXPECT_TRUE(window->keysEnabled());
 }
 
+// A bet refused for too little credit leaves its panel up; gambling the last win takes it down,
+// as the panel would show around the gamble's and outlast it.
+TEST_F(GambleWindow, OpeningTakesDownTheNoCreditPanel) {
+    storePlayer(25);
+    open();
+    spin(kTwoSpecials);  // 25 in, 25 won
+    press("pplay2");     // 50: too much
+    ASSERT_TRUE(control("pannomoney")->isVisible());
+    press("doublebutton");
+    EXPECT_FALSE(control("pannomoney")->isVisible());
+}
+
 TEST_F(GambleWindow, LossShowsNoWinAfterThePause) {
     openGambleOnAWin();
     random.push({2});

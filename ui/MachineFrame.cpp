@@ -42,7 +42,7 @@ void MachineFrame::switchTo800x600() {
     if (fullScreen_) {
         return;
     }
-    windowedGeometry_ = saveGeometry();
+    windowedGeometry_ = geometry();
     fullScreen_ = true;
     showFullScreen();
     // Without a window manager to honour the request, cover the screen by hand.
@@ -58,7 +58,9 @@ void MachineFrame::restore() {
     }
     fullScreen_ = false;
     showNormal();
-    restoreGeometry(windowedGeometry_);
+    // The window's own rectangle, not saveGeometry()'s: restoring that guesses a title bar where
+    // there may be none and puts the window 20 pixels lower than it was.
+    setGeometry(windowedGeometry_);
     fit();
 }
 

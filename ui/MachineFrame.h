@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QByteArray>
+#include <QRect>
 #include <QWidget>
 
 #include "DisplayMode.h"
@@ -36,7 +36,7 @@ private:
 
     MachineWindow* machine_ = nullptr;
     bool fullScreen_ = false;
-    QByteArray windowedGeometry_;
+    QRect windowedGeometry_;  // where the window was before full screen, its frame aside
 };
 
 }  // namespace kestrel::ui

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "MachineFrame.h"
 #include "ReelAnimation.h"
 #include "Sounds.h"
 #include "WinSound.h"
@@ -384,6 +385,23 @@ TEST_F(SpinFlow, ScreenOfAnotherSizeGetsTheFullScreenPresentation) {
     display = test::FakeDisplay({1024, 768});
     open();
     EXPECT_EQ(display.switches, 1);
+}
+
+// The real frame around the machine: leaving full screen puts the window back exactly where and
+// as large as it was.
+TEST_F(SpinFlow, TheWindowComesBackAsItWasAfterFullScreen) {
+    storePlayer(1000);
+    open();
+    ui::MachineFrame frame;
+    frame.setMachine(window.get());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    const QRect before = frame.geometry();
+    frame.switchTo800x600();
+    frame.restore();
+    EXPECT_EQ(frame.geometry(), before);
+    EXPECT_FALSE(frame.presentingFullScreen());
+    window->setParent(nullptr);  // the machine is the fixture's to delete
 }
 
 TEST_F(SpinFlow, ScreenWithOneMatchingDimensionIsLeftAlone) {

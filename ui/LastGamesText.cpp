@@ -93,7 +93,7 @@ QString gamble(const RecordedGamble& g) {
     for (const RecordedGuess& guess : g.guesses) {
         guesses << QStringLiteral("%1, %2 %3")
                        .arg(callName(guess.call), cardName(guess.card),
-                            guess.won() ? QStringLiteral("won") : QStringLiteral("lost"));
+                            guess.won() ? QStringLiteral("right") : QStringLiteral("wrong"));
     }
     if (g.guessCount > static_cast<int>(g.guesses.size())) {
         guesses << QStringLiteral("… %1 guesses in all").arg(g.guessCount);

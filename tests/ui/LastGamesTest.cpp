@@ -98,7 +98,7 @@ TEST_F(LastGames, ASessionsFeatureAndGambleAreFoundGameByGameAndNothingChanges) 
 
     click("lastgamesprevious");  // the gamble
     EXPECT_TRUE(title().startsWith("Game 2 — "));
-    EXPECT_TRUE(figures().contains("Gamble of 25: red, ace of hearts won — collected 50"));
+    EXPECT_TRUE(figures().contains("Gamble of 25: red, ace of hearts right — collected 50"));
     EXPECT_EQ(reelStops(), kTwoSpecials);
 
     // Back through the ten free spins to the game that won them.

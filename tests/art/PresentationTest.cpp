@@ -239,6 +239,16 @@ TEST(Presentation, CellsDrawnInLayersPaintAsTheirPictures) {
     EXPECT_EQ(presentation.picture(PictureList::listsingles, 5).toImage(),
               art.picture(PictureList::listsingles, 5));
 
+    // Disabled under a dialog it greys as a label showing the whole picture does.
+    QLabel whole;
+    whole.setPixmap(QPixmap::fromImage(art.picture(PictureList::listsingles, 5)));
+    whole.resize(label->size());
+    whole.setEnabled(false);
+    label->setEnabled(false);
+    EXPECT_EQ(painted(), whole.grab().toImage().convertToFormat(QImage::Format_RGB32));
+    EXPECT_NE(painted(), art.picture(PictureList::listsingles, 5));
+    label->setEnabled(true);
+
     presentation.show(label, PictureList::WildGlowFrames, 9);
     EXPECT_EQ(painted().size(), art.picture(PictureList::WildGlowFrames, 9).size());
     EXPECT_NE(painted(), art.picture(PictureList::listsingles, 5));

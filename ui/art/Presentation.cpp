@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QStyle>
+#include <QStyleOption>
 #include <QWidget>
 
 #include <algorithm>
@@ -406,6 +408,19 @@ void Presentation::setOn(QLabel* label, ArtKey key) {
     }
 }
 
+// A disabled cell greys as the label would grey a picture of its own, as at 800 × 600. Made only
+// while a dialog holds the machine, so it is not kept.
+QPixmap Presentation::disabledCell(const QLabel* label, ArtKey key) const {
+    QPixmap composed(label->size());
+    {
+        QPainter painter(&composed);
+        cells_.paint(painter, static_cast<PictureList>(key.which), key.index);
+    }
+    QStyleOption option;
+    option.initFrom(label);
+    return label->style()->generatedIconPixmap(QIcon::Disabled, composed, &option);
+}
+
 bool Presentation::inLayers(ArtKey key) const {
     return scale_ != 1.0 && key.kind == ArtKey::Kind::List &&
            cells_.has(static_cast<PictureList>(key.which));
@@ -437,7 +452,11 @@ bool Presentation::eventFilter(QObject* watched, QEvent* event) {
         if (const ArtKey key = ArtKey::fromCode(label->property(kPicture).toUInt());
             inLayers(key)) {
             QPainter painter(label);
-            cells_.paint(painter, static_cast<PictureList>(key.which), key.index);
+            if (label->isEnabled()) {
+                cells_.paint(painter, static_cast<PictureList>(key.which), key.index);
+            } else {
+                painter.drawPixmap(0, 0, disabledCell(label, key));
+            }
             return true;
         }
         const QPixmap pixmap = label->pixmap();

@@ -93,6 +93,7 @@ private:
     void showOn(QLabel* label, ArtKey key);
     void setOn(QLabel* label, ArtKey key);
     bool inLayers(ArtKey key) const;
+    QPixmap disabledCell(const QLabel* label, ArtKey key) const;
     bool shownOnALabel(quint32 code) const;
     const QPixmap* revealFrame(ArtKey key) const;
     void letGoUnlessShown(ArtKey key);

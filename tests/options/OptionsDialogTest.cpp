@@ -1,3 +1,5 @@
+#include <QLayout>
+
 #include "ExamplePlayer.h"
 #include "OptionsFixture.h"
 #include "Windows.h"
@@ -178,6 +180,14 @@ TEST_F(OptionsDialog, ANameOfTwelveCharactersIsTakenAndStored) {
     EXPECT_EQ(host.PANELBANK, "4480");
     EXPECT_EQ(caption("machine1"), "ABCDEFGHIJKL");
     EXPECT_TRUE(dialog->isVisible());  // Enter names the player; it does not close the dialog
+
+    // The widest name there is leaves the dialog laid out as it was.
+    const QRect slotBox = control<QWidget>("slotFrame")->geometry();
+    const QRect statistics = control<QWidget>("statsFrame")->geometry();
+    enterName("WWWWWWWWWWWW");
+    dialog->layout()->activate();
+    EXPECT_EQ(control<QWidget>("slotFrame")->geometry(), slotBox);
+    EXPECT_EQ(control<QWidget>("statsFrame")->geometry(), statistics);
 }
 
 TEST_F(OptionsDialog, TwelveLettersOfSeveralBytesEachAreTwelveCharacters) {

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "OptionsStyle.h"
+#include "PlayerName.h"
 
 namespace kestrel::ui {
 
@@ -70,7 +71,14 @@ OptionsForm::OptionsForm(QDialog* dialog) {
     machineGroup = optionArray<7>(machine, "machine", 1, {}, slotBox);
     auto* slotColumn = new QVBoxLayout(slotBox);
     slotColumn->setSpacing(4);
+    // The slots are as wide as the widest name they may show from the start, so entering one
+    // does not push the rest of the dialog aside.
+    machine[1]->setText(QString(kMaxNameLength, u'W'));
+    machine[1]->ensurePolished();
+    const int widestName = machine[1]->sizeHint().width();
+    machine[1]->setText({});
     for (int n = 1; n <= 6; ++n) {
+        machine[n]->setMinimumWidth(widestName);
         slotColumn->addWidget(machine[n]);
     }
     grid->addWidget(slotBox, 0, 0);

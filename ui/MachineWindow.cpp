@@ -1,7 +1,5 @@
 #include "MachineWindow.h"
 
-#include <utility>
-
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>

@@ -41,14 +41,12 @@ CoinDrop::CoinDrop(QWidget* window, Clock& clock, Presentation& presentation)
 // press in that gap starts the count afresh, or its coins would never fall.
 void CoinDrop::start(int coins) {
     coinTick_ = 2 * (kCoinsPerPress - std::clamp(coins, 1, kCoinsPerPress));
-    if (!running_) {
-        running_ = true;
+    if (!tmrcoins_->isActive()) {
         tmrcoins_->start();
     }
 }
 
 void CoinDrop::stop() {
-    running_ = false;
     tmrcoins_->stop();
     dollar1_->hide();
     halfcoin1_->hide();

@@ -33,7 +33,6 @@ private:
     QLabel* halfcoin1_;
     ClockTimer* tmrcoins_;
     int coinTick_ = 0;
-    bool running_ = false;
 };
 
 }  // namespace kestrel::ui

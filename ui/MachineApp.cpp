@@ -48,7 +48,7 @@ void MachineApp::refuseSecondCopy() {
         quit();
         return;
     }
-    messages_.warn(nullptr, QStringLiteral("Slots_kestrel"), lock_.problem(), quit);
+    messages_.warn(nullptr, machineBoxTitle(), lock_.problem(), quit);
 }
 
 }  // namespace kestrel::ui

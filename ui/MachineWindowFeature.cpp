@@ -129,13 +129,12 @@ void MachineWindow::onAutoplayOn() {
     }
     // The first time ever, the player reads how autoplay works before it starts.
     enterMode(Mode::Dialog);
-    services_.messages.inform(services_.dialogParent, QStringLiteral("Slots_kestrel"),
-                              kAutoplayNotice, [this] {
-                                  if (mode_.is(Mode::Dialog)) {
-                                      closeOverlay();
-                                      startAutoplay();
-                                  }
-                              });
+    services_.messages.inform(services_.dialogParent, machineBoxTitle(), kAutoplayNotice, [this] {
+        if (mode_.is(Mode::Dialog)) {
+            closeOverlay();
+            startAutoplay();
+        }
+    });
 }
 
 void MachineWindow::startAutoplay() {

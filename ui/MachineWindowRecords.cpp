@@ -43,8 +43,8 @@ void MachineWindow::showTakenUp(TakenUp taken) {
     if (taken == TakenUp::InProgress) {
         presentGameInProgress();
     } else if (taken == TakenUp::Damaged && enterMode(Mode::Dialog)) {
-        services_.messages.warn(services_.dialogParent, QStringLiteral("Slots_kestrel"),
-                                damagedSavedGameText(), [this] { closeOverlay(); });
+        services_.messages.warn(services_.dialogParent, machineBoxTitle(), damagedSavedGameText(),
+                                [this] { closeOverlay(); });
     }
 }
 

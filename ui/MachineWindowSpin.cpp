@@ -107,7 +107,7 @@ void MachineWindow::tellCreditIsFull(const QString& text) {
         heldNotice_ = text;  // enterMode() tells it once the cabinet can show a box
         return;
     }
-    services_.messages.inform(services_.dialogParent, QStringLiteral("Slots_kestrel"), text,
+    services_.messages.inform(services_.dialogParent, machineBoxTitle(), text,
                               [this] { closeOverlay(); });
 }
 

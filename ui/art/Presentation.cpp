@@ -411,14 +411,10 @@ void Presentation::setOn(QLabel* label, ArtKey key) {
 // A disabled cell greys as the label would grey a picture of its own, as at 800 × 600. Made only
 // while a dialog holds the machine, so it is not kept.
 QPixmap Presentation::disabledCell(const QLabel* label, ArtKey key) const {
-    QPixmap composed(label->size());
-    {
-        QPainter painter(&composed);
-        cells_.paint(painter, static_cast<PictureList>(key.which), key.index);
-    }
     QStyleOption option;
     option.initFrom(label);
-    return label->style()->generatedIconPixmap(QIcon::Disabled, composed, &option);
+    return label->style()->generatedIconPixmap(
+        QIcon::Disabled, cells_.picture(static_cast<PictureList>(key.which), key.index), &option);
 }
 
 bool Presentation::inLayers(ArtKey key) const {

@@ -24,6 +24,11 @@ public:
                       std::function<void()> closed = {}) = 0;
 };
 
+// The title of the machine's own boxes.
+inline QString machineBoxTitle() {
+    return QStringLiteral("Slots_kestrel");
+}
+
 // Said wherever a player's saved game is taken up (at start-up, on a switch of player) and was
 // found damaged.
 inline QString damagedSavedGameText() {

@@ -12,7 +12,6 @@ namespace kestrel::ui {
 
 namespace {
 const QString kNameTitle = QStringLiteral("Slot_kestrel");
-const QString kMachineTitle = QStringLiteral("Slots_kestrel");
 constexpr std::int16_t kRealistic = 7;
 constexpr std::int16_t kLoose = 4;
 
@@ -146,7 +145,7 @@ void OptionsDialog::machineClicked(int n) {
     fillStatistics(StatisticsMoment::SlotPicked);
     markOptions();
     if (taken == TakenUp::Damaged) {
-        messages_.warn(this, kMachineTitle, damagedSavedGameText());
+        messages_.warn(this, machineBoxTitle(), damagedSavedGameText());
     }
 }
 
@@ -174,7 +173,7 @@ void OptionsDialog::deleteClicked() {
     if (!host_.machine().maySwitchPlayer()) {
         return;
     }
-    messages_.confirm(this, kMachineTitle,
+    messages_.confirm(this, machineBoxTitle(),
                       QStringLiteral("Are you sure you want to Delete Current Player's Details ?"),
                       [this](bool yes) {
                           // The machine may have moved on while the question was open; then nothing

@@ -224,13 +224,15 @@ bool MachineWindow::eventFilter(QObject* watched, QEvent* event) {
 // touches the game. On the last games the arrow keys turn the pages.
 void MachineWindow::keyPressed(const QKeyEvent& event) {
     DisplayMode& display = services_.display;
+    if (event.isAutoRepeat() && event.key() != Qt::Key_Left && event.key() != Qt::Key_Right) {
+        // A held key acts once. A held space bar would otherwise stop every spin it starts and
+        // start the next over the win sound; a held F11 would switch back and forth.
+        return;
+    }
     if (event.matches(QKeySequence::Quit) ||
         (event.key() == Qt::Key_Q && event.modifiers() == Qt::ControlModifier)) {
         shutdown();
     } else if (event.key() == Qt::Key_F11) {
-        if (event.isAutoRepeat()) {
-            return;  // a held key switches once, not back and forth for as long as it is held
-        }
         if (display.presentingFullScreen()) {
             display.restore();
         } else {

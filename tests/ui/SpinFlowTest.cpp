@@ -322,6 +322,41 @@ TEST_F(SpinFlow, ADoubleClickedBetSpinsOnceAndLetsTheReelsTurn) {
     EXPECT_EQ(window->machine().player().bank, 975 + 2 * 5000);
 }
 
+// A held space bar: the keyboard repeats the key every few dozen milliseconds. It plays one
+// spin, which turns and settles as any other (a repeat neither stops its reels nor starts the
+// next spin over its win); with too little credit it buzzes once.
+class HeldSpaceBar : public test::WindowFixture {
+protected:
+    void holdSpace(int milliseconds) {
+        key(Qt::Key_Space);
+        for (int held = 0; held < milliseconds; held += 35) {
+            QKeyEvent repeat(QEvent::KeyPress, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "),
+                             true);
+            QApplication::sendEvent(window.get(), &repeat);
+            clock.advance(35);
+        }
+    }
+};
+
+TEST_F(HeldSpaceBar, PlaysOneSpinThatTurnsItsFullTime) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kLosingStops);
+    holdSpace(1400);
+    EXPECT_EQ(window->mode(), ui::Mode::Spinning);
+    holdSpace(6000);
+    EXPECT_EQ(window->machine().player().games, 1);
+    EXPECT_EQ(window->machine().player().bank, 975);
+}
+
+TEST_F(HeldSpaceBar, WithoutCreditBuzzesOnce) {
+    storePlayer(10);
+    open();
+    holdSpace(2000);
+    EXPECT_EQ(sounds.count(sound::kRefused), 1);
+    EXPECT_EQ(window->machine().player().games, 0);
+}
+
 enum class Exit { Picture, Menu, CloseBox };
 class Exits : public test::WindowFixture, public ::testing::WithParamInterface<Exit> {
 protected:

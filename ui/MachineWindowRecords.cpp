@@ -68,7 +68,9 @@ void MachineWindow::presentGameInProgress() {
         }
     }
     if (machine_.phase() == Machine::Phase::Spinning) {
-        if (!machine_.spinIsFree()) {
+        if (machine_.spinIsFree()) {
+            playSound(sound::kFreeSpinTune, true);  // the feature's tune, as before the cut
+        } else {
             win_->goodLuck();
         }
         animation_->start(machine_.records());

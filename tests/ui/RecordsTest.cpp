@@ -161,6 +161,15 @@ TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {
     for (int i = 0; i < 7; ++i) {
         random.pushSpin(kLosingStops);
     }
+    for (int t = 0; t < 100 && window->mode() != ui::Mode::Spinning; ++t) {
+        clock.advance(100);
+    }
+    ASSERT_EQ(window->mode(), ui::Mode::Spinning);
+    sounds.entries.clear();
+    killAndStartAgain();  // cut while a free spin turns: it turns on to the tune
+    EXPECT_EQ(window->mode(), ui::Mode::Spinning);
+    ASSERT_FALSE(sounds.entries.empty());
+    EXPECT_EQ(sounds.entries.back().resource, ui::sound::kFreeSpinTune);
     for (int t = 0; t < 700 && !window->machine().featureCompleted(); ++t) {
         clock.advance(100);
     }

@@ -108,10 +108,11 @@ void appendSection(QByteArray& out, const QSettings::SettingsMap& values, const 
 
 }  // namespace
 
-QSettings::SettingsMap parseIni(QByteArrayView text) {
+QSettings::SettingsMap parseIni(QByteArrayView text, qsizetype* skippedLines) {
     if (text.startsWith("\xEF\xBB\xBF")) {
         text = text.sliced(3);
     }
+    qsizetype skipped = 0;
     QSettings::SettingsMap values;
     QString prefix;
     bool usableSection = true;
@@ -131,6 +132,7 @@ QSettings::SettingsMap parseIni(QByteArrayView text) {
             prefix = QString::fromLatin1(name);
             usableSection = isName(prefix);
             prefix += u'/';
+            skipped += usableSection ? 0 : 1;
             continue;
         }
         const qsizetype equals = line.indexOf('=');
@@ -138,7 +140,12 @@ QSettings::SettingsMap parseIni(QByteArrayView text) {
         if (usableSection && isName(QString::fromLatin1(key))) {
             values.insert(prefix + QString::fromLatin1(key),
                           unescapedValue(line.sliced(equals + 1).trimmed()));
+        } else {
+            ++skipped;
         }
+    }
+    if (skippedLines != nullptr) {
+        *skippedLines = skipped;
     }
     return values;
 }

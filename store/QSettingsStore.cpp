@@ -77,8 +77,35 @@ bool QSettingsStore::refresh() const {
         stored_.clear();
         return fail({path_, read.reason, false});
     }
-    stored_ = parseIni(read.text);
+    qsizetype skippedLines = 0;
+    stored_ = parseIni(read.text, &skippedLines);
     stamp_ = read.stamp;
+    if (skippedLines > 0) {
+        return keepDamagedCopy(read.text, skippedLines);
+    }
+    return true;
+}
+
+// The next sync() writes only what could be read, so the file as it was goes aside first: a
+// file saved in another encoding, or a hand edit gone wrong, may still hold other players'
+// records. If no copy can be made, the file is not replaced in this session.
+bool QSettingsStore::keepDamagedCopy(QByteArrayView text, qsizetype skippedLines) const {
+    const QString copy = damagedCopyPath();
+    const FileRead kept = readRegularFile(copy, kSizeLimit);
+    if (kept.outcome != FileRead::Outcome::Read || kept.text != text) {
+        if (auto failure = replaceRegularFile(copy, text)) {
+            readRefusal_ = QStringLiteral(
+                               "some of its lines could not be read and no copy of "
+                               "it could be kept as %1 (%2)")
+                               .arg(copy, *failure);
+            return fail({path_, *readRefusal_, false});
+        }
+    }
+    const QString lines =
+        skippedLines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(skippedLines);
+    fail({path_,
+          QStringLiteral("%1 made no sense, so the file as it was is kept as %2").arg(lines, copy),
+          false, true});
     return true;
 }
 

@@ -11,6 +11,7 @@ struct StoreProblem {
     QString file;
     QString reason;  // "the disk is full", "there is no permission to read it", …
     bool whileWriting = false;
+    bool partlyRead = false;  // the file was read but some of its lines make no sense
 
     // The words for a message box and standard error, e.g. "Could not save the player
     // records to /home/x/.config/kestrelslot/kestrelslot.conf: the disk is full."
@@ -18,10 +19,14 @@ struct StoreProblem {
         if (whileWriting) {
             return QStringLiteral("Could not save the player records to %1: %2.").arg(file, reason);
         }
+        if (partlyRead) {
+            return QStringLiteral("Part of the player records in %1 could not be read: %2.")
+                .arg(file, reason);
+        }
         return QStringLiteral(
                    "Could not read the player records from %1: %2. It is left "
-                   "untouched, and nothing will be saved there until the game is "
-                   "started again.")
+                   "untouched, and nothing will be saved there until it is put right and the "
+                   "game is started again.")
             .arg(file, reason);
     }
     bool operator==(const StoreProblem&) const = default;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QSettings>
@@ -133,20 +134,67 @@ TEST_F(QSettingsStoreTest, FileInTheWayOfTheFolderIsNamedAndTheValuesWaitForTheN
     EXPECT_EQ(QSettingsStore(store.fileName()).value("player1", "bank"), "700");
 }
 
-TEST_F(QSettingsStoreTest, GarbageFileReadsAsMissingValuesAndIsReplacedByTheNextSync) {
+// A file with lines that make no sense (garbage, another encoding, a broken hand edit) gives
+// what can be read from it; the file as it was is kept aside before the next sync replaces it,
+// and the copy is named.
+TEST_F(QSettingsStoreTest, DamagedFileIsKeptAsideBeforeTheNextSyncReplacesIt) {
     QByteArray garbage;
     for (int i = 0; i < 4096; ++i) {
         garbage.append(static_cast<char>((i * 7919 + 13) % 256));
     }
-    garbage.append("\n[player1\nbank=7\n");
+    garbage.append("\n[player1\nbank=7\n[player2]\nbank=900\n");
     writeFile(garbage);
 
     QSettingsStore store(path());
     EXPECT_EQ(store.value("player1", "bank"), "");
-    EXPECT_EQ(store.lastProblem(), std::nullopt);
+    EXPECT_EQ(store.value("player2", "bank"), "900");
+    ASSERT_TRUE(store.lastProblem().has_value());
+    EXPECT_TRUE(store.lastProblem()->partlyRead);
+    EXPECT_TRUE(store.lastProblem()->message().contains(store.damagedCopyPath()));
     store.setValue("player1", "bank", "25");
     ASSERT_TRUE(store.sync());
-    EXPECT_EQ(fileContent(), "[player1]\nbank=25\n");
+    EXPECT_EQ(store.lastProblem(), std::nullopt);
+    EXPECT_EQ(fileContent(), "[player1]\nbank=25\n\n[player2]\nbank=900\n");
+    const auto copied = [&store] {
+        QFile copy(store.damagedCopyPath());
+        return copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray();
+    };
+    EXPECT_EQ(copied(), garbage);
+
+    // A whole file in another encoding: not one line reads, every slot is in the copy.
+    const QString utf16Text = QStringLiteral("[player2]\nbank=100000\n");
+    const QByteArray utf16(reinterpret_cast<const char*>(utf16Text.utf16()), utf16Text.size() * 2);
+    writeFile(utf16);
+    QSettingsStore fresh(path());
+    EXPECT_EQ(fresh.value("player2", "bank"), "");
+    fresh.setValue("player1", "bank", "0");
+    ASSERT_TRUE(fresh.sync());
+    EXPECT_EQ(copied(), utf16);
+
+    // Comments, blank lines and a clean file keep no copy.
+    ASSERT_TRUE(QFile::remove(store.damagedCopyPath()));
+    writeFile("; a comment\n\n[player1]\nbank=5\n");
+    QSettingsStore clean(path());
+    EXPECT_EQ(clean.value("player1", "bank"), "5");
+    EXPECT_EQ(clean.lastProblem(), std::nullopt);
+    EXPECT_FALSE(QFile::exists(clean.damagedCopyPath()));
+}
+
+// Where no copy can be kept, the damaged file is not replaced in this session.
+TEST_F(QSettingsStoreTest, DamagedFileThatCannotBeCopiedIsNotReplaced) {
+    if (runningAsRoot()) {
+        GTEST_SKIP() << "root writes through the permissions";
+    }
+    writeFile("[player2\nbank=900\n");
+    const QString copyPath = path() + QStringLiteral(".damaged");
+    ASSERT_TRUE(QDir().mkpath(copyPath));  // a folder where the copy would go
+
+    QSettingsStore store(path());
+    ASSERT_TRUE(store.lastProblem().has_value());
+    EXPECT_FALSE(store.lastProblem()->partlyRead);
+    store.setValue("player1", "bank", "25");
+    EXPECT_FALSE(syncQuietly(store));
+    EXPECT_EQ(fileContent(), "[player2\nbank=900\n");
 }
 
 TEST_F(QSettingsStoreTest, ChangesMadeByAnotherWriterAreReadAndKeptBySync) {

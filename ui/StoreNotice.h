@@ -20,6 +20,7 @@ public:
     void clear();
 
 private:
+    Presentation& presentation_;
     QLabel* storenotice_;
 };
 

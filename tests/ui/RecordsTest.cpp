@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QPushButton>
 
 #include "CabinetMode.h"
@@ -57,6 +58,27 @@ TEST_F(Records, AFailedSaveIsShownUntilTheNextOneSucceeds) {
     settings.failWrites(QString());
     saveThroughTheOptions();
     EXPECT_EQ(notice(), "");
+}
+
+// A notice naming a long path and reason shows every line of it, not the middle ones only.
+TEST_F(Records, ALongNoticeShowsAllItsLines) {
+    storePlayer(1000);
+    open();
+    settings.failWrites(
+        "the folder /home/somebody-with-a-long-name/.config/kestrelslot/"
+        "a/folder/nested/deeper/than/most/people/keep/their/records cannot be "
+        "written, as it belongs to another user of this computer, who has not "
+        "given anybody else the right to write there, and the records of this "
+        "player stay as they were before");
+    saveThroughTheOptions();
+    const auto* label = control<QLabel>("storenotice");
+    ASSERT_TRUE(label->isVisible());
+    EXPECT_GE(label->height(), label->heightForWidth(label->width()));
+    settings.failWrites(QString());
+    saveThroughTheOptions();
+    settings.failWrites("the disk is full");
+    saveThroughTheOptions();
+    EXPECT_EQ(label->height(), 54);  // a short one keeps the usual box
 }
 
 // The record on the disk follows the credit: after a settled spin, a note, coins, a take-win and

@@ -41,7 +41,7 @@ FeatureBanners::FeatureBanners(QWidget* window, Clock& clock, Presentation& pres
 }
 
 void FeatureBanners::announce(int spinsLeft) {
-    plate_ = false;
+    strip_ = Strip::Announcement;
     spinsLeftAfterBlink_ = spinsLeft;
     panfreespin_->hide();
     ctrlfreesleft1_->hide();
@@ -80,7 +80,7 @@ void FeatureBanners::onBlinkTick() {
 }
 
 void FeatureBanners::showSpinsLeft(int spinsLeft) {
-    plate_ = false;
+    strip_ = Strip::SpinsLeft;
     panfreespin_->hide();
     ctrlfreesleft1_->show();
     spinsleft_->show();
@@ -89,7 +89,7 @@ void FeatureBanners::showSpinsLeft(int spinsLeft) {
 
 void FeatureBanners::showCompleted() {
     stop();
-    plate_ = false;
+    strip_ = Strip::Completed;
     panfreespin_->hide();
     ctlfrees1_->hide();
     ctrlfreesleft1_->hide();
@@ -99,7 +99,7 @@ void FeatureBanners::showCompleted() {
 
 void FeatureBanners::showPlate() {
     stop();
-    plate_ = true;
+    strip_ = Strip::Plate;
     for (QLabel* banner : {ctlfrees1_, ctrlfreesleft1_, freespinscompleted1_, spinsleft_}) {
         banner->hide();
     }
@@ -107,7 +107,10 @@ void FeatureBanners::showPlate() {
 }
 
 void FeatureBanners::setStripShown(bool shown) {
-    panfreespin_->setVisible(shown && plate_);
+    panfreespin_->setVisible(shown && strip_ == Strip::Plate);
+    ctrlfreesleft1_->setVisible(shown && strip_ == Strip::SpinsLeft);
+    spinsleft_->setVisible(shown && strip_ == Strip::SpinsLeft);
+    freespinscompleted1_->setVisible(shown && strip_ == Strip::Completed);
 }
 
 void FeatureBanners::stop() {

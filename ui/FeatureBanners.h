@@ -26,7 +26,7 @@ public:
     void showCompleted();
     // The feature is over: the information plate again.
     void showPlate();
-    // The pay-line view hides the strip; it comes back as it was.
+    // The pay-line view and the last games hide the strip; it comes back as it was.
     void setStripShown(bool shown);
     // Stops the slide and the blink where they are.
     void stop();
@@ -46,7 +46,9 @@ private:
     int slideStep_ = 0;
     int bannerTick_ = 0;
     int spinsLeftAfterBlink_ = 0;
-    bool plate_ = true;  // the plate, not a banner, belongs in the strip
+    // What belongs in the strip: the pay-line view and the last games hide it and give it back.
+    enum class Strip { Plate, Announcement, SpinsLeft, Completed };
+    Strip strip_ = Strip::Plate;
 };
 
 }  // namespace kestrel::ui

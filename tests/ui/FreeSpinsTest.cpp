@@ -176,6 +176,9 @@ TEST_F(FreeSpins, PaylineViewWhileTheTotalWaitsComesBackToTheWaitingMachine) {
     control<QPushButton>("viewpaylines")->click();
     clock.settle();
     EXPECT_FALSE(visible("takewin"));
+    EXPECT_FALSE(visible("freespinscompleted1"));  // it would cover Return to Game
+    QWidget* back = control("Btnreturn2game");
+    EXPECT_EQ(window->childAt(back->geometry().center()), back);
     control<QPushButton>("Btnreturn2game")->click();
     clock.settle();
     EXPECT_TRUE(visible("takewin"));

@@ -4,6 +4,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTest>
+#include <string>
 #include <vector>
 
 #include "AboutBox.h"
@@ -28,12 +30,39 @@ void expectCentred(const QWidget& window) {
     EXPECT_EQ(window.y(), screen.y() + (screen.height() - window.height()) / 2);
 }
 
-class SecondaryWindow : public ::testing::TestWithParam<bool> {
+// How a player closes the window: its own button, the close box, or the keyboard (Escape, or
+// Enter on the button that has the focus).
+enum class Closing { Button, CloseBox, Escape, Enter };
+
+// A key as the keyboard delivers it: to the widget with the focus, and on to its window.
+void keyTo(QWidget& window, Qt::Key key) {
+    QWidget* focus = window.focusWidget();
+    QTest::keyClick(focus != nullptr ? focus : &window, key);
+}
+
+class SecondaryWindow : public ::testing::TestWithParam<Closing> {
 protected:
-    bool byCloseBox() const { return GetParam(); }
+    // Closes `window`, whose own button is `button`, the way this case does.
+    void closeIt(QWidget& window, QPushButton& button) {
+        switch (GetParam()) {
+            case Closing::Button:
+                button.click();
+                break;
+            case Closing::CloseBox:
+                window.close();
+                break;
+            case Closing::Escape:
+                keyTo(window, Qt::Key_Escape);
+                break;
+            case Closing::Enter:
+                button.setFocus();
+                keyTo(window, Qt::Key_Return);
+                break;
+        }
+    }
 };
 
-TEST_P(SecondaryWindow, PayTableClosesAndReportsItOnceByButtonOrCloseBox) {
+TEST_P(SecondaryWindow, PayTableClosesAndReportsItOnce) {
     ui::PayTableWindow pays(picture({600, 450}));
     int closings = 0;
     QObject::connect(&pays, &ui::PayTableWindow::closed, [&] { ++closings; });
@@ -46,18 +75,14 @@ TEST_P(SecondaryWindow, PayTableClosesAndReportsItOnceByButtonOrCloseBox) {
     EXPECT_TRUE(pays.rect().contains(exit->geometry()));
     expectCentred(pays);
 
-    if (byCloseBox()) {
-        pays.close();
-    } else {
-        exit->click();
-    }
+    closeIt(pays, *exit);
     EXPECT_FALSE(pays.isVisible());
     EXPECT_EQ(closings, 1);
     pays.close();
     EXPECT_EQ(closings, 1);
 }
 
-TEST_P(SecondaryWindow, AboutBoxClosesAndReportsItOnceByOkOrCloseBox) {
+TEST_P(SecondaryWindow, AboutBoxClosesAndReportsItOnce) {
     QApplication::setApplicationName(QStringLiteral("Kestrel"));
     ScriptedLinks links;
     ScriptedMessages messages;
@@ -72,21 +97,22 @@ TEST_P(SecondaryWindow, AboutBoxClosesAndReportsItOnceByOkOrCloseBox) {
     EXPECT_NE(about.findChild<QLabel*>("lblTitle"), nullptr);
     expectCentred(about);
 
-    if (byCloseBox()) {
-        about.close();
-    } else {
-        about.findChild<QPushButton*>("cmdOK")->click();
-    }
+    closeIt(about, *about.findChild<QPushButton*>("cmdOK"));
     EXPECT_FALSE(about.isVisible());
     EXPECT_EQ(closings, 1);
     EXPECT_TRUE(links.opened.empty());
     EXPECT_TRUE(messages.shown.empty());
 }
 
-INSTANTIATE_TEST_SUITE_P(ButtonOrCloseBox, SecondaryWindow, ::testing::Bool(),
-                         [](const ::testing::TestParamInfo<bool>& info) {
-                             return info.param ? "CloseBox" : "Button";
-                         });
+std::string closingName(const ::testing::TestParamInfo<Closing>& info) {
+    static const char* const kNames[] = {"Button", "CloseBox", "Escape", "Enter"};
+    return kNames[static_cast<int>(info.param)];
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, SecondaryWindow,
+                         ::testing::Values(Closing::Button, Closing::CloseBox, Closing::Escape,
+                                           Closing::Enter),
+                         closingName);
 
 TEST(AboutBoxLink, OpensTheProjectPage) {
     ScriptedLinks links;
@@ -94,6 +120,10 @@ TEST(AboutBoxLink, OpensTheProjectPage) {
     ui::AboutBox about(picture({256, 256}), links, messages);
     about.findChild<QPushButton*>("cmdLink")->click();
     ASSERT_EQ(links.opened.size(), 1u);
+    about.show();
+    about.findChild<QPushButton*>("cmdLink")->setFocus();  // Tab to it, then Enter
+    keyTo(about, Qt::Key_Enter);
+    ASSERT_EQ(links.opened.size(), 2u);
     EXPECT_EQ(links.opened[0], QUrl("https://github.com/kestrel-slot/kestrel"));
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);  // the busy pointer is gone again

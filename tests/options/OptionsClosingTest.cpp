@@ -53,6 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ClosingPath{
             "OK", [](ui::OptionsDialog& d) { d.findChild<QPushButton*>("btnokplayer")->click(); }},
+        ClosingPath{"EnterOnOK",
+                    [](ui::OptionsDialog& d) {
+                        auto* ok = d.findChild<QPushButton*>("btnokplayer");
+                        ok->setFocus();  // tabbed to
+                        QTest::keyClick(ok, Qt::Key_Return);
+                    }},
         ClosingPath{"CloseBox", [](ui::OptionsDialog& d) { d.close(); }},
         ClosingPath{"Escape", [](ui::OptionsDialog& d) { QTest::keyClick(&d, Qt::Key_Escape); }},
         ClosingPath{

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 
+#include "EnterKey.h"
 #include "Layout.h"
 #include "PlayerName.h"
 #include "SavedGame.h"
@@ -261,6 +262,14 @@ void OptionsDialog::unload() {
     c_.player1->clear();
     hide();
     emit closed();
+}
+
+// No button is the dialog's default, so that Enter in the name entry only enters the name; a
+// button the player tabbed to is pressed by Enter as by the space bar.
+void OptionsDialog::keyPressEvent(QKeyEvent* event) {
+    if (!pressButtonForEnter(*this, *event)) {
+        QDialog::keyPressEvent(event);
+    }
 }
 
 bool OptionsDialog::eventFilter(QObject* watched, QEvent* event) {

@@ -28,7 +28,8 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    void reject() override;  // Escape closes like the close box
+    void reject() override;                         // Escape closes like the close box
+    void keyPressEvent(QKeyEvent* event) override;  // Enter presses the button tabbed to
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

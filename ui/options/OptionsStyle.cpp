@@ -28,6 +28,8 @@ QPushButton[primary="true"] {
         stop:0 #e8455c, stop:0.5 #c8102e, stop:1 #8e0b20);
 }
 QPushButton[warning="true"] { color: #c8102e; }
+QPushButton:focus { border-color: #1f7f7b; }
+QPushButton[primary="true"]:focus { border-color: #ffd34d; }
 )";
 
 constexpr char kOptions[] = R"(

@@ -3,10 +3,9 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QPushButton>
 #include <QScreen>
 
-#include <algorithm>
+#include "EnterKey.h"
 
 namespace kestrel::ui {
 
@@ -35,27 +34,12 @@ void SecondaryWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-// A push button outside a dialog leaves Enter to its window: here it presses the button with
-// the focus, or else the default one.
 void SecondaryWindow::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
         close();
-        return;
+    } else if (!pressButtonForEnter(*this, *event)) {
+        QWidget::keyPressEvent(event);
     }
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        auto* button = qobject_cast<QPushButton*>(focusWidget());
-        if (button == nullptr) {
-            const auto buttons = findChildren<QPushButton*>();
-            const auto found = std::find_if(buttons.cbegin(), buttons.cend(),
-                                            [](const QPushButton* b) { return b->isDefault(); });
-            button = found != buttons.cend() ? *found : nullptr;
-        }
-        if (button != nullptr && button->isEnabled() && button->isVisible()) {
-            button->click();
-            return;
-        }
-    }
-    QWidget::keyPressEvent(event);
 }
 
 }  // namespace kestrel::ui

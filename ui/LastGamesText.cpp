@@ -13,11 +13,13 @@ QString credits(std::int64_t amount) {
     return QStringLiteral("%1 (%2)").arg(amount).arg(QString::fromStdString(dollars(amount)));
 }
 
+// A time the history cannot have written (none, or past what a date can say) is not known.
 QString when(std::int64_t seconds) {
-    if (seconds <= 0) {
+    const QDateTime time = seconds > 0 ? QDateTime::fromSecsSinceEpoch(seconds) : QDateTime();
+    if (!time.isValid()) {
         return QStringLiteral("time not known");
     }
-    return QDateTime::fromSecsSinceEpoch(seconds).toString(QStringLiteral("d MMM yyyy, HH:mm:ss"));
+    return time.toString(QStringLiteral("d MMM yyyy, HH:mm:ss"));
 }
 
 QString stops(const RecordedSpin& spin) {
@@ -153,8 +155,9 @@ PageText describePage(const GameHistory& history, const HistoryPage& page) {
                 .arg(title, when(game.time))
                 .arg(page.game + 1)
                 .arg(kept);
-    lines << QStringLiteral("%1 lines × %2 = %3 · reels stopped at %4")
+    lines << QStringLiteral("%1 %2 × %3 = %4 · reels stopped at %5")
                  .arg(game.lines)
+                 .arg(game.lines == 1 ? QStringLiteral("line") : QStringLiteral("lines"))
                  .arg(game.betPerLine)
                  .arg(page.freeSpin > 0 ? QStringLiteral("free") : QString::number(game.totalBet()),
                       stops(spin));

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <QApplication>
 #include <QDateTime>
 #include <QPushButton>
@@ -278,6 +280,20 @@ TEST(LastGamesText, ManyWinningLinesAreNamedThenCounted) {
     EXPECT_TRUE(text.figures.contains("Won 550: line 1: 3 in a row pays 10 · "));
     EXPECT_TRUE(text.figures.contains("line 6: 3 in a row pays 60 · 4 more lines pay 340\n"));
     EXPECT_FALSE(text.figures.contains("line 7:"));
+}
+
+// One line is a line; a time no date can say is not known.
+TEST(LastGamesText, OneLineAndAnImpossibleTimeReadRight) {
+    RecordedGame game;
+    game.game = 2;
+    game.lines = 1;
+    game.betPerLine = 1;
+    game.time = std::numeric_limits<std::int64_t>::max();
+    GameHistory history;
+    history.add(game);
+    const ui::PageText text = ui::describePage(history, {0, 0});
+    EXPECT_TRUE(text.title.startsWith("Game 2 — time not known — 1 of the last 1"));
+    EXPECT_TRUE(text.figures.startsWith("1 line × 1 = 1 · "));
 }
 
 }  // namespace

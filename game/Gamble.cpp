@@ -25,13 +25,15 @@ void Gamble::open(std::int32_t stake) {
     cards_ = {};
 }
 
+std::int32_t Gamble::atRiskIfRight(int factor, std::int32_t ceiling) const {
+    std::int32_t raised = atRisk_;
+    return checkedMul(raised, factor) && raised <= ceiling ? raised : atRisk_;
+}
+
 bool Gamble::resolve(int card, bool won, int factor, std::int32_t ceiling) {
     cards_.add(card);
     if (won) {
-        std::int32_t raised = atRisk_;
-        if (checkedMul(raised, factor) && raised <= ceiling) {
-            atRisk_ = raised;
-        }
+        atRisk_ = atRiskIfRight(factor, ceiling);
         return true;
     }
     atRisk_ = 0;

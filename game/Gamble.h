@@ -31,9 +31,14 @@ struct DrawnCards {
 // the credit can still take in, so that collecting always fits) stays as it is.
 class Gamble {
 public:
+    static constexpr int kColourFactor = 2;
+    static constexpr int kSuitFactor = 4;
+
     void open(std::int32_t stake);
     // Applies a guess on the drawn card; returns whether the gamble is still open.
     bool resolve(int card, bool won, int factor, std::int32_t ceiling);
+    // What is at risk after a right guess of this factor.
+    std::int32_t atRiskIfRight(int factor, std::int32_t ceiling) const;
     void close() { open_ = false; }
 
     // An open gamble as it stood after some won guesses, or nothing when no play could have left

@@ -295,8 +295,7 @@ bool Machine::openGamble() {
 GuessResult Machine::guess(Call call, int card, int factor) {
     const RecordedGuess guessed{call, card};
     const bool won = guessed.won();
-    const std::int32_t roomInCredit = std::numeric_limits<std::int32_t>::max() - player_.bank;
-    if (!gamble_.resolve(card, won, factor, roomInCredit)) {
+    if (!gamble_.resolve(card, won, factor, roomInCredit())) {
         phase_ = Phase::Idle;
     }
     if (RecordedGame* game = recording(); game && game->gamble) {
@@ -311,11 +310,22 @@ GuessResult Machine::guess(Call call, int card, int factor) {
     return {card, won};
 }
 
+// What the credit can still take in: a gamble never raises its amount past it, so collecting
+// always fits.
+std::int32_t Machine::roomInCredit() const {
+    return std::numeric_limits<std::int32_t>::max() - player_.bank;
+}
+
+std::int32_t Machine::atRiskIfRight(int factor) const {
+    return gamble_.atRiskIfRight(factor, roomInCredit());
+}
+
 GuessResult Machine::guessColour(CardColour colour) {
     if (phase_ != Phase::Gamble) {
         return {};
     }
-    return guess(colour == CardColour::Red ? Call::Red : Call::Black, random_.uniform(4), 2);
+    return guess(colour == CardColour::Red ? Call::Red : Call::Black, random_.uniform(4),
+                 Gamble::kColourFactor);
 }
 
 GuessResult Machine::guessSuit(int suit) {
@@ -323,7 +333,7 @@ GuessResult Machine::guessSuit(int suit) {
         return {};
     }
     const auto call = static_cast<Call>(static_cast<int>(Call::Hearts) + suit - 1);
-    return guess(call, random_.uniform(4), 4);
+    return guess(call, random_.uniform(4), Gamble::kSuitFactor);
 }
 
 bool Machine::collect() {

@@ -145,6 +145,8 @@ public:
     GuessResult guessSuit(int card);
     bool collect();
     std::int32_t atRisk() const { return gamble_.atRisk(); }
+    // What would be at risk after a right colour (Gamble::kColourFactor) or suit guess.
+    std::int32_t atRiskIfRight(int factor) const;
     bool gambleOpen() const { return gamble_.isOpen(); }
     // The cards drawn in the open gamble, for the history strip of a gamble reopened after a
     // restart.
@@ -192,6 +194,7 @@ private:
     bool roomForAnotherFreeSpin() const;
     bool insertCredit(std::int32_t amount);
     GuessResult guess(Call call, int card, int factor);
+    std::int32_t roomInCredit() const;
     bool restore(const GameSnapshot& saved);
     // The history's entry of the game in play, if it is being recorded.
     RecordedGame* recording() { return recording_ ? history_.newest() : nullptr; }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "CreditLimit.h"
 #include "GambleFixture.h"
 #include "Sounds.h"
 
@@ -104,26 +105,44 @@ TEST_F(GamblePanel, SuitGuessPaysFourTimesOnItsOwnCardOnly) {
     EXPECT_EQ(machine.player().bank, bankBefore - 25);
 }
 
-// 25 × 4¹³ = 1677721600: twice and four times that leave the 32-bit range.
-TEST_F(GamblePanel, AmountPastTheRangeStaysAndItsLinesKeepTheirText) {
+// 25 × 4¹³ = 1677721600: twice and four times that leave the 32-bit range, so a right guess
+// keeps the amount, and the lines say what it would be.
+TEST_F(GamblePanel, AmountPastTheRangeStaysAndItsLinesSaySo) {
     openOnAWin(25, 1);
-    for (int i = 0; i < 13; ++i) {
+    for (int i = 0; i < 12; ++i) {
         guess("suitbet1", kHearts);
     }
+    EXPECT_EQ(text("lblblackred"), "Black/Red Win = 838860800");
+    EXPECT_EQ(text("lblsuit"), "Suit Win = 1677721600");
+    guess("suitbet1", kHearts);
     ASSERT_EQ(machine.atRisk(), 1677721600);
     EXPECT_EQ(text("risklab"), "At Risk  1677721600");
-    EXPECT_EQ(text("lblblackred"), "Black/Red Win = 838860800");
+    EXPECT_EQ(text("lblblackred"), "Black/Red Win = 1677721600");
     EXPECT_EQ(text("lblsuit"), "Suit Win = 1677721600");
 
     guess("suitbet4", kSpades);
     guess("betred", kDiamonds);
     EXPECT_EQ(machine.atRisk(), 1677721600);
     EXPECT_EQ(text("risklab"), "At Risk  1677721600");
-    EXPECT_EQ(text("lblblackred"), "Black/Red Win = 838860800");
-    EXPECT_EQ(text("lblsuit"), "Suit Win = 1677721600");
     EXPECT_TRUE(pressesEnabled());
     click("cancelbet");
     EXPECT_EQ(collectedAmounts, std::vector<std::int32_t>{1677721600});
+}
+
+// Near the credit's ceiling a right guess raises the amount only as far as collecting still
+// fits; the lines show what a right guess really leaves at risk.
+TEST_F(GamblePanel, NearTheCreditsCeilingTheLinesShowWhatARightGuessKeeps) {
+    machine.switchPlayer(test::playerWithCredit(kCreditLimit - largestSpinWin(1, 1)));
+    openOnAWin(1, 1);
+    for (int i = 0; i < 10; ++i) {
+        const bool colour = i % 3 == 2;
+        const QString promised = colour ? text("lblblackred") : text("lblsuit");
+        guess(colour ? "betred" : "suitbet1", kHearts);
+        EXPECT_EQ(promised, (colour ? "Black/Red Win = " : "Suit Win = ") +
+                                QString::number(machine.atRisk()));
+    }
+    EXPECT_LT(machine.atRisk(), 1 << 16);  // the ceiling was reached
+    EXPECT_LE(machine.atRisk(), kCreditLimit - machine.player().bank);
 }
 
 }  // namespace

@@ -334,19 +334,14 @@ void GamblePanel::lostPauseOver() {
     emit lost();
 }
 
-// The amounts a colour and a suit guess would bring. An amount past the 32-bit range cannot be
-// won (the stake stays as it is), so its line keeps what it showed.
+// The amounts a right colour and a right suit guess would leave at risk. Near the credit's
+// ceiling a right guess keeps the amount as it is, and the lines say so.
 void GamblePanel::showStakes() {
-    const std::int32_t atRisk = machine_.atRisk();
-    risklab_->setText(kRiskCaption + QString::number(atRisk));
-    std::int32_t colourWin = atRisk;
-    if (checkedMul(colourWin, 2)) {
-        lblblackred_->setText(kColourWinCaption + QString::number(colourWin));
-    }
-    std::int32_t suitWin = atRisk;
-    if (checkedMul(suitWin, 4)) {
-        lblsuit_->setText(kSuitWinCaption + QString::number(suitWin));
-    }
+    risklab_->setText(kRiskCaption + QString::number(machine_.atRisk()));
+    lblblackred_->setText(kColourWinCaption +
+                          QString::number(machine_.atRiskIfRight(Gamble::kColourFactor)));
+    lblsuit_->setText(kSuitWinCaption +
+                      QString::number(machine_.atRiskIfRight(Gamble::kSuitFactor)));
 }
 
 void GamblePanel::setPressesEnabled(bool enabled) {

@@ -172,10 +172,16 @@ void PlayerRecordStore::readSnapshot(SavedGame& saved) const {
     if (check.isEmpty()) {
         return;
     }
+    std::optional<GameSnapshot> snapshot = parseSnapshot(store_, section);
     if (check == savedGameCheck()) {
-        saved.snapshot = parseSnapshot(store_, section);
+        saved.snapshot = std::move(snapshot);
+        saved.snapshotRefused = !saved.snapshot;
+    } else {
+        // A record edited by hand, or written alone since, no longer fits its snapshot. That is
+        // damage to report only where the snapshot owed the player something; one at rest is
+        // simply not taken.
+        saved.snapshotRefused = !snapshot || snapshot->inProgress();
     }
-    saved.snapshotRefused = !saved.snapshot;
 }
 
 void PlayerRecordStore::readHistory(SavedGame& saved) const {

@@ -20,7 +20,8 @@ struct SavedGame {
     // before snapshots, or a record written alone since) or when it could not be read.
     std::optional<GameSnapshot> snapshot;
     // A snapshot was there but not trusted: damaged, edited by hand, or saved with a record that
-    // has changed since. The record is read as usual; nothing is in progress.
+    // has changed since, while it had a game in progress (one at rest is simply not taken). The
+    // record is read as usual; nothing is in progress.
     bool snapshotRefused = false;
     // The player's last games, as far as they could be read (SavedHistory.h), and how many
     // were there but could not be.

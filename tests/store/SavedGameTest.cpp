@@ -145,6 +145,22 @@ TEST_F(SavedGameTest, SnapshotBesideAnyOtherRecordTextOrEditedIsRefused) {
     EXPECT_TRUE(stale.snapshotRefused);
 }
 
+// A hand edit of a record whose game was at rest leaves nothing to take up and nothing to warn
+// of; a damaged snapshot beside it is still damage.
+TEST_F(SavedGameTest, AnEditedRecordAtRestIsNoDamagedGame) {
+    ASSERT_TRUE(records.save(machine));
+    memory.setValue("player1", "bank", QStringLiteral("123456"));
+    SavedGame read = readBack();
+    EXPECT_EQ(read.record.bank, 123456);
+    EXPECT_EQ(read.snapshot, std::nullopt);
+    EXPECT_FALSE(read.snapshotRefused);
+
+    memory.setValue("game1", "phase", QStringLiteral("dancing"));
+    read = readBack();
+    EXPECT_EQ(read.snapshot, std::nullopt);
+    EXPECT_TRUE(read.snapshotRefused);
+}
+
 // The check matches, as a forger or a later program might make it; the values still have to be
 // ones this program writes, or nothing is in progress. Whether they fit together is the
 // machine's to judge (ResumeTest).

@@ -67,13 +67,27 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
     QGuiApplication app(argc, argv);
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: kestrel-artsheet OUT.png [SECTION ...]\n");
+    QStringList sections;
+    for (int i = 0; i < kestrel::kPictureListCount; ++i) {
+        sections << ArtBook::listName(static_cast<kestrel::PictureList>(i));
+    }
+    sections << QStringLiteral("pictures") << QStringLiteral("buttons")
+             << QStringLiteral("background") << QStringLiteral("preview");
+    const auto usage = [&] {
+        std::fprintf(stderr, "usage: kestrel-artsheet OUT.png [SECTION ...]\nsections: %s\n",
+                     qPrintable(sections.join(u' ')));
         return 2;
+    };
+    if (argc < 2 || argv[1][0] == '-') {
+        return usage();
     }
     QStringList wanted;
     for (int i = 2; i < argc; ++i) {
         wanted << QString::fromLocal8Bit(argv[i]);
+        if (!sections.contains(wanted.back())) {
+            std::fprintf(stderr, "kestrel-artsheet: no section %s\n", argv[i]);
+            return usage();
+        }
     }
     const auto show = [&](const QString& section) {
         return wanted.isEmpty() || wanted.contains(section);

@@ -6,7 +6,9 @@
 //   lastgames  opens the last games from the menu and says "lastgames " and the title of the game
 //              shown, or "lastgames closed" when the machine is not at rest
 // It says "up" once the machine is loaded and shown, and "done <word>" after each press. The
-// system tests use it to play the real program and cut it off at any moment.
+// system tests use it to play the real program and cut it off at any moment. The first autoplay
+// of a fresh records folder shows its one-time notice, which nothing here closes: write
+// "[notice]" / "autoplay=-1" into the records first, as the system tests do.
 #include <unistd.h>
 #include <QApplication>
 #include <QLabel>
@@ -43,14 +45,22 @@ int main(int argc, char* argv[]) {
     }
     kestrel::ui::MachineWindow& window = machine.window();
     QSocketNotifier input(STDIN_FILENO, QSocketNotifier::Read);
+    QByteArray pending;  // a line not yet ended: a read may stop in the middle of a word
     QObject::connect(&input, &QSocketNotifier::activated, [&] {
-        char line[64] = {};
-        const ssize_t n = ::read(STDIN_FILENO, line, sizeof line - 1);
+        char chunk[256];
+        const ssize_t n = ::read(STDIN_FILENO, chunk, sizeof chunk);
         if (n <= 0) {
             input.setEnabled(false);
             return;
         }
-        for (const QByteArray& word : QByteArray(line, n).split('\n')) {
+        pending.append(chunk, n);
+        const qsizetype end = pending.lastIndexOf('\n');
+        if (end < 0) {
+            return;
+        }
+        const QByteArray lines = pending.first(end);
+        pending.remove(0, end + 1);
+        for (const QByteArray& word : lines.split('\n')) {
             if (word == "autoplay") {
                 press(window, QStringLiteral("autoplayon"));
             } else if (word == "note") {

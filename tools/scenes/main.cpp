@@ -137,11 +137,15 @@ struct Stage {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
-    if (argc != 2) {
+    if (argc != 2 || argv[1][0] == '-') {
         std::fprintf(stderr, "usage: kestrel-scenes OUTDIR\n");
         return 2;
     }
+    // The scenes are rendered off screen; no display is needed.
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
     const QString out = QString::fromLocal8Bit(argv[1]);
     QDir().mkpath(out);
     const ArtBook art;

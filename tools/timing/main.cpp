@@ -219,10 +219,10 @@ int reels(int argc, char* argv[], int speed, int spins) {
     }
 
     std::printf(
-        "screen %s, speed %d: %d spins, %zu reel-stop intervals: median %.2f ms "
-        "(target %.0f), worst deviation %.2f ms\n",
-        qPrintable(screenOf(app)), speed, played, gaps.size(), gaps[gaps.size() / 2], expected,
-        worst);
+        "screen %s, speed %d: %d spins measured (after %d to warm up), %zu reel-stop "
+        "intervals: median %.2f ms (target %.0f), worst deviation %.2f ms\n",
+        qPrintable(screenOf(app)), speed, played - warmUp, warmUp, gaps.size(),
+        gaps[gaps.size() / 2], expected, worst);
     std::printf("screen %s: %lld widget paints covering %.1f Mpx\n", qPrintable(screenOf(app)),
                 counter.paints, counter.area / 1e6);
     std::printf(

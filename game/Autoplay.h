@@ -16,7 +16,9 @@ public:
     // Waits in idle ticks of 100 ms, counted from the end of a settling or a take-win.
     static constexpr int kTicksAfterLoss = 15;
     static constexpr int kTicksAfterWin = 25;
-    static constexpr int kTicksShowingFeatureTotal = 25;
+    // Long enough for the completion fanfare (5.9 s) to be heard to its last chord before the
+    // take-win's sound replaces it.
+    static constexpr int kTicksShowingFeatureTotal = 55;
 
     enum class Action { None, Spin, TakeWin };
     struct Next {

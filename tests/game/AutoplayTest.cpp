@@ -34,7 +34,8 @@ TEST(AutoplayPolicy, PacesPaidSpinsLongerAfterAWinAndLetsAFeaturePlayItself) {
     EXPECT_EQ(autoplay.afterSettling(freeSpin, 40), Next{});
     Settlement last = freeSpin;
     last.completed = true;
-    EXPECT_EQ(autoplay.afterSettling(last, 0), (Next{Action::TakeWin, 25}));
+    EXPECT_EQ(autoplay.afterSettling(last, 0),
+              (Next{Action::TakeWin, Autoplay::kTicksShowingFeatureTotal}));
     EXPECT_EQ(autoplay.afterTakeWin(), (Next{Action::Spin, 25}));
     autoplay.switchOff();
     EXPECT_EQ(autoplay.afterSettling(Settlement{}, 0), Next{});

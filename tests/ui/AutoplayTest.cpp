@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Sounds.h"
 #include "WindowFixture.h"
 
 namespace kestrel {
@@ -172,13 +173,21 @@ TEST_F(Autoplay, FeatureUnderAutoplayCountsEveryFreeSpinAndResumesAfterIt) {
     }
     ASSERT_TRUE(random.exhausted());
     random.pushSpin(kTwoSpecials);  // the next paid autoplay spin
-    clock.advance(3000);
-    // The completed feature shows its banner for a while before autoplay takes the win.
+    for (int t = 0; t < 100 && !window->machine().featureCompleted(); ++t) {
+        clock.advance(100);
+    }
+    // The completed feature shows its banner, and its fanfare plays to its last chord, before
+    // autoplay takes the win.
+    clock.advance(5000);
     EXPECT_TRUE(window->machine().featureCompleted());
     EXPECT_TRUE(control("freespinscompleted1")->isVisible());
     EXPECT_EQ(text("LABWIN"), "125");
-    clock.advance(1500);
+    clock.advance(1000);
     EXPECT_EQ(window->machine().freeSpins().state(), FreeSpins::State::None);
+    ASSERT_EQ(sounds.count(ui::sound::kFeatureComplete), 1);
+    ASSERT_FALSE(sounds.entries.empty());
+    EXPECT_EQ(sounds.entries.back().resource, ui::sound::kWinTaken);
+    EXPECT_GE(sounds.entries.back().at - sounds.timesOf(ui::sound::kFeatureComplete)[0], 5500);
     EXPECT_FALSE(control("freespinscompleted1")->isVisible());
     EXPECT_EQ(text("LABWIN"), "125");  // the total that was paid
     EXPECT_EQ(window->machine().player().games, 1);

@@ -12,20 +12,21 @@ namespace kestrel::sound {
 
 void freeSpinFanfare(Track& track) {
     // A surf guitar glissando down the neck over a swelling snare roll, a bugle call and a
-    // big chord.
+    // big chord. The free-spin tune takes over 1.5 s after this starts, so the chord lands
+    // before 0.9 s and rings until then; what follows is its echo.
     const int top = midiNote("E5");
     for (int step = 0; step <= 24; ++step) {
         const double pitch = hz(top - step);
-        play(track, guitar(pitch), {0.02 + 0.03 * step, 0.05, pitch, 0.25 + 0.02 * step});
+        play(track, guitar(pitch), {0.02 + 0.016 * step, 0.05, pitch, 0.2 + 0.012 * step});
     }
-    roll(track, Drum::Snare, 0.05, 0.72, 0.045, 0.1, 0.6);
-    const Part call{.start = 0.78, .beat = 0.3};
-    perform(track, brass, "G4:0.5 C5 E5 G5:1 C5+E5+G5+C6:4!", call, 0.8);
-    perform(track, brass, "r:2.5 C4+G4:4", call, 0.5);
-    perform(track, organ, "r:2.5 C4+E4+G4:4", call, 0.2);
-    perform(track, vibraphone, "r:2.5 C6+E6:4", call, 0.3);
-    perform(track, bass, "C2:2.5 C2:4", call, 0.7);
-    pattern(track, "K....K", call.start, 0.15, 0.6);
+    roll(track, Drum::Snare, 0.05, 0.36, 0.03, 0.1, 0.6);
+    const Part call{.start = 0.42, .beat = 0.17};
+    perform(track, brass, "G4:0.5 C5 E5 G5:1 C5+E5+G5+C6:5!", call, 0.8);
+    perform(track, brass, "r:2.5 C4+G4:5", call, 0.5);
+    perform(track, organ, "r:2.5 C4+E4+G4:5", call, 0.2);
+    perform(track, vibraphone, "r:2.5 C6+E6:5", call, 0.3);
+    perform(track, bass, "C2:2.5 C2:5", call, 0.7);
+    pattern(track, "K....K", call.start, call.beat / 2, 0.6);
     hit(track, Drum::Crash, call.start, 0.5);
     hit(track, Drum::Crash, call.start + 2.5 * call.beat, 0.7);
     reverberate(track, {.wet = 0.3, .time = 1.4, .damping = 3500.0});

@@ -315,6 +315,21 @@ TEST(Presentation, IdleReelsAreLetGoUnshownAndDrawnAgainWhenShown) {
     EXPECT_TRUE(presentation.allSharp());
 }
 
+// At 800 × 600 a reel column, composed for the one moment a reel rests on it before its cells
+// replace it, is not kept once the reel shows something else.
+TEST(Presentation, AReelColumnIsNotKeptOnceItsReelMovesOn) {
+    QWidget machine;
+    Presentation presentation(&machine, book());
+    auto* reel = new QLabel(&machine);
+    presentation.show(reel, PictureList::bouncetwo, 7);
+    const qint64 composed = reel->pixmap().cacheKey();
+    const QImage column = reel->pixmap().toImage();
+    EXPECT_EQ(book().picture(PictureList::bouncetwo, 7).cacheKey(), composed);
+    presentation.show(reel, PictureList::spinlist, kPlainReel);
+    EXPECT_NE(book().picture(PictureList::bouncetwo, 7).cacheKey(), composed);  // made again
+    EXPECT_EQ(book().picture(PictureList::bouncetwo, 7).toImage(), column);
+}
+
 // At a scale the frames of the card's reveal are made from the back when asked for, pixel for
 // pixel what the scaled art draws; until the back has come the book's frames stand in.
 TEST(Presentation, RevealFramesAreMadeFromTheBackWhenShown) {

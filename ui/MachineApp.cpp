@@ -12,12 +12,18 @@ MachineApp::MachineApp() : MachineApp(StdRandom()) {}
 MachineApp::MachineApp(std::uint64_t seed) : MachineApp(StdRandom(seed)) {}
 
 MachineApp::MachineApp(StdRandom random) : lock_(settings_.fileName()), random_(random) {
-    if (lock_.tryLock() == SingleInstanceLock::Result::HeldByAnotherCopy) {
+    const SingleInstanceLock::Result locked = lock_.tryLock();
+    if (locked == SingleInstanceLock::Result::HeldByAnotherCopy) {
         refuseSecondCopy();
         return;
     }
     // A lock that cannot be made (a read-only folder, say) does not stop the game: the store
-    // reports its own trouble with the same folder.
+    // reports its own trouble with the same folder on screen. Standard error says that a second
+    // copy would not be kept out.
+    if (locked == SingleInstanceLock::Result::Unavailable) {
+        std::fprintf(stderr, "kestrel: %s A second copy would not be kept from the records.\n",
+                     qUtf8Printable(lock_.problem()));
+    }
     start();
 }
 

@@ -1,6 +1,7 @@
 #include "GameHistory.h"
 
 #include <algorithm>
+#include <bit>
 #include <utility>
 
 #include "Bets.h"
@@ -84,15 +85,24 @@ bool gambleCouldHaveBeenPlayed(const RecordedGamble& gamble) {
         (lost ? gamble.amount != 0 : gamble.amount < gamble.staked)) {
         return false;
     }
-    // Every guess was won but a lost gamble's last one.
+    // Every guess was won but a lost gamble's last one. A right colour doubles the amount and
+    // a right suit quadruples it, unless that would pass the credit's ceiling: the amount is the
+    // stake raised by a power of two, no higher than the kept guesses could raise it.
+    int doublings = 0;
     for (int i = 0; i < kept; ++i) {
         const RecordedGuess& guess = gamble.guesses[i];
         const bool last = i == gamble.guessCount - 1;
         if (guess.card < 1 || guess.card > 4 || guess.won() == (lost && last)) {
             return false;
         }
+        doublings += guess.call == Call::Red || guess.call == Call::Black ? 1 : 2;
     }
-    return true;
+    if (lost) {
+        return true;
+    }
+    const auto raise = static_cast<std::uint32_t>(gamble.amount / gamble.staked);
+    return gamble.amount % gamble.staked == 0 && std::has_single_bit(raise) &&
+           (gamble.guessCount > kept || std::countr_zero(raise) <= doublings);
 }
 
 }  // namespace

@@ -249,6 +249,18 @@ const std::vector<Damage> kDamages = {
              g.gamble->guesses.front().card = 5;
          }
      }},
+    {"a collected amount no right guesses make",
+     [](RecordedGame& g) {
+         if (g.gamble && g.gamble->outcome == Outcome::Collected) {
+             g.gamble->amount = g.gamble->staked * 3;
+         }
+     }},
+    {"a collected amount more right guesses would make",
+     [](RecordedGame& g) {
+         if (g.gamble && g.gamble->outcome == Outcome::Collected) {
+             g.gamble->amount *= 8;
+         }
+     }},
     {"more guesses than were counted",
      [](RecordedGame& g) {
          if (g.gamble) {

@@ -249,15 +249,18 @@ const std::vector<Damage> kDamages = {
              g.gamble->guesses.front().card = 5;
          }
      }},
+    // The credit after the game is made to agree, as a careful hand edit would.
     {"a collected amount no right guesses make",
      [](RecordedGame& g) {
          if (g.gamble && g.gamble->outcome == Outcome::Collected) {
+             g.creditAfter += g.gamble->staked * 3 - g.gamble->amount;
              g.gamble->amount = g.gamble->staked * 3;
          }
      }},
     {"a collected amount more right guesses would make",
      [](RecordedGame& g) {
          if (g.gamble && g.gamble->outcome == Outcome::Collected) {
+             g.creditAfter += g.gamble->amount * 7;
              g.gamble->amount *= 8;
          }
      }},

@@ -1,28 +1,12 @@
 #include "StoreNotice.h"
 
-#include <QFontMetrics>
 #include <QLabel>
 
-#include <algorithm>
+#include <cmath>
 
 #include "Layout.h"
 
 namespace kestrel::ui {
-
-namespace {
-
-// The notice's lettering, as its style sets it at 800 × 600.
-QFont noticeFont() {
-    QFont font(QStringLiteral("DejaVu Sans"));
-    font.setPixelSize(12);
-    font.setBold(true);
-    return font;
-}
-
-constexpr int kPaddingAndBorder = 2 * (2 + 2) + 4;  // border, padding, and room to spare
-constexpr int kTextWidth = layout::kStoreNotice.width() - 2 * (2 + 8) - 4;
-
-}  // namespace
 
 StoreNotice::StoreNotice(QWidget* window, Presentation& presentation)
     : QObject(window), presentation_(presentation), storenotice_(new QLabel(window)) {
@@ -41,14 +25,15 @@ StoreNotice::StoreNotice(QWidget* window, Presentation& presentation)
 
 // The box grows downwards to hold every line of the message: a long path takes four or five.
 void StoreNotice::show(const QString& message) {
-    const int textHeight = QFontMetrics(noticeFont())
-                               .boundingRect(QRect(0, 0, kTextWidth, 1000),
-                                             Qt::TextWordWrap | Qt::AlignCenter, message)
-                               .height();
-    QRect box = layout::kStoreNotice;
-    box.setHeight(std::max(box.height(), textHeight + kPaddingAndBorder));
-    presentation_.place(storenotice_, box);
     storenotice_->setText(message);
+    presentation_.place(storenotice_, layout::kStoreNotice);
+    storenotice_->ensurePolished();  // its style sets the font the lines are measured in
+    const int needed = storenotice_->heightForWidth(storenotice_->width());
+    if (needed > storenotice_->height()) {
+        QRect box = layout::kStoreNotice;
+        box.setHeight(static_cast<int>(std::ceil(needed / presentation_.scale())) + 1);
+        presentation_.place(storenotice_, box);
+    }
     storenotice_->show();
     storenotice_->raise();
 }

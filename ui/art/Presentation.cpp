@@ -58,14 +58,15 @@ std::vector<ArtKey> firstPictures() {
     return plan;
 }
 
-// The idle reels: shown before the first spin and after the pay-line view, and otherwise not
-// at all. Drawn for a scale they are let go while no reel shows them (12 MB at 4K, that the
-// gamble, for one, has better use for), and one is drawn alone when it is shown again.
+// A reel's column at one of its stops (shown at 800 × 600 only).
 bool isReelColumn(ArtKey key) {
     return key.kind == ArtKey::Kind::List &&
            reelOfColumnList(static_cast<PictureList>(key.which)) != 0;
 }
 
+// The idle reels: shown before the first spin and after the pay-line view, and otherwise not
+// at all. Drawn for a scale they are let go while no reel shows them (12 MB at 4K, that the
+// gamble, for one, has better use for), and one is drawn alone when it is shown again.
 bool isLetGoUnshown(ArtKey key) {
     return key.kind == ArtKey::Kind::List &&
            isIdleReel(static_cast<PictureList>(key.which), key.index);

@@ -137,7 +137,8 @@ public:
     // The amount a gamble would stake now: a feature total just taken, else the last win.
     std::int32_t gambleStake() const;
     bool canGamble() const;
-    // The player let the offer go (the options or the pay-line view took the reels away).
+    // The offer lapses: the reels were taken away (the options, the pay-line view), autoplay
+    // settled the win, or a game at rest was taken up.
     void declineGamble() { gambleOffered_ = false; }
     bool openGamble();
     GuessResult guessColour(CardColour colour);

@@ -1,7 +1,6 @@
 #include "MachineApp.h"
 
 #include <QApplication>
-#include <QMessageBox>
 #include <QSessionManager>
 #include <cstdio>
 

@@ -62,7 +62,8 @@ struct Services {
 // The handlers are grouped by topic: start-up, shutdown, keys and controls (MachineWindow.cpp),
 // one game (MachineWindowSpin.cpp), free spins, take-win and autoplay
 // (MachineWindowFeature.cpp), bets and credit (MachineWindowCredit.cpp), the gamble
-// (MachineWindowGamble.cpp), the menu, its views and the options (MachineWindowMenu.cpp).
+// (MachineWindowGamble.cpp), the menu, its views and the options (MachineWindowMenu.cpp),
+// saving, the records' notice and a game taken up (MachineWindowRecords.cpp).
 class MachineWindow : public QWidget {
     Q_OBJECT
 public:
@@ -108,14 +109,16 @@ private:
     bool enterMode(Mode next);
     void playSound(int resource, bool loop = false);
     void showPlayerCaption();
+    void keyPressed(const QKeyEvent& event);
+    void onIdleTick();
+    void stopPresentations();
+
+    // MachineWindowRecords.cpp
     void saveGame();
     void saveAtRest();
     void showStoreProblem();
     void showTakenUp(TakenUp taken);
     void presentGameInProgress();
-    void keyPressed(const QKeyEvent& event);
-    void onIdleTick();
-    void stopPresentations();
 
     // MachineWindowSpin.cpp
     void connectSpinControls();

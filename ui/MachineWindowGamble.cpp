@@ -1,12 +1,8 @@
 // The window's side of the double-or-nothing gamble; the panel does the cards.
 #include "GamblePanel.h"
-#include "LineFlash.h"
 #include "MachineWindow.h"
 #include "MoneyMeter.h"
 #include "ReelWindow.h"
-#include "ScatterDance.h"
-#include "WildGlow.h"
-#include "WinCounter.h"
 
 namespace kestrel::ui {
 

@@ -6,17 +6,13 @@
 #include "BetMeter.h"
 #include "FeatureBanners.h"
 #include "LastGamesView.h"
-#include "LineFlash.h"
 #include "MachineWindow.h"
 #include "MoneyMeter.h"
 #include "OptionsDialog.h"
 #include "PayTableWindow.h"
 #include "ReelAnimation.h"
 #include "ReelWindow.h"
-#include "ScatterDance.h"
 #include "Sounds.h"
-#include "WildGlow.h"
-#include "WinCounter.h"
 
 namespace kestrel::ui {
 

@@ -3,7 +3,6 @@
 #include "Bets.h"
 #include "CreditLimit.h"
 #include "Durations.h"
-#include "FeatureBanners.h"
 #include "LineFlash.h"
 #include "MachineWindow.h"
 #include "MoneyMeter.h"

@@ -74,7 +74,8 @@ public:
     static QString listName(PictureList list);
 
     // Lets go of a decoded picture: the next ask decodes it again. For a window that shows a
-    // picture of its own in its place (drawn for a larger screen): the copies others hold stay
+    // picture of its own in its place (drawn for a larger screen), or one that showed a picture
+    // only for a moment (a reel's column at a stop): the copies others hold stay
     // as they are, but a reference into the book reads as a null picture until it is asked for
     // again, so hold none across such a call.
     void forget(Picture picture) const;

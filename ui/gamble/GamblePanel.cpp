@@ -3,7 +3,6 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "Checked.h"
 #include "Durations.h"
 #include "Layout.h"
 #include "Sounds.h"

@@ -16,4 +16,10 @@ public:
     virtual bool presentingFullScreen() const = 0;
 };
 
+// Whether the game switches this screen to 800 × 600: only when both sides differ, so a screen
+// of 1024 × 600, say, is left as it is.
+inline bool needs800x600(QSize screen) {
+    return screen.width() != 800 && screen.height() != 600;
+}
+
 }  // namespace kestrel

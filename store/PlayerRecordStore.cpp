@@ -69,7 +69,7 @@ namespace {
 // A program that has never chosen a payout starts at the realistic one.
 PlayerRecord withStartPayout(PlayerRecord record) {
     if (record.machinepay == 0) {
-        record.machinepay = 7;
+        record.machinepay = machinepayOf(Payout::Realistic);
     }
     return record;
 }

@@ -151,17 +151,21 @@ void MachineWindow::setScale(qreal scale) {
 
 // Whatever the last result still shows on the reels and in the meters gives way.
 void MachineWindow::stopPresentations() {
+    stopReelPresentations();
+    winCounter_->finish();
+}
+
+// The line flash, the scatter dance and the wild's glow stop and give the reels back.
+void MachineWindow::stopReelPresentations() {
     lineFlash_->stop();
     scatters_->stop();
     wild_->stop();
-    winCounter_->finish();
 }
 
 // --- start-up and shutdown ------------------------------------------------------------------
 
 void MachineWindow::load() {
-    const QSize screen = services_.display.screenSize();
-    if (screen.width() != layout::kWindow.width() && screen.height() != layout::kWindow.height()) {
+    if (needs800x600(services_.display.screenSize())) {
         services_.display.switchTo800x600();
     }
     // Every start is at 25 lines and one credit a line, unless a game was left in progress.
@@ -191,6 +195,8 @@ void MachineWindow::shutdown() {
     }
     machine_.settleForExit();
     saveGame();
+    // Before the last steps and after them, as the exit always has; the second finds nothing to
+    // do unless the display was switched in between.
     services_.display.restore();
     services_.display.restore();
     applyControls();

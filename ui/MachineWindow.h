@@ -112,6 +112,7 @@ private:
     void keyPressed(const QKeyEvent& event);
     void onIdleTick();
     void stopPresentations();
+    void stopReelPresentations();
 
     // MachineWindowRecords.cpp
     void saveGame();

@@ -2,13 +2,10 @@
 #include "Bets.h"
 #include "CoinDrop.h"
 #include "Credits.h"
-#include "LineFlash.h"
 #include "MachineWindow.h"
 #include "MoneyMeter.h"
 #include "ReelWindow.h"
-#include "ScatterDance.h"
 #include "Sounds.h"
-#include "WildGlow.h"
 
 namespace kestrel::ui {
 
@@ -40,9 +37,7 @@ void MachineWindow::onLineButton(int k) {
     cabinet_.payline[k]->showPressedLook();
     reels_->showLinesPlayed(machine_.linesPlayed());
     // The reel window lets the last result go, with everything that presented it.
-    lineFlash_->stop();
-    scatters_->stop();
-    wild_->stop();
+    stopReelPresentations();
     reels_->showIdle();
 }
 

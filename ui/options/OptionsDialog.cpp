@@ -6,15 +6,17 @@
 
 #include "EnterKey.h"
 #include "Layout.h"
+#include "PayoutLevel.h"
 #include "PlayerName.h"
+#include "ReelSpeed.h"
 #include "SavedGame.h"
 
 namespace kestrel::ui {
 
 namespace {
 const QString kNameTitle = QStringLiteral("Slot_kestrel");
-constexpr std::int16_t kRealistic = 7;
-constexpr std::int16_t kLoose = 4;
+constexpr std::int16_t kRealistic = machinepayOf(Payout::Realistic);
+constexpr std::int16_t kLoose = machinepayOf(Payout::Loose);
 
 // A radio button's caption shows '&' only when doubled.
 QString asCaption(QString text) {
@@ -86,7 +88,7 @@ void OptionsDialog::markOptions() {
         OptionsForm::mark(c_.wincounterGroup, 2);
     }
     // A value the dialog does not offer marks nothing, and clears what an earlier slot marked.
-    const bool speedChosen = p.reelspeed == 1 || p.reelspeed == 2;
+    const bool speedChosen = p.reelspeed == kFastReels || p.reelspeed == kSlowReels;
     OptionsForm::mark(c_.setspeedGroup, speedChosen ? p.reelspeed - 1 : -1);
     c_.speedlab->setText(speedChosen
                              ? QStringLiteral("Current Speed =   ") + QString::number(p.reelspeed)
@@ -194,7 +196,7 @@ void OptionsDialog::deleteClicked() {
 // --- settings -----------------------------------------------------------------------------
 
 void OptionsDialog::setspeedClicked(int k) {
-    const int reelspeed = k + 1;
+    const int reelspeed = k == 0 ? kFastReels : kSlowReels;  // the buttons: 1 fast, 2 slow
     changeSettings([&](PlayerSettings& s) { s.reelspeed = static_cast<std::int16_t>(reelspeed); });
     host_.setReelSpeed(reelspeed);
     c_.speedlab->setText(QStringLiteral("Current Speed =   ") + QString::number(reelspeed));
@@ -224,8 +226,7 @@ void OptionsDialog::okClicked() {
 }
 
 void OptionsDialog::largeScreenClicked() {
-    const QSize screen = host_.display().screenSize();
-    if (screen.width() != layout::kWindow.width() && screen.height() != layout::kWindow.height()) {
+    if (needs800x600(host_.display().screenSize())) {
         host_.display().switchTo800x600();
         close();
         return;

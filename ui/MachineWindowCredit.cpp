@@ -2,6 +2,7 @@
 #include "Bets.h"
 #include "CoinDrop.h"
 #include "Credits.h"
+#include "LineFlash.h"
 #include "MachineWindow.h"
 #include "MoneyMeter.h"
 #include "ReelWindow.h"

@@ -41,13 +41,18 @@ bool Gamble::resolve(int card, bool won, int factor, std::int32_t ceiling) {
     return false;
 }
 
+bool Gamble::raisedWithin(std::int32_t staked, std::int32_t amount, std::int64_t doublings) {
+    if (staked <= 0 || amount < staked || amount % staked != 0) {
+        return false;
+    }
+    const auto raise = static_cast<std::uint32_t>(amount / staked);
+    return std::has_single_bit(raise) && std::countr_zero(raise) <= doublings;
+}
+
 std::optional<Gamble> Gamble::resumed(std::int32_t atRisk, std::int32_t staked,
                                       const DrawnCards& cards) {
-    if (staked <= 0 || atRisk < staked || atRisk % staked != 0 || cards.count < 0) {
-        return std::nullopt;
-    }
-    const auto raise = static_cast<std::uint32_t>(atRisk / staked);
-    if (!std::has_single_bit(raise) || std::countr_zero(raise) > 2 * std::int64_t{cards.count}) {
+    if (cards.count < 0 ||
+        !raisedWithin(staked, atRisk, doublingsOf(kSuitFactor) * std::int64_t{cards.count})) {
         return std::nullopt;
     }
     for (int i = 0; i < DrawnCards::kKept; ++i) {

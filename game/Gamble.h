@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <optional>
 
@@ -33,6 +34,13 @@ class Gamble {
 public:
     static constexpr int kColourFactor = 2;
     static constexpr int kSuitFactor = 4;
+    // How many doublings a right guess of this factor makes: 1 for a colour, 2 for a suit.
+    static constexpr int doublingsOf(int factor) {
+        return std::countr_zero(static_cast<unsigned>(factor));
+    }
+    // Whether `amount` is what right guesses could have made of `staked`: the stake raised by a
+    // power of two, by at most `doublings` doublings (fewer where the ceiling held it back).
+    static bool raisedWithin(std::int32_t staked, std::int32_t amount, std::int64_t doublings);
 
     void open(std::int32_t stake);
     // Applies a guess on the drawn card; returns whether the gamble is still open.

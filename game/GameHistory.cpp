@@ -1,10 +1,11 @@
 #include "GameHistory.h"
 
 #include <algorithm>
-#include <bit>
+#include <limits>
 #include <utility>
 
 #include "Bets.h"
+#include "Gamble.h"
 #include "PayTable.h"
 #include "Paylines.h"
 
@@ -95,14 +96,14 @@ bool gambleCouldHaveBeenPlayed(const RecordedGamble& gamble) {
         if (guess.card < 1 || guess.card > 4 || guess.won() == (lost && last)) {
             return false;
         }
-        doublings += guess.call == Call::Red || guess.call == Call::Black ? 1 : 2;
+        const bool colour = guess.call == Call::Red || guess.call == Call::Black;
+        doublings += Gamble::doublingsOf(colour ? Gamble::kColourFactor : Gamble::kSuitFactor);
     }
-    if (lost) {
-        return true;
+    if (gamble.guessCount > kept) {
+        // Guesses past the kept ones may have raised it further, up to 32 doublings.
+        doublings = std::numeric_limits<std::int32_t>::digits;
     }
-    const auto raise = static_cast<std::uint32_t>(gamble.amount / gamble.staked);
-    return gamble.amount % gamble.staked == 0 && std::has_single_bit(raise) &&
-           (gamble.guessCount > kept || std::countr_zero(raise) <= doublings);
+    return lost || Gamble::raisedWithin(gamble.staked, gamble.amount, doublings);
 }
 
 }  // namespace

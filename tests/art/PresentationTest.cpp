@@ -4,9 +4,11 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
+#include <QThread>
 #include <QWidget>
 #include <memory>
 
+#include "ArtRenderer.h"
 #include "ArtTestSupport.h"
 #include "Layout.h"
 #include "PictureParts.h"
@@ -328,6 +330,28 @@ TEST(Presentation, AReelColumnIsNotKeptOnceItsReelMovesOn) {
     presentation.show(reel, PictureList::spinlist, kPlainReel);
     EXPECT_NE(book().picture(PictureList::bouncetwo, 7).cacheKey(), composed);  // made again
     EXPECT_EQ(book().picture(PictureList::bouncetwo, 7).toImage(), column);
+}
+
+// "Done" means nothing is left to draw, even when a picture is asked for after the renderer
+// found its queue empty and before its delivery arrived (a window thread busy for a moment).
+TEST(ArtRendererDone, ComesWithTheLastPictureAskedFor) {
+    QObject receiver;
+    std::vector<std::pair<ArtKey, bool>> delivered;
+    ArtRenderer renderer(&receiver, [&](ArtRenderer::Drawn drawn, bool done) {
+        for (const ArtRenderer::Drawing& d : drawn) {
+            delivered.emplace_back(d.key, done);
+        }
+    });
+    const ArtKey first = ArtKey::list(PictureList::spinlist, 5);
+    const ArtKey second = ArtKey::list(PictureList::spinlist, 14);
+    renderer.start(kScale, {first});
+    // The thread draws the first picture while this one is busy: its delivery waits in the
+    // queue, sent when nothing else was asked for.
+    QThread::msleep(1500);
+    renderer.request(second);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.size() == 2; }, kDrawingMs));
+    EXPECT_EQ(delivered[0], std::make_pair(first, false));
+    EXPECT_EQ(delivered[1], std::make_pair(second, true));
 }
 
 // At a scale the frames of the card's reveal are made from the back when asked for, pixel for

@@ -110,6 +110,7 @@ void ArtRenderer::start(qreal scale, std::vector<ArtKey> plan) {
         scale_ = scale;
         urgent_.clear();
         plan_.assign(plan.begin(), plan.end());
+        ++*asked_;
     }
     wake_.notify_all();
 }
@@ -118,6 +119,7 @@ void ArtRenderer::append(const std::vector<ArtKey>& plan) {
     {
         std::lock_guard lock(mutex_);
         plan_.insert(plan_.end(), plan.begin(), plan.end());
+        ++*asked_;
     }
     wake_.notify_all();
 }
@@ -126,6 +128,7 @@ void ArtRenderer::request(ArtKey key) {
     {
         std::lock_guard lock(mutex_);
         urgent_.push_back(key);
+        ++*asked_;
     }
     wake_.notify_all();
 }
@@ -174,17 +177,19 @@ void ArtRenderer::run() {
         // pictures drawn so far add up: held back until the plan is done, it would raise the
         // peak.
         malloc_trim(0);
-        bool done = false;
+        bool emptied = false;
+        quint64 asked = 0;
         {
             std::lock_guard lock(mutex_);
-            done = urgent_.empty() && plan_.empty();
+            emptied = urgent_.empty() && plan_.empty();
+            asked = *asked_;
         }
         QMetaObject::invokeMethod(
             receiver_,
-            [current = current_, deliver = deliver_, generation, drawn = std::move(drawn),
-             done]() mutable {
+            [current = current_, askedNow = asked_, deliver = deliver_, generation,
+             drawn = std::move(drawn), emptied, asked]() mutable {
                 if (*current == generation) {  // not drawn for a scale that is gone
-                    deliver(std::move(drawn), done);
+                    deliver(std::move(drawn), emptied && *askedNow == asked);
                 }
             },
             Qt::QueuedConnection);

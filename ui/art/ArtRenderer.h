@@ -64,8 +64,9 @@ public:
     };
     using Drawn = std::vector<Drawing>;
     // Called on the receiver's thread with each batch of finished pictures, and whether the
-    // renderer had nothing left to draw when it sent them; never once a later start() or stop()
-    // has been called, nor after the renderer is gone.
+    // renderer has nothing left to draw: nothing was left when it sent them, and nothing was
+    // asked for since. Never once a later start() or stop() has been called, nor after the
+    // renderer is gone.
     using Delivery = std::function<void(Drawn, bool done)>;
 
     ArtRenderer(QObject* receiver, Delivery deliver);
@@ -89,6 +90,9 @@ private:
     Delivery deliver_;
     // The generation whose pictures may still be delivered; shared with deliveries on their way.
     std::shared_ptr<std::atomic<quint64>> current_ = std::make_shared<std::atomic<quint64>>(0);
+    // How many times work was asked for; a delivery that found the queues empty is the last one
+    // only if no work was asked for between its sending and its arrival.
+    std::shared_ptr<std::atomic<quint64>> asked_ = std::make_shared<std::atomic<quint64>>(0);
     QThread* thread_;
 
     std::mutex mutex_;

@@ -55,6 +55,7 @@ TEST(TerminationSignals, BurstArrivesWholeAndInOrderAndTheReceiverMayEndTheObjec
 }
 
 TEST(TerminationSignals, OneObjectAtATimeAndTheEarlierHandlersComeBack) {
+    signalsCaughtElsewhere = 0;  // the test may run more than once in a process
     struct sigaction counting {};
     counting.sa_handler = countSignal;
     struct sigaction saved {};

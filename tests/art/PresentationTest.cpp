@@ -25,8 +25,10 @@ using test::book;
 constexpr qreal kScale = 1.5;
 constexpr int kDrawingMs = 60'000;
 
+// Until every picture asked for has come, whatever the renderer says of its queue.
 bool waitUntilDrawn(const Presentation& presentation) {
-    return QTest::qWaitFor([&] { return !presentation.drawing(); }, kDrawingMs);
+    return QTest::qWaitFor([&] { return !presentation.drawing() && presentation.allSharp(); },
+                           kDrawingMs);
 }
 
 // At the machine's own size nothing is drawn again: the pictures are the book's, as they are.

@@ -106,6 +106,7 @@ ControlStates MachineWindow::controls() const {
 void MachineWindow::applyControls() {
     const ControlStates states = controls();
     cabinet_.apply(states);
+    reels_->setMarkersEnabled(states.markers);
     setEnabled(states.window);
 }
 

@@ -133,8 +133,11 @@ void ReelWindow::setAway(bool away) {
         Picture_[r]->setVisible(!away);
     }
     showIdle();
+}
+
+void ReelWindow::setMarkersEnabled(bool enabled) {
     for (int m = 1; m <= kMarkers; ++m) {
-        lin_[m]->setEnabled(away);
+        lin_[m]->setEnabled(enabled);
     }
 }
 

@@ -44,6 +44,8 @@ public:
     void showResult(const SpinRecords& records);
     // The pay-line view takes the reels and cells away and lets the markers draw their lines.
     void setAway(bool away);
+    // The markers answer the mouse (on the pay-line view) or stand still.
+    void setMarkersEnabled(bool enabled);
 
     // --- a game of the past ---
     // The reels at these stops (reel 1 first) with these lines drawn and the markers of the

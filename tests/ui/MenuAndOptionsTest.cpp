@@ -129,6 +129,7 @@ TEST_F(MenuAndOptions, PaylineViewDrawsAHoveredLineAndReturnsToIdleReels) {
     EXPECT_FALSE(control("Picture1")->isVisible());
     EXPECT_TRUE(control("Btnreturn2game")->isVisible());
     EXPECT_FALSE(window->keysEnabled());
+    EXPECT_TRUE(control("lin7")->isEnabled());
     hover(control("lin7"));
     const ui::LineOverlay& overlay = window->lineOverlay();
     for (int j = 1; j <= 4; ++j) {
@@ -138,6 +139,7 @@ TEST_F(MenuAndOptions, PaylineViewDrawsAHoveredLineAndReturnsToIdleReels) {
     EXPECT_EQ(overlay.segment(1).colour, QColor(0xFF, 0x00, 0x00));
     control<QPushButton>("Btnreturn2game")->click();
     clock.settle();
+    EXPECT_FALSE(control("lin7")->isEnabled());
     EXPECT_TRUE(control("Picture1")->isVisible());
     EXPECT_FALSE(control("flasher1")->isVisible());
     EXPECT_EQ(control<QLabel>("Picture3")->pixmap().cacheKey(),

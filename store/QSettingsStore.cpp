@@ -103,15 +103,21 @@ bool QSettingsStore::keepDamagedCopy(QByteArrayView text, qsizetype skippedLines
     }
     const QString lines =
         skippedLines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(skippedLines);
-    fail({path_,
-          QStringLiteral("%1 made no sense, so the file as it was is kept as %2").arg(lines, copy),
-          false, true});
+    report(
+        {path_,
+         QStringLiteral("%1 made no sense, so the file as it was is kept as %2").arg(lines, copy),
+         false, true});
     return true;
 }
 
-bool QSettingsStore::fail(StoreProblem problem) const {
+// Said on standard error and kept for lastProblem().
+void QSettingsStore::report(StoreProblem problem) const {
     std::fprintf(stderr, "kestrelslot: %s\n", qUtf8Printable(problem.message()));
     problem_ = std::move(problem);
+}
+
+bool QSettingsStore::fail(StoreProblem problem) const {
+    report(std::move(problem));
     return false;
 }
 

@@ -51,7 +51,8 @@ public:
 private:
     // Parses the file again when it is not the version kept; false once a read was refused.
     bool refresh() const;
-    bool fail(StoreProblem problem) const;
+    void report(StoreProblem problem) const;
+    bool fail(StoreProblem problem) const;  // reports it; false
     bool keepDamagedCopy(QByteArrayView text, qsizetype skippedLines) const;
 
     QString path_;

@@ -42,11 +42,8 @@ FeatureBanners::FeatureBanners(QWidget* window, Clock& clock, Presentation& pres
 
 void FeatureBanners::announce(int spinsLeft) {
     strip_ = Strip::Announcement;
+    setStripShown(true);
     spinsLeftAfterBlink_ = spinsLeft;
-    panfreespin_->hide();
-    ctrlfreesleft1_->hide();
-    spinsleft_->hide();
-    freespinscompleted1_->hide();
     slideStep_ = 0;
     presentation_.move(ctlfrees1_,
                        QPoint(layout::twips(kSlideStartTwips), layout::kFreeSpinsWon.y()));
@@ -81,31 +78,26 @@ void FeatureBanners::onBlinkTick() {
 
 void FeatureBanners::showSpinsLeft(int spinsLeft) {
     strip_ = Strip::SpinsLeft;
-    panfreespin_->hide();
-    ctrlfreesleft1_->show();
-    spinsleft_->show();
     spinsleft_->setText(QString::number(spinsLeft));
+    setStripShown(true);
 }
 
 void FeatureBanners::showCompleted() {
     stop();
     strip_ = Strip::Completed;
-    panfreespin_->hide();
     ctlfrees1_->hide();
-    ctrlfreesleft1_->hide();
-    spinsleft_->hide();
-    freespinscompleted1_->show();
+    setStripShown(true);
 }
 
 void FeatureBanners::showPlate() {
     stop();
     strip_ = Strip::Plate;
-    for (QLabel* banner : {ctlfrees1_, ctrlfreesleft1_, freespinscompleted1_, spinsleft_}) {
-        banner->hide();
-    }
-    panfreespin_->show();
+    ctlfrees1_->hide();
+    setStripShown(true);
 }
 
+// What belongs in the strip shows, or nothing does. The announcement's sliding banner is the
+// slide's and the blink's to show and hide.
 void FeatureBanners::setStripShown(bool shown) {
     panfreespin_->setVisible(shown && strip_ == Strip::Plate);
     ctrlfreesleft1_->setVisible(shown && strip_ == Strip::SpinsLeft);

@@ -100,7 +100,7 @@ bool gambleCouldHaveBeenPlayed(const RecordedGamble& gamble) {
         doublings += Gamble::doublingsOf(colour ? Gamble::kColourFactor : Gamble::kSuitFactor);
     }
     if (gamble.guessCount > kept) {
-        // Guesses past the kept ones may have raised it further, up to 32 doublings.
+        // Guesses past the kept ones may have raised it by any power of two in range.
         doublings = std::numeric_limits<std::int32_t>::digits;
     }
     return lost || Gamble::raisedWithin(gamble.staked, gamble.amount, doublings);

@@ -65,12 +65,12 @@ void MachineWindow::presentGameInProgress() {
             banners_->showCompleted();
         } else {
             banners_->showSpinsLeft(machine_.freeSpins().spinsLeft());
+            // The feature's tune, as before the cut, between free spins or during one.
+            playSound(sound::kFreeSpinTune, true);
         }
     }
     if (machine_.phase() == Machine::Phase::Spinning) {
-        if (machine_.spinIsFree()) {
-            playSound(sound::kFreeSpinTune, true);  // the feature's tune, as before the cut
-        } else {
+        if (!machine_.spinIsFree()) {
             win_->goodLuck();
         }
         animation_->start(machine_.records());
@@ -86,7 +86,6 @@ void MachineWindow::presentGameInProgress() {
             mode_.resume(Mode::FeatureWon);
         } else {
             mode_.resume(Mode::FreeSpins);
-            playSound(sound::kFreeSpinTune, true);  // the feature's tune, as before the cut
             Timerrespin_->start();
         }
     }

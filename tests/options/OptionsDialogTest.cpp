@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLayout>
 
 #include "ExamplePlayer.h"
@@ -358,6 +359,37 @@ TEST_F(OptionsDialog, OriginalSizeRestoresTheDisplay) {
     click("cmdorigonal");
     EXPECT_EQ(host.screen800.restores, 1);
     EXPECT_FALSE(dialog->isVisible());
+}
+
+// The keyboard walks the dialog as it reads, left to right and down, and stops on the chosen
+// option of each group: Space on any other would change a setting the player only passed by.
+TEST_F(OptionsDialog, TabWalksTheDialogInReadingOrderStoppingOnTheChosenOptions) {
+    PlayerRecord p = tenGamesOfBob();
+    p.soundonoff = 0;
+    p.winroll = 0;
+    p.machinepay = 4;  // loose
+    p.reelspeed = 2;
+    setPlayer(p);
+    open();
+    QApplication::setActiveWindow(dialog.get());
+    control("machine1")->setFocus(Qt::OtherFocusReason);
+    const auto walk = [](Qt::Key key) {
+        QStringList visited;
+        for (int i = 0; i < 10; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            visited << QApplication::focusWidget()->objectName();
+        }
+        return visited.join(' ');
+    };
+    EXPECT_EQ(walk(Qt::Key_Tab),
+              "Btndeletedetails player1 sounds2 wincounter2 Amtpayout1 setspeed1 cmdlargescreen "
+              "cmdorigonal btnokplayer machine1");
+    EXPECT_EQ(walk(Qt::Key_Backtab),
+              "btnokplayer cmdorigonal cmdlargescreen setspeed1 Amtpayout1 wincounter2 sounds2 "
+              "player1 Btndeletedetails machine1");
+    // Passing through changed nothing.
+    EXPECT_EQ(player().winroll, 0);
+    EXPECT_EQ(player().machinepay, 4);
 }
 
 }  // namespace

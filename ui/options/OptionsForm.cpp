@@ -173,19 +173,40 @@ OptionsForm::OptionsForm(QDialog* dialog) {
                          QStringLiteral("O.K. Close and save changes"), mainFrame);
     btnokplayer->setProperty("primary", true);
     grid->addWidget(btnokplayer, 3, 2, 1, 2, Qt::AlignCenter);
+
+    // The keyboard reads the dialog as the eye does: the settings under the name entry before
+    // the reel speed beside them, though the speed was made first.
+    QWidget* const order[] = {machine[1],   Btndeletedetails, player1,       sounds[1],
+                              sounds[2],    wincounter[1],    wincounter[2], Amtpayout[0],
+                              Amtpayout[1], setspeed[0],      setspeed[1],   cmdlargescreen,
+                              cmdorigonal,  btnokplayer};
+    for (std::size_t i = 1; i < std::size(order); ++i) {
+        QWidget::setTabOrder(order[i - 1], order[i]);
+    }
 }
 
 void OptionsForm::mark(QButtonGroup* group, int id) {
     if (QAbstractButton* button = group->button(id)) {
         button->setChecked(true);
-        return;
+    } else {
+        // An exclusive group cannot be emptied directly.
+        group->setExclusive(false);
+        for (QAbstractButton* b : group->buttons()) {
+            b->setChecked(false);
+        }
+        group->setExclusive(true);
     }
-    // An exclusive group cannot be emptied directly.
-    group->setExclusive(false);
-    for (QAbstractButton* b : group->buttons()) {
-        b->setChecked(false);
+    // Tab stops at one button of a group, the arrows move among them. Qt keeps the stop on the
+    // button focused last, which before any is focused is the first: Space there would change a
+    // setting the player only tabbed past (and the win counter's unchosen button has no caption
+    // to show the focus on). The chosen one is the stop, or the first while none is.
+    const QList<QAbstractButton*> buttons = group->buttons();
+    QAbstractButton* stop = group->checkedButton() ? group->checkedButton() : buttons.value(0);
+    for (QAbstractButton* b : buttons) {
+        const int policy =
+            b == stop ? b->focusPolicy() | Qt::TabFocus : b->focusPolicy() & ~Qt::TabFocus;
+        b->setFocusPolicy(static_cast<Qt::FocusPolicy>(policy));
     }
-    group->setExclusive(true);
 }
 
 }  // namespace kestrel::ui

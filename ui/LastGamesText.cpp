@@ -45,7 +45,9 @@ QString wins(const RecordedSpin& spin) {
         for (int i = kNamedLineWins; i < wins; ++i) {
             rest += spin.lineWins[static_cast<size_t>(i)].pays;
         }
-        parts << QStringLiteral("%1 more lines pay %2").arg(wins - kNamedLineWins).arg(rest);
+        const int more = wins - kNamedLineWins;
+        parts << (more == 1 ? QStringLiteral("1 more line pays %1").arg(rest)
+                            : QStringLiteral("%1 more lines pay %2").arg(more).arg(rest));
     }
     if (spin.scatterPays > 0) {
         parts << QStringLiteral("%1 scatters or wilds pay %2")
@@ -90,25 +92,29 @@ QString feature(const RecordedFeature& f) {
         .arg(QLatin1String(stage));
 }
 
+// The outcome comes first, then the guesses: the first few, and the count of all when there
+// were more. A long gamble would otherwise push what the player took home out of the box.
 QString gamble(const RecordedGamble& g) {
-    QStringList guesses;
-    for (const RecordedGuess& guess : g.guesses) {
-        guesses << QStringLiteral("%1, %2 %3")
-                       .arg(callName(guess.call), cardName(guess.card),
-                            guess.won() ? QStringLiteral("right") : QStringLiteral("wrong"));
-    }
-    if (g.guessCount > static_cast<int>(g.guesses.size())) {
-        guesses << QStringLiteral("… %1 guesses in all").arg(g.guessCount);
-    }
     const QString outcome = g.outcome == RecordedGamble::Outcome::Lost ? QStringLiteral("lost")
                             : g.outcome == RecordedGamble::Outcome::Collected
                                 ? QStringLiteral("collected %1").arg(g.amount)
                                 : QStringLiteral("still open, %1 at stake").arg(g.amount);
-    return QStringLiteral("Gamble of %1: %2 — %3")
+    QStringList guesses;
+    for (const RecordedGuess& guess : g.guesses) {
+        if (guesses.size() == kNamedGuesses) {
+            break;
+        }
+        guesses << QStringLiteral("%1, %2 %3")
+                       .arg(callName(guess.call), cardName(guess.card),
+                            guess.won() ? QStringLiteral("right") : QStringLiteral("wrong"));
+    }
+    if (g.guessCount > guesses.size()) {
+        guesses << QStringLiteral("… %1 guesses in all").arg(g.guessCount);
+    }
+    return QStringLiteral("Gamble of %1, %2: %3")
         .arg(g.staked)
-        .arg(guesses.isEmpty() ? QStringLiteral("no card drawn")
-                               : guesses.join(QStringLiteral("; ")),
-             outcome);
+        .arg(outcome, guesses.isEmpty() ? QStringLiteral("no card drawn")
+                                        : guesses.join(QStringLiteral("; ")));
 }
 
 }  // namespace

@@ -35,5 +35,7 @@ PageText describePage(const GameHistory& history, const HistoryPage& page);
 
 // The most line wins a page names one by one; the rest are counted, as their lines are drawn.
 inline constexpr int kNamedLineWins = 6;
+// The gamble's guesses named on a page; the count says how many there were in all.
+inline constexpr int kNamedGuesses = 8;
 
 }  // namespace kestrel::ui

@@ -9,8 +9,25 @@
 
 namespace kestrel::ui {
 
+namespace {
+
+// The figures' type: the usual size, and the smallest it shrinks to on a page that says more
+// than seven lines of the usual size hold.
+constexpr int kFiguresPx = 13;
+constexpr int kSmallestFiguresPx = 9;
+
+QString figuresStyle(int px) {
+    return QStringLiteral("color: #fff3c4; background: transparent; font: %1px 'DejaVu Sans';")
+        .arg(px);
+}
+
+}  // namespace
+
 LastGamesView::LastGamesView(QWidget* window, Presentation& presentation, ReelWindow& reels)
-    : QObject(window), reels_(reels), lastgamesview_(new QLabel(window)) {
+    : QObject(window),
+      presentation_(presentation),
+      reels_(reels),
+      lastgamesview_(new QLabel(window)) {
     namespace L = layout;
     lastgamesview_->setObjectName(QStringLiteral("lastgamesview"));
     presentation.place(lastgamesview_, L::kLastGamesPanel);
@@ -30,9 +47,12 @@ LastGamesView::LastGamesView(QWidget* window, Presentation& presentation, ReelWi
     lastgamesfigures_->setTextFormat(Qt::PlainText);
     lastgamesfigures_->setWordWrap(true);
     lastgamesfigures_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    presentation.setStyle(lastgamesfigures_,
-                          QStringLiteral("color: #fff3c4; background: transparent;"
-                                         " font: 13px 'DejaVu Sans';"));
+    presentation.setStyle(lastgamesfigures_, figuresStyle(kFiguresPx));
+    connect(&presentation, &Presentation::rescaled, this, [this] {
+        if (lastgamesview_->isVisible()) {
+            fitFigures();
+        }
+    });
 
     lastgamesprevious_ =
         captionButton(lastgamesview_, presentation, QStringLiteral("lastgamesprevious"),
@@ -59,6 +79,7 @@ void LastGamesView::open(const GameHistory& history) {
             QStringLiteral("The last %1 games of this player are kept here, each with its free "
                            "spins and its gamble.")
                 .arg(GameHistory::kGames));
+        fitFigures();
         lastgamesprevious_->setEnabled(false);
         lastgamesnext_->setEnabled(false);
         return;
@@ -103,8 +124,20 @@ void LastGamesView::showPage(int page) {
     const PageText text = describePage(history_, shown);
     lastgamestitle_->setText(text.title);
     lastgamesfigures_->setText(text.figures);
+    fitFigures();
     lastgamesprevious_->setEnabled(page_ > 0);
     lastgamesnext_->setEnabled(page_ + 1 < pageCount());
+}
+
+// The largest type, down to the smallest, at which every line of the page fits the box.
+void LastGamesView::fitFigures() {
+    for (int px = kFiguresPx; px >= kSmallestFiguresPx; --px) {
+        presentation_.setStyle(lastgamesfigures_, figuresStyle(px));
+        if (lastgamesfigures_->heightForWidth(lastgamesfigures_->width()) <=
+            lastgamesfigures_->height()) {
+            return;
+        }
+    }
 }
 
 }  // namespace kestrel::ui

@@ -35,8 +35,10 @@ signals:
 
 private:
     void showPage(int page);
+    void fitFigures();
     int pageCount() const { return static_cast<int>(pages_.size()); }
 
+    Presentation& presentation_;
     ReelWindow& reels_;
     QWidget* lastgamesview_;
     QLabel* lastgamestitle_;

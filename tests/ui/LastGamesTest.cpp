@@ -100,7 +100,7 @@ TEST_F(LastGames, ASessionsFeatureAndGambleAreFoundGameByGameAndNothingChanges) 
 
     click("lastgamesprevious");  // the gamble
     EXPECT_TRUE(title().startsWith("Game 2 — "));
-    EXPECT_TRUE(figures().contains("Gamble of 25: red, ace of hearts right — collected 50"));
+    EXPECT_TRUE(figures().contains("Gamble of 25, collected 50: red, ace of hearts right"));
     EXPECT_EQ(reelStops(), kTwoSpecials);
 
     // Back through the ten free spins to the game that won them.
@@ -280,6 +280,50 @@ TEST(LastGamesText, ManyWinningLinesAreNamedThenCounted) {
     EXPECT_TRUE(text.figures.contains("Won 550: line 1: 3 in a row pays 10 · "));
     EXPECT_TRUE(text.figures.contains("line 6: 3 in a row pays 60 · 4 more lines pay 340\n"));
     EXPECT_FALSE(text.figures.contains("line 7:"));
+
+    game.spin.lineWins.resize(7);
+    history.add(game);
+    EXPECT_TRUE(ui::describePage(history, {1, 0}).figures.contains(" · 1 more line pays 70\n"));
+}
+
+// The most a page can say fits its box, the gamble's outcome first of all: ten winning lines
+// and the scatter, a credit at its ceiling, a feature and a gamble of every guess the history
+// keeps. A page that says little keeps the usual size.
+TEST_F(LastGames, TheLongestPageFitsItsBoxWithTheGamblesOutcome) {
+    open();
+    RecordedGame game;
+    game.game = 1234567;
+    game.lines = 25;
+    game.betPerLine = 20;
+    game.creditBefore = game.creditAfter = std::numeric_limits<std::int32_t>::max();
+    game.spin.stops = {1, 1, 1, 1, 1};
+    for (int line = 15; line <= 25; ++line) {
+        game.spin.lineWins.push_back({line, 5, 30000});
+    }
+    game.spin.specials = 5;
+    game.spin.scatterPays = 10000;
+    game.spin.pays = 340000;
+    game.feature = RecordedFeature{RecordedFeature::Stage::Taken, 32767, 32767, 2000000000, {}};
+    RecordedGamble gamble{2000000000, RecordedGamble::Outcome::Collected, 2147483647, 32767, {}};
+    gamble.guesses.assign(RecordedGamble::kKeptGuesses, RecordedGuess{Call::Diamonds, 3});
+    game.gamble = gamble;
+    GameHistory history;
+    history.add(game);
+    auto* view = window->findChild<ui::LastGamesView*>();
+    view->open(history);
+
+    auto* box = control<QLabel>("lastgamesfigures");
+    EXPECT_LE(box->heightForWidth(box->width()), box->height());
+    EXPECT_TRUE(box->text().contains("Gamble of 2000000000, collected 2147483647: "));
+    const int smallest = box->fontInfo().pixelSize();
+
+    game.feature.reset();
+    game.gamble.reset();
+    game.spin.lineWins.clear();
+    history.add(game);
+    view->open(history);
+    EXPECT_GT(box->fontInfo().pixelSize(), smallest);
+    EXPECT_EQ(box->fontInfo().pixelSize(), 13);
 }
 
 // One line is a line; a time no date can say is not known.

@@ -13,6 +13,10 @@ namespace kestrel::ui {
 namespace {
 const QString kTakesNoMore =
     QStringLiteral("The credit is at the most this machine can play with and takes no more money.");
+// The note is refused first: the coins, fourteen quarters, may fit where $50 does not.
+const QString kTakesNoNote = QStringLiteral(
+    "The credit is too near the most this machine can play with to take a $50 note. The coins "
+    "still fit.");
 }  // namespace
 
 void MachineWindow::connectCreditControls() {
@@ -49,7 +53,7 @@ void MachineWindow::onNote() {
     cabinet_.notes->showPressedLook();
     playSound(sound::kClick);
     if (!machine_.insertNote()) {
-        tellCreditIsFull(kTakesNoMore);
+        tellCreditIsFull(machine_.takesMoney(kCoinCredits) ? kTakesNoNote : kTakesNoMore);
         return;
     }
     saveAtRest();

@@ -84,13 +84,21 @@ void MachineWindow::refuse(PlayResult why) {
     tmrautospin_->stop();
     applyControls();
     if (why == PlayResult::CreditFull) {
-        // Past the credit the smallest bet plays from, no bet is left to choose.
-        tellCreditIsFull(machine_.player().bank > kHighestCreditToInsert
+        // Only what is left to choose is offered: fewer lines, a smaller bet a line, or both.
+        // Past the credit the smallest bet plays from, nothing is.
+        const bool fewerLines = machine_.linesPlayed() > kLinesOfLineButton[1];
+        const bool smallerBet = machine_.betPerLine() > kBetOfPlayButton[1];
+        const QString choose = fewerLines && smallerBet
+                                   ? QStringLiteral("fewer lines or a smaller bet")
+                               : fewerLines ? QStringLiteral("fewer lines")
+                                            : QStringLiteral("a smaller bet");
+        tellCreditIsFull(machine_.player().bank > kHighestCreditToInsert ||
+                                 !(fewerLines || smallerBet)
                              ? QStringLiteral("The credit is so high that a win of even the "
                                               "smallest bet might not fit into it.")
                              : QStringLiteral("The credit is so high that a win of this bet might "
-                                              "not fit into it. Choose fewer lines or a smaller "
-                                              "bet."));
+                                              "not fit into it. Choose %1.")
+                                   .arg(choose));
         return;
     }
     playSound(sound::kRefused);

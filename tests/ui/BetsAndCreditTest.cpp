@@ -120,15 +120,24 @@ TEST_F(BetsAndCredit, CreditNearItsLimitTurnsMoneyAndLargeBetsAwayAndSaysSo) {
     EXPECT_EQ(window->machine().player().bank, std::numeric_limits<std::int32_t>::max() - 2000);
     EXPECT_EQ(window->machine().player().amountinvested, 5000);
     ASSERT_EQ(messages.shown.size(), 4u);
-    EXPECT_TRUE(messages.shown[0].text.contains("takes no more money"));
+    // The coins (350) still fit: the word is about the note alone.
+    EXPECT_TRUE(messages.shown[0].text.contains("to take a $50 note"));
+    EXPECT_FALSE(messages.shown[0].text.contains("takes no more money"));
 
-    press("pplay1");  // 25 lines: a win could reach 38,000
+    // Each refusal offers only what is left to choose.
+    press("pplay1");  // 1 a line on 25 lines: a win could reach 38,000
     EXPECT_EQ(window->machine().player().games, 0);
     ASSERT_EQ(messages.shown.size(), 5u);
-    EXPECT_TRUE(messages.shown[4].text.contains("Choose fewer lines or a smaller bet"));
+    EXPECT_TRUE(messages.shown[4].text.endsWith("Choose fewer lines."));
+    press("pplay2");  // 2 a line
+    ASSERT_EQ(messages.shown.size(), 6u);
+    EXPECT_TRUE(messages.shown[5].text.endsWith("Choose fewer lines or a smaller bet."));
     EXPECT_FALSE(control("pannomoney")->isVisible());
     EXPECT_EQ(window->mode(), ui::Mode::Idle);
     press("payline1");
+    press("pplay6");  // 20 on one line: a win could reach 30,400
+    ASSERT_EQ(messages.shown.size(), 7u);
+    EXPECT_TRUE(messages.shown[6].text.endsWith("Choose a smaller bet."));
     spin(kLosingStops);
     EXPECT_EQ(window->machine().player().games, 1);
 }

@@ -1,5 +1,6 @@
 #include "FeatureBanners.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 
 #include "Durations.h"
@@ -13,6 +14,17 @@ namespace {
 
 constexpr int kSlideStartTwips = -7000;
 constexpr int kBlinkPeriodTicks = 4;  // two ticks hidden, two shown
+constexpr int kSpinsLeftPx = 30;      // the count's type while two digits fit its window
+
+// The count's type: full size, or as much smaller as a count of three digits or more needs.
+QFont spinsLeftFont(const QString& count) {
+    int px = kSpinsLeftPx;
+    while (px > 1 &&
+           QFontMetrics(meterFont(px)).horizontalAdvance(count) > layout::kSpinsLeftCount.width()) {
+        --px;
+    }
+    return meterFont(px);
+}
 
 }  // namespace
 
@@ -29,7 +41,7 @@ FeatureBanners::FeatureBanners(QWidget* window, Clock& clock, Presentation& pres
           makePictureLabel(window, presentation, QStringLiteral("freespinscompleted1"),
                            layout::kFreeSpinsCompleted, Picture::freespinscompleted1)),
       spinsleft_(makeMeterLabel(window, presentation, QStringLiteral("spinsleft"),
-                                layout::kSpinsLeftCount, 30, Qt::AlignHCenter)),
+                                layout::kSpinsLeftCount, kSpinsLeftPx, Qt::AlignHCenter)),
       slide_(clock.createTimer(this, duration::kBannerSlideStep)),
       tmrfrees_(clock.createTimer(this, duration::kBannerBlinkTick)) {
     tmrfrees_->setObjectName(QStringLiteral("tmrfrees"));
@@ -78,7 +90,9 @@ void FeatureBanners::onBlinkTick() {
 
 void FeatureBanners::showSpinsLeft(int spinsLeft) {
     strip_ = Strip::SpinsLeft;
-    spinsleft_->setText(QString::number(spinsLeft));
+    const QString count = QString::number(spinsLeft);
+    presentation_.setFont(spinsleft_, spinsLeftFont(count));
+    spinsleft_->setText(count);
     setStripShown(true);
 }
 

@@ -4,6 +4,7 @@
 
 #include "CabinetMode.h"
 #include "CreditLimit.h"
+#include "FeatureBanners.h"
 #include "Sounds.h"
 #include "WildGlow.h"
 #include "WindowFixture.h"
@@ -82,6 +83,22 @@ TEST_F(FreeSpins, FirstTriggerAnnouncesTenSpinsAndCountsThemDown) {
     EXPECT_TRUE(control("pplay1")->isEnabled());
     EXPECT_TRUE(window->keysEnabled());
     EXPECT_EQ(text("PANELBANK"), "1100");
+}
+
+// Re-triggers can leave a hundred spins and more to play: the count shrinks to fit its window
+// rather than run over its frame, and is back to full size for a count of two digits.
+TEST_F(FreeSpins, ACountOfThreeDigitsOrMoreFitsItsWindow) {
+    open();
+    auto* banners = window->findChild<ui::FeatureBanners*>();
+    auto* count = control<QLabel>("spinsleft");
+    const int fullSize = count->font().pixelSize();
+    for (const int left : {160, 32767}) {
+        banners->showSpinsLeft(left);
+        EXPECT_LE(count->fontMetrics().horizontalAdvance(count->text()), count->width()) << left;
+    }
+    banners->showSpinsLeft(99);
+    EXPECT_EQ(count->font().pixelSize(), fullSize);
+    EXPECT_LE(count->fontMetrics().horizontalAdvance(count->text()), count->width());
 }
 
 TEST_F(FreeSpins, FourSpecialsAwardFifteenMore) {

@@ -56,7 +56,7 @@ void MachineWindow::onNote() {
         tellCreditIsFull(machine_.takesMoney(kCoinCredits) ? kTakesNoNote : kTakesNoMore);
         return;
     }
-    saveAtRest();
+    saveGame();  // while the reels turn too: the note is the player's from now on
     cabinet_.showNoCredit(false);
     credit_->show(machine_.player().bank);
 }
@@ -71,7 +71,7 @@ void MachineWindow::onCoinButton() {
         return;
     }
     if (machine_.pressCoins()) {  // a press while coins still drop adds none
-        saveAtRest();
+        saveGame();               // the coins to drop, which a restart drops again
         lineFlash_->stop();
         coins_->start(machine_.coinsPending());
         applyControls();

@@ -20,9 +20,10 @@ void MachineWindow::saveGame() {
     showStoreProblem();
 }
 
-// Money put in while the reels turn is saved with the spin's settling, so no write falls
-// between two ticks of the reels. Once the spin has settled (a losing one rests a moment before
-// the cabinet says so) the money is saved at once: nothing saves again before the next step.
+// A coin dropped while the reels turn is saved with the spin's settling, so that fourteen
+// writes do not fall between ticks of the reels; until then the file counts it among the coins
+// still to drop (saved with the press), so a cut neither loses nor doubles it. Once the spin
+// has settled (a losing one rests a moment before the cabinet says so) each coin is saved.
 void MachineWindow::saveAtRest() {
     if (machine_.phase() != Machine::Phase::Spinning) {
         saveGame();

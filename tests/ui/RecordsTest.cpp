@@ -106,16 +106,16 @@ TEST_F(Records, TheRecordOnTheDiskFollowsEveryStep) {
     EXPECT_EQ(stored(), 6350 + 25);
 }
 
-// Money put in while the reels turn waits for the spin's settling to be saved; once it has
-// settled, money is saved at once, in the moment a losing spin rests before saying so too.
-TEST_F(Records, MoneyPutInAfterTheSettlingIsSavedAtOnce) {
+// Money is saved the moment it goes in: while the reels turn (with the spin beside it), and in
+// the moment a losing spin rests before saying so.
+TEST_F(Records, MoneyPutInIsSavedAtOnceWhetherTheReelsTurnOrNot) {
     storePlayer(1000);
     open();
     const auto stored = [&] { return settings.value("player1", "bank").toInt(); };
     random.pushSpin(kLosingStops);
     press("pplay1");
     press("notes");
-    EXPECT_EQ(stored(), 975);
+    EXPECT_EQ(stored(), 5975);
     for (int t = 0; t < 500 && window->machine().phase() == Machine::Phase::Spinning; ++t) {
         clock.advance(10);
     }
@@ -157,6 +157,35 @@ TEST_F(GameTakenUp, ASpinCutOffWhileTheReelsTurnTurnsOntoItsStopsAndIsPaidOnce) 
     EXPECT_EQ(window->machine().player().bank, 1000);
     EXPECT_EQ(window->machine().linesPlayed(), 25);
     EXPECT_EQ(window->machine().betPerLine(), 1);
+}
+
+// A note put in while the reels turn is the player's once the machine took it: a cut before the
+// spin settles keeps it. Coins still dropping when a spin starts are saved as still to drop, so
+// a cut then neither loses nor doubles one.
+TEST_F(GameTakenUp, MoneyPutInWhileTheReelsTurnSurvivesACut) {
+    storePlayer(1000);
+    open();
+    random.pushSpin(kLosingStops);
+    press("pplay1");
+    press("notes");
+    ASSERT_EQ(window->machine().player().bank, 5975);
+    killAndStartAgain();
+    clock.advance(4000);
+    EXPECT_EQ(window->machine().player().bank, 5975);
+    EXPECT_EQ(window->machine().player().amountinvested, 5000);
+
+    press("coinsin");
+    for (int t = 0; t < 100 && window->machine().coinsPending() > 10; ++t) {
+        clock.advance(10);
+    }
+    random.pushSpin(kLosingStops);
+    press("pplay1");
+    ASSERT_EQ(window->mode(), ui::Mode::Spinning);
+    ASSERT_GT(window->machine().coinsPending(), 0);
+    killAndStartAgain();
+    clock.advance(10000);
+    EXPECT_EQ(window->machine().player().bank, 5950 + 350);
+    EXPECT_EQ(window->machine().player().amountinvested, 5350);
 }
 
 TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {

@@ -200,8 +200,7 @@ bool Machine::roomForAnotherFreeSpin() const {
 
 bool Machine::takesMoney(std::int32_t amount) const {
     std::int32_t bank = player_.bank;
-    std::int32_t invested = player_.amountinvested;
-    if (!checkedAdd(bank, amount) || !checkedAdd(invested, amount)) {
+    if (!checkedAdd(bank, amount)) {
         return false;
     }
     // What the machine may still pay into the credit must fit beside the money, with room left
@@ -220,7 +219,8 @@ bool Machine::insertCredit(std::int32_t amount) {
         return false;
     }
     player_.bank += amount;
-    player_.amountinvested += amount;
+    // A statistic at its limit stops counting, as the others do; it never turns money away.
+    (void)checkedAdd(player_.amountinvested, amount);
     return true;
 }
 

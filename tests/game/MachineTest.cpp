@@ -2,6 +2,7 @@
 
 #include <limits>
 
+#include "Credits.h"
 #include "MachineFixture.h"
 
 namespace kestrel {
@@ -139,14 +140,22 @@ TEST_F(MachineCredit, CoinPressDropsFourteenCoinsAndASecondPressAddsNone) {
     EXPECT_TRUE(machine.pressCoins());
 }
 
-TEST_F(MachineCredit, InsertionIsAllOrNothingWhenOnlyTheInvestmentWouldOverflow) {
+// A full Total Invested is a statistic that stops counting, as the others do; it never turns
+// money away (a player at 0 credit could never play again).
+TEST_F(MachineCredit, MoneyGoesInWhenOnlyTheInvestmentStatisticIsFull) {
+    constexpr std::int32_t kFull = std::numeric_limits<std::int32_t>::max() - 10;
     test::editPlayer(machine, [](PlayerRecord& p) {
         p.bank = 0;
-        p.amountinvested = std::numeric_limits<std::int32_t>::max() - 10;
+        p.amountinvested = kFull;
     });
+    EXPECT_TRUE(machine.takesMoney(kNoteCredits));
+    ASSERT_TRUE(machine.insertNote());
+    EXPECT_EQ(machine.player().bank, kNoteCredits);
+    EXPECT_EQ(machine.player().amountinvested, kFull);
     ASSERT_TRUE(machine.pressCoins());
-    EXPECT_FALSE(machine.dropCoin());
-    EXPECT_EQ(machine.player().bank, 0);
+    EXPECT_TRUE(machine.dropCoin());
+    EXPECT_EQ(machine.player().bank, kNoteCredits + kCoinCredits);
+    EXPECT_EQ(machine.player().amountinvested, kFull);
 }
 
 TEST_F(MachineCredit, NoteIsRefusedWhileAFeatureRuns) {

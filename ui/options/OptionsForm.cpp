@@ -176,10 +176,11 @@ OptionsForm::OptionsForm(QDialog* dialog) {
 
     // The keyboard reads the dialog as the eye does: the settings under the name entry before
     // the reel speed beside them, though the speed was made first.
-    QWidget* const order[] = {machine[1],   Btndeletedetails, player1,       sounds[1],
-                              sounds[2],    wincounter[1],    wincounter[2], Amtpayout[0],
-                              Amtpayout[1], setspeed[0],      setspeed[1],   cmdlargescreen,
-                              cmdorigonal,  btnokplayer};
+    QWidget* const order[] = {machine[1],     machine[2],   machine[3],       machine[4],
+                              machine[5],     machine[6],   Btndeletedetails, player1,
+                              sounds[1],      sounds[2],    wincounter[1],    wincounter[2],
+                              Amtpayout[0],   Amtpayout[1], setspeed[0],      setspeed[1],
+                              cmdlargescreen, cmdorigonal,  btnokplayer};
     for (std::size_t i = 1; i < std::size(order); ++i) {
         QWidget::setTabOrder(order[i - 1], order[i]);
     }

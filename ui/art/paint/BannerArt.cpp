@@ -6,6 +6,7 @@
 #include <QtMath>
 
 #include "ArtCatalogue.h"
+#include "Layout.h"
 #include "Lettering.h"
 #include "Materials.h"
 #include "Palette.h"
@@ -46,11 +47,16 @@ void paintSignText(QPainter& p, const QString& text, const QRectF& box, qreal si
                     palette::colour(palette::kInk, 170)});
 }
 
-QImage banner(QSize size, QRgb field, const QString& text, qreal scale) {
+// A banner sign filling its picture, or only the picture's left `width` logical pixels.
+QImage banner(QSize size, QRgb field, const QString& text, qreal scale, int width = 0) {
     QImage image = transparentImage(size, scale);
     ArtPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF inner = paintMarquee(p, edgeRect(image), field);
+    QRectF sign = edgeRect(image);
+    if (width > 0) {
+        sign.setWidth(width - 1);
+    }
+    const QRectF inner = paintMarquee(p, sign, field);
     const qreal star = inner.height() * 0.42;
     for (qreal x : {inner.left() + star + 6, inner.right() - star - 6}) {
         p.setPen(QPen(palette::colour(palette::kInk), 1.2));
@@ -92,8 +98,11 @@ QImage freeSpinsWonBanner(qreal scale) {
 }
 
 QImage freeSpinsCompletedBanner(qreal scale) {
+    // Its place reaches over the free-spin counter's window; the sign ends where the "free
+    // spins left" frame in the same strip ends, short of it.
     return banner(entry(Picture::freespinscompleted1).size, palette::kTurquoiseDark,
-                  QStringLiteral("FREE SPINS COMPLETED"), scale);
+                  QStringLiteral("FREE SPINS COMPLETED"), scale,
+                  layout::kFreeSpinsLeft.right() + 1 - layout::kFreeSpinsCompleted.left());
 }
 
 QImage freeSpinsLeftFrame(qreal scale) {

@@ -10,9 +10,13 @@ namespace kestrel::ui {
 
 namespace {
 
+// A caption cut from the cabinet, swapped over it: it must look like the cabinet at all times.
 QLabel* caption(QWidget* window, Presentation& presentation, const QString& name, Picture picture) {
-    return makePictureLabel(window, presentation, name, layout::meterCaption(layout::kBetMeter),
-                            picture);
+    auto* label = new CabinetPieceLabel(window);
+    label->setObjectName(name);
+    presentation.place(label, layout::meterCaption(layout::kBetMeter));
+    presentation.show(label, picture);
+    return label;
 }
 
 QRect valuePlace() {

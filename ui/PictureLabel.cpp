@@ -1,5 +1,7 @@
 #include "PictureLabel.h"
 
+#include <QPainter>
+
 namespace kestrel::ui {
 
 QLabel* makePictureLabel(QWidget* parent, Presentation& presentation, const QString& name,
@@ -9,6 +11,11 @@ QLabel* makePictureLabel(QWidget* parent, Presentation& presentation, const QStr
     presentation.place(label, place);
     presentation.show(label, picture);
     return label;
+}
+
+void CabinetPieceLabel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawPixmap(rect(), pixmap());
 }
 
 }  // namespace kestrel::ui

@@ -10,4 +10,15 @@ namespace kestrel::ui {
 QLabel* makePictureLabel(QWidget* parent, Presentation& presentation, const QString& name,
                          const QRect& place, Picture picture);
 
+// A label for a piece of the cabinet (a meter's caption, a line marker): it keeps its picture's
+// colours while disabled, like the cabinet around it, where a QLabel greys its picture into a
+// box while a dialog holds the machine.
+class CabinetPieceLabel final : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+};
+
 }  // namespace kestrel::ui

@@ -1,29 +1,13 @@
 #include "ReelWindow.h"
 
 #include <QEvent>
-#include <QPainter>
 #include <utility>
 
 #include "Layout.h"
 #include "LineOverlay.h"
+#include "PictureLabel.h"
 
 namespace kestrel::ui {
-
-namespace {
-
-// A marker keeps its lit or dimmed picture whether it is enabled or not, never Qt's greyed one.
-class MarkerLabel final : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.drawPixmap(rect(), pixmap());
-    }
-};
-
-}  // namespace
 
 ReelWindow::ReelWindow(QWidget* window, Presentation& presentation)
     : QObject(window), presentation_(presentation) {
@@ -51,7 +35,7 @@ ReelWindow::ReelWindow(QWidget* window, Presentation& presentation)
     }
     overlay_ = new LineOverlay(window, presentation);
     for (int m = 1; m <= kMarkers; ++m) {
-        auto* marker = new MarkerLabel(window);
+        auto* marker = new CabinetPieceLabel(window);
         marker->setObjectName(QStringLiteral("lin%1").arg(m));
         presentation.place(marker, layout::markerRect(m));
         marker->setMouseTracking(true);

@@ -204,6 +204,25 @@ TEST_F(MenuAndOptions, BetPressedOnThePaylineViewBringsTheReelsBackAndSpins) {
     EXPECT_TRUE(window->keysEnabled());
 }
 
+// While a dialog holds the machine, the meter captions and the line markers are pieces of the
+// cabinet like the captions painted on it: they keep their colours rather than grey into boxes.
+TEST_F(MenuAndOptions, CabinetPiecesKeepTheirColoursWhileADialogHoldsTheMachine) {
+    storePlayer(1000);
+    open();
+    const auto look = [&] {
+        std::vector<QImage> pictures;
+        for (const char* piece : {"LABLASTBET", "lin3", "lin26"}) {
+            pictures.push_back(control(piece)->grab().toImage());
+        }
+        return pictures;
+    };
+    const std::vector<QImage> before = look();
+    press("btnoptions");
+    ASSERT_FALSE(window->isEnabled());
+    EXPECT_TRUE(look() == before);
+    clickInDialog("btnokplayer");
+}
+
 TEST_F(MenuAndOptions, PayTableAndAboutClosedByTheirCloseBoxGiveTheWindowBack) {
     storePlayer(1000);
     open();

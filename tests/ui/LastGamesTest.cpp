@@ -137,6 +137,18 @@ TEST_F(LastGames, ASessionsFeatureAndGambleAreFoundGameByGameAndNothingChanges) 
     EXPECT_EQ(settings.writes().size(), writes);  // the view wrote nothing
 }
 
+// The panel lies over the cabinet's bottom, not over any line marker beside the reels.
+TEST_F(LastGames, ThePanelCoversNoLineMarker) {
+    storePlayer(1000);
+    open();
+    openView();
+    const QRect panel = control("lastgamesview")->geometry();
+    for (int m = 1; m <= ui::kMarkers; ++m) {
+        const QString marker = QStringLiteral("lin%1").arg(m);
+        EXPECT_FALSE(panel.intersects(control(marker)->geometry())) << marker.toStdString();
+    }
+}
+
 TEST_F(LastGames, WinningLinesAreDrawnTogetherInTheirColours) {
     storePlayer(1000);
     open();

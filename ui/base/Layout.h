@@ -140,13 +140,14 @@ inline constexpr QRect kStoreNotice(90, 70, 628, 54);       // the records could
 
 // The last games: a panel over the bottom of the cabinet, the figures of the game shown at its
 // left and its buttons at the right, each inside the panel.
-inline constexpr QRect kLastGamesPanel(12, 454, 784, 142);
+// The panel starts below the lowest line markers (5 and 24), which stay whole beside the reels.
+inline constexpr QRect kLastGamesPanel(12, 460, 784, 136);
 inline constexpr QRect kLastGamesTitle(10, 6, 620, 22);
-inline constexpr QRect kLastGamesFigures(10, 28, 620, 108);
+inline constexpr QRect kLastGamesFigures(10, 28, 620, 102);
 inline constexpr std::array<QRect, 3> kLastGamesButtons = {{
-    QRect(640, 6, 136, 40),   // lastgamesprevious: the game before
-    QRect(640, 51, 136, 40),  // lastgamesnext: the game after
-    QRect(640, 96, 136, 40),  // lastgamesback: back to the game
+    QRect(640, 6, 136, 38),   // lastgamesprevious: the game before
+    QRect(640, 49, 136, 38),  // lastgamesnext: the game after
+    QRect(640, 92, 136, 38),  // lastgamesback: back to the game
 }};
 // Btnreturn2game stands where the information plate is, which the pay-line view puts away, so
 // that it hides none of the lines the view draws over the reel window.

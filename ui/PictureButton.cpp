@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace kestrel::ui {
 
@@ -37,10 +38,28 @@ void PictureButton::paintEvent(QPaintEvent*) {
     painter.drawPixmap(0, 0, presentation_.button(art_, isEnabled()));
 }
 
-void PictureButton::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) {
-        emit mouseDown();
+// The button is where its picture is drawn: the cabinet showing through round a round or
+// rounded button is not the button (beside the round exit button, a press would end the game).
+bool PictureButton::drawnAt(QPoint pos) const {
+    const QImage picture = presentation_.button(art_, true).toImage();
+    if (picture.isNull() || width() <= 0 || height() <= 0) {
+        return true;
     }
+    // The picture may be a stand-in of another size until the one drawn for the scale comes.
+    const int x = std::clamp(pos.x() * picture.width() / width(), 0, picture.width() - 1);
+    const int y = std::clamp(pos.y() * picture.height() / height(), 0, picture.height() - 1);
+    return picture.pixelColor(x, y).alpha() > 0;
+}
+
+void PictureButton::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) {
+        return;
+    }
+    if (!drawnAt(event->position().toPoint())) {
+        event->ignore();  // the cabinet's, not the button's
+        return;
+    }
+    emit mouseDown();
 }
 
 // Qt sends the second click of a double click as a double-click event, not as a press.

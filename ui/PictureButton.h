@@ -41,6 +41,8 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    bool drawnAt(QPoint pos) const;
+
     Presentation& presentation_;
     ButtonArt art_;
     bool pressed_ = false;

@@ -416,6 +416,29 @@ TEST_P(Exits, MidSpinCreditsTheDecidedWinBeforeSaving) {
 INSTANTIATE_TEST_SUITE_P(AllThree, Exits,
                          ::testing::Values(Exit::Picture, Exit::Menu, Exit::CloseBox));
 
+// A picture button takes the mouse where it is drawn: the cabinet in the corners round the
+// round exit button is not the button, and a press there must not end the game.
+TEST_F(SpinFlow, ThePressThatEndsTheGameIsOnTheExitButtonNotBesideIt) {
+    for (const bool full : {false, true}) {
+        display = full ? test::FakeDisplay({3840, 2160}) : test::FakeDisplay();
+        storePlayer(1000);
+        open();
+        auto* exit = control<ui::PictureButton>("cmdexit");
+        for (const QPoint corner :
+             {QPoint(1, 1), QPoint(exit->width() - 2, 1), QPoint(1, exit->height() - 2),
+              QPoint(exit->width() - 2, exit->height() - 2)}) {
+            QTest::mousePress(exit, Qt::LeftButton, {}, corner);
+            QTest::mouseRelease(exit, Qt::LeftButton, {}, corner);
+            clock.settle();
+            ASSERT_NE(window->mode(), ui::Mode::Closed) << full;
+        }
+        QTest::mousePress(exit, Qt::LeftButton);  // at its centre
+        clock.settle();
+        EXPECT_EQ(window->mode(), ui::Mode::Closed) << full;
+        window.reset();
+    }
+}
+
 TEST_F(SpinFlow, ScreenOfAnotherSizeGetsTheFullScreenPresentation) {
     display = test::FakeDisplay({1024, 768});
     open();

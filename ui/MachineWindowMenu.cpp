@@ -29,6 +29,7 @@ public:
     void clearGameMeters() override {
         w_.win_->clear();
         w_.bet_->clear();
+        w_.cabinet_.showNoCredit(false);  // it spoke of the credit of the player before
     }
     void setCaption(const QString& caption) override { w_.setWindowTitle(caption); }
     void showIdleReels() override { w_.reels_->showIdle(); }

@@ -223,6 +223,20 @@ TEST_F(MenuAndOptions, CabinetPiecesKeepTheirColoursWhileADialogHoldsTheMachine)
     clickInDialog("btnokplayer");
 }
 
+// The no-credit panel speaks of the player before: another player picked takes it away.
+TEST_F(MenuAndOptions, PickingAnotherPlayerTakesTheNoCreditPanelAway) {
+    storePlayer(0);
+    settings.setValue("player2", "bank", "1000");
+    open();
+    press("pplay1");
+    ASSERT_TRUE(control("pannomoney")->isVisible());
+    press("btnoptions");
+    clickInDialog("machine2");
+    clickInDialog("btnokplayer");
+    EXPECT_EQ(text("PANELBANK"), "1000");
+    EXPECT_FALSE(control("pannomoney")->isVisible());
+}
+
 TEST_F(MenuAndOptions, PayTableAndAboutClosedByTheirCloseBoxGiveTheWindowBack) {
     storePlayer(1000);
     open();

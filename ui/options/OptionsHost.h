@@ -22,7 +22,8 @@ public:
     virtual void showCredit() = 0;
     // The credit meter shows nothing (the player's details were deleted).
     virtual void blankCredit() = 0;
-    // The win and bet meters show nothing: what they showed belonged to the player before.
+    // The win and bet meters show nothing and the no-credit panel goes: what they showed
+    // belonged to the player before.
     virtual void clearGameMeters() = 0;
     // The window's title, as given.
     virtual void setCaption(const QString& caption) = 0;

@@ -9,5 +9,6 @@ namespace kestrel {
 inline constexpr std::int32_t kNoteCredits = 5000;
 inline constexpr std::int32_t kCoinCredits = 25;
 inline constexpr int kCoinsPerPress = 14;
+inline constexpr std::int32_t kCoinPressCredits = kCoinsPerPress * kCoinCredits;
 
 }  // namespace kestrel

@@ -13,7 +13,7 @@ namespace kestrel::ui {
 namespace {
 const QString kTakesNoMore =
     QStringLiteral("The credit is at the most this machine can play with and takes no more money.");
-// The note is refused first: the coins, fourteen quarters, may fit where $50 does not.
+// The note is refused first: a press of coins, fourteen quarters, may fit where $50 does not.
 const QString kTakesNoNote = QStringLiteral(
     "The credit is too near the most this machine can play with to take a $50 note. The coins "
     "still fit.");
@@ -53,7 +53,7 @@ void MachineWindow::onNote() {
     cabinet_.notes->showPressedLook();
     playSound(sound::kClick);
     if (!machine_.insertNote()) {
-        tellCreditIsFull(machine_.takesMoney(kCoinCredits) ? kTakesNoNote : kTakesNoMore);
+        tellCreditIsFull(machine_.takesMoney(kCoinPressCredits) ? kTakesNoNote : kTakesNoMore);
         return;
     }
     saveGame();  // while the reels turn too: the note is the player's from now on
@@ -66,7 +66,8 @@ void MachineWindow::onCoinButton() {
         return;
     }
     cabinet_.coinsin->showPressedLook();
-    if (machine_.coinsPending() == 0 && !machine_.takesMoney(kCoinCredits)) {
+    // The press is taken whole or not at all: no coin falls that the credit would not take.
+    if (machine_.coinsPending() == 0 && !machine_.takesMoney(kCoinPressCredits)) {
         tellCreditIsFull(kTakesNoMore);
         return;
     }

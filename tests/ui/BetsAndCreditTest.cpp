@@ -5,6 +5,7 @@
 
 #include "CabinetMode.h"
 #include "CreditLimit.h"
+#include "Credits.h"
 #include "LineOverlay.h"
 #include "Sounds.h"
 #include "WindowFixture.h"
@@ -140,6 +141,22 @@ TEST_F(BetsAndCredit, CreditNearItsLimitTurnsMoneyAndLargeBetsAwayAndSaysSo) {
     EXPECT_TRUE(messages.shown[6].text.endsWith("Choose a smaller bet."));
     spin(kLosingStops);
     EXPECT_EQ(window->machine().player().games, 1);
+}
+
+// A press of the coin button drops fourteen coins: where only some of them would fit, the press
+// is turned away whole (no coin falls that the credit does not take), and a refused note does
+// not promise that the coins still fit.
+TEST_F(BetsAndCredit, CoinsThatWouldNotAllFitAreTurnedAwayWithThePress) {
+    storePlayer(kHighestCreditToInsert - 4 * kCoinCredits);
+    open();
+    press("notes");
+    press("coinsin");
+    clock.advance(10000);
+    EXPECT_EQ(window->machine().player().bank, kHighestCreditToInsert - 4 * kCoinCredits);
+    EXPECT_EQ(window->machine().coinsPending(), 0);
+    ASSERT_EQ(messages.shown.size(), 2u);
+    EXPECT_TRUE(messages.shown[0].text.contains("takes no more money"));
+    EXPECT_TRUE(messages.shown[1].text.contains("takes no more money"));
 }
 
 // A win can take the credit past where even one line at one credit plays: the word then offers

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <utility>
 
 namespace kestrel::ui {
 
@@ -59,14 +60,22 @@ void PictureButton::mousePressEvent(QMouseEvent* event) {
         event->ignore();  // the cabinet's, not the button's
         return;
     }
+    firstClickHere_ = true;
     emit mouseDown();
 }
 
-// Qt sends the second click of a double click as a double-click event, not as a press.
+// Qt sends the second click of a double click as a double-click event, not as a press. It is a
+// press here only if the first click was too: a first click that closed a panel over this button
+// (Return to Game on the last games) must not press it with the second.
 void PictureButton::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (doubleClickPressesTwice_) {
+    if (doubleClickPressesTwice_ && std::exchange(firstClickHere_, false)) {
         mousePressEvent(event);
     }
+}
+
+void PictureButton::leaveEvent(QEvent* event) {
+    firstClickHere_ = false;
+    QWidget::leaveEvent(event);
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event) {

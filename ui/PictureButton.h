@@ -39,6 +39,7 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     bool drawnAt(QPoint pos) const;
@@ -47,6 +48,7 @@ private:
     ButtonArt art_;
     bool pressed_ = false;
     bool doubleClickPressesTwice_ = true;
+    bool firstClickHere_ = false;  // the last press was this button's, the mouse still over it
 };
 
 }  // namespace kestrel::ui

@@ -137,6 +137,25 @@ TEST_F(LastGames, ASessionsFeatureAndGambleAreFoundGameByGameAndNothingChanges) 
     EXPECT_EQ(settings.writes().size(), writes);  // the view wrote nothing
 }
 
+// A double click on Return to Game: the first click closes the panel, the second lands on the
+// cabinet button that was under it, which must not take it for a press of its own.
+TEST_F(LastGames, ADoubleClickOnReturnToGamePressesNothingUnderneath) {
+    storePlayer(1000);
+    open();
+    openView();
+    auto* back = control<QPushButton>("lastgamesback");
+    QTest::mousePress(back, Qt::LeftButton);
+    QTest::mouseRelease(back, Qt::LeftButton);
+    clock.settle();
+    ASSERT_EQ(window->mode(), ui::Mode::Idle);
+    QWidget* under = control("btnoptions");
+    QTest::mouseDClick(under, Qt::LeftButton);
+    QTest::mouseRelease(under, Qt::LeftButton);
+    clock.settle();
+    EXPECT_EQ(topLevel("frmkestreloptions"), nullptr);
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+}
+
 // The panel lies over the cabinet's bottom, not over any line marker beside the reels.
 TEST_F(LastGames, ThePanelCoversNoLineMarker) {
     storePlayer(1000);

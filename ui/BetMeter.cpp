@@ -12,11 +12,8 @@ namespace {
 
 // A caption cut from the cabinet, swapped over it: it must look like the cabinet at all times.
 QLabel* caption(QWidget* window, Presentation& presentation, const QString& name, Picture picture) {
-    auto* label = new CabinetPieceLabel(window);
-    label->setObjectName(name);
-    presentation.place(label, layout::meterCaption(layout::kBetMeter));
-    presentation.show(label, picture);
-    return label;
+    return makePictureLabel<CabinetPieceLabel>(window, presentation, name,
+                                               layout::meterCaption(layout::kBetMeter), picture);
 }
 
 QRect valuePlace() {

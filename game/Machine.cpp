@@ -229,7 +229,8 @@ bool Machine::insertNote() {
 }
 
 bool Machine::pressCoins() {
-    if (coinsPending_ > 0) {
+    // A press is taken whole or not at all: no coin falls that the credit would not take.
+    if (coinsPending_ > 0 || !takesMoney(kCoinPressCredits)) {
         return false;
     }
     coinsPending_ = kCoinsPerPress;

@@ -116,10 +116,12 @@ public:
     bool insertNote();  // kNoteCredits; not while a feature runs
     // Whether this much money would be taken in now.
     bool takesMoney(std::int32_t amount) const;
-    // A press of the coin button: kCoinsPerPress coins to drop, unless a press is under way.
+    // A press of the coin button: kCoinsPerPress coins to drop, unless a press is under way or
+    // the credit would not take them all.
     bool pressCoins();
     // Drops the next coin of the press and credits it; false when none was pending or the coin
-    // was not taken in (it is dropped all the same).
+    // was not taken in (it is dropped all the same: a spin or a gamble begun while the coins
+    // fall may leave no room for the last of them).
     bool dropCoin();
     int coinsPending() const { return coinsPending_; }
 

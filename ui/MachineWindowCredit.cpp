@@ -66,17 +66,17 @@ void MachineWindow::onCoinButton() {
         return;
     }
     cabinet_.coinsin->showPressedLook();
-    // The press is taken whole or not at all: no coin falls that the credit would not take.
-    if (machine_.coinsPending() == 0 && !machine_.takesMoney(kCoinPressCredits)) {
+    if (machine_.coinsPending() > 0) {
+        return;  // a press while coins still drop adds none
+    }
+    if (!machine_.pressCoins()) {
         tellCreditIsFull(kTakesNoMore);
         return;
     }
-    if (machine_.pressCoins()) {  // a press while coins still drop adds none
-        saveGame();               // the coins to drop, which a restart drops again
-        lineFlash_->stop();
-        coins_->start(machine_.coinsPending());
-        applyControls();
-    }
+    saveGame();  // the coins to drop, which a restart drops again
+    lineFlash_->stop();
+    coins_->start(machine_.coinsPending());
+    applyControls();
 }
 
 void MachineWindow::onCoinDue() {

@@ -132,7 +132,7 @@ TEST(Conservation, NoCreditAppearsOrVanishesOverAMillionGames) {
 // paying it, so a win left out of the credit shows. Coins drop at every moment a player could
 // drop them: while the reels turn, between free spins and inside the gamble.
 TEST(Conservation, NoCreditAppearsOrVanishesAtTheCreditLimit) {
-    constexpr int kGames = 200000;
+    constexpr int kGames = 600000;
     constexpr std::int32_t kLowestSeat = kCreditLimit - 3'000'000;
     StdRandom machineRandom(2147);
     StdRandom playerRandom(483647);
@@ -185,7 +185,9 @@ TEST(Conservation, NoCreditAppearsOrVanishesAtTheCreditLimit) {
             continue;
         }
         if (choice <= 6) {
-            (void)machine.pressCoins();
+            if (machine.coinsPending() == 0 && !machine.pressCoins()) {
+                ++moneyTurnedAway;
+            }
             continue;
         }
         if (choice <= 20) {

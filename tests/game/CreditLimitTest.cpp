@@ -69,14 +69,29 @@ TEST_F(CreditLimit, MoneyGoesInWhileTheSmallestBetCanStillBePlayed) {
     EXPECT_TRUE(machine.insertNote());
     EXPECT_EQ(machine.player().bank, kHighestCreditToInsert);
     EXPECT_FALSE(machine.insertNote());
-    ASSERT_TRUE(machine.pressCoins());
-    EXPECT_FALSE(machine.dropCoin());
+    EXPECT_FALSE(machine.pressCoins());
+    EXPECT_EQ(machine.coinsPending(), 0);
     EXPECT_EQ(machine.player().bank, kHighestCreditToInsert);
     EXPECT_EQ(machine.player().amountinvested, kNoteCredits);
 
     machine.setLinesPlayed(1);
     random.pushSpin(kLosingStops);
     EXPECT_EQ(machine.play(1), PlayResult::Paid);
+}
+
+// A press is taken whole: with room for only some of its coins, none falls.
+TEST_F(CreditLimit, ACoinPressIsTurnedAwayWholeWhereNotAllItsCoinsFit) {
+    setCredit(kHighestCreditToInsert - kCoinPressCredits);
+    ASSERT_TRUE(machine.pressCoins());
+    while (machine.dropCoin()) {
+    }
+    EXPECT_EQ(machine.player().bank, kHighestCreditToInsert);
+
+    setCredit(kHighestCreditToInsert - kCoinPressCredits + kCoinCredits);
+    EXPECT_FALSE(machine.pressCoins());
+    EXPECT_EQ(machine.coinsPending(), 0);
+    EXPECT_FALSE(machine.dropCoin());
+    EXPECT_EQ(machine.player().bank, kHighestCreditToInsert - kCoinPressCredits + kCoinCredits);
 }
 
 TEST_F(CreditLimit, CoinWhileTheReelsTurnLeavesRoomForTheDecidedWin) {

@@ -60,8 +60,17 @@ void MachineWindow::presentGameInProgress() {
         bet_->showLastBet(machine_.totalBet());  // the bet of the game taken up
     }
     if (feature) {
-        bet_->showThisWin(machine_.spinWin());
-        win_->show(machine_.featureWin());
+        // A free spin still turning has its win in the feature total already; the meters show
+        // it, as in play, only once its reels have stopped.
+        const bool freeSpinTurning =
+            machine_.phase() == Machine::Phase::Spinning && machine_.spinIsFree();
+        if (freeSpinTurning) {
+            bet_->clearThisWin();
+            win_->show(machine_.featureWin() - machine_.spinWin());
+        } else {
+            bet_->showThisWin(machine_.spinWin());
+            win_->show(machine_.featureWin());
+        }
         if (machine_.featureCompleted()) {
             banners_->showCompleted();
         } else {

@@ -188,6 +188,31 @@ TEST_F(GameTakenUp, MoneyPutInWhileTheReelsTurnSurvivesACut) {
     EXPECT_EQ(window->machine().player().amountinvested, 5350);
 }
 
+// A free spin cut off while its reels turn shows its win, and the feature total it makes, only
+// once its reels have stopped, as it would have without the cut.
+TEST_F(GameTakenUp, AFreeSpinCutOffWhileItTurnsShowsItsWinOnlyOnceItHasStopped) {
+    storePlayer(1000);
+    open();
+    spin(kThreeSpecials);           // 125 into the feature
+    random.pushSpin(kTwoSpecials);  // the first free spin pays 25
+    for (int t = 0; t < 100 && window->mode() != ui::Mode::Spinning; ++t) {
+        clock.advance(100);
+    }
+    ASSERT_EQ(window->mode(), ui::Mode::Spinning);
+    ASSERT_TRUE(window->machine().spinIsFree());
+    const QString spinsLeft = text("spinsleft");
+    EXPECT_EQ(text("Lblcurrentwin"), "");
+    EXPECT_EQ(text("LABWIN"), "125");
+    killAndStartAgain();
+    ASSERT_EQ(window->mode(), ui::Mode::Spinning);
+    EXPECT_EQ(text("Lblcurrentwin"), "");
+    EXPECT_EQ(text("LABWIN"), "125");
+    EXPECT_EQ(text("spinsleft"), spinsLeft);
+    clock.advance(3000);
+    EXPECT_EQ(text("Lblcurrentwin"), "25");
+    EXPECT_EQ(text("LABWIN"), "150");
+}
+
 TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {
     storePlayer(1000);
     open();

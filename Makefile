@@ -24,7 +24,7 @@ deps:
 	done; \
 	if [ -n "$$missing" ]; then \
 	  echo "Installing:$$missing"; \
-	  $(SUDO) apt-get update -qq && DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq $$missing; \
+	  $(SUDO) apt-get update -qq && $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing; \
 	fi
 
 $(BUILD)/build.ninja: | deps

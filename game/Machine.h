@@ -148,6 +148,8 @@ public:
     GuessResult guessSuit(int card);
     bool collect();
     std::int32_t atRisk() const { return gamble_.atRisk(); }
+    // What the open gamble began with.
+    std::int32_t gambleStaked() const { return gamble_.staked(); }
     // What would be at risk after a right colour (Gamble::kColourFactor) or suit guess.
     std::int32_t atRiskIfRight(int factor) const;
     bool gambleOpen() const { return gamble_.isOpen(); }

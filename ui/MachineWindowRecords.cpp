@@ -88,7 +88,8 @@ void MachineWindow::presentGameInProgress() {
     } else if (machine_.gambleOpen()) {
         reels_->showResult(machine_.records());
         gamble_->reopen();
-        win_->show(machine_.atRisk());
+        // The win meter as the gamble left it: its stake (the panel shows what is at risk).
+        win_->show(machine_.gambleStaked());
         mode_.resume(Mode::Gamble);
     } else if (feature) {
         reels_->showResult(machine_.records());

@@ -266,11 +266,12 @@ TEST_F(GameTakenUp, AnOpenGambleReopensWithItsAmountAndItsCards) {
     random.push({3});  // diamonds: red doubles 25 to 50
     control<QPushButton>("betred")->click();
     clock.advance(1000);
+    ASSERT_EQ(text("LABWIN"), "25");  // the stake: a right guess leaves the meter as it is
     killAndStartAgain();
     EXPECT_EQ(window->mode(), ui::Mode::Gamble);
     EXPECT_TRUE(control("pandouble")->isVisible());
     EXPECT_EQ(text("risklab"), "At Risk  50");
-    EXPECT_EQ(text("LABWIN"), "50");
+    EXPECT_EQ(text("LABWIN"), "25");   // as before the cut
     EXPECT_EQ(text("lbllast"), "25");  // the bet that won what is at risk
     EXPECT_TRUE(control("historypic1")->isVisible());
     control<QPushButton>("cancelbet")->click();

@@ -63,6 +63,29 @@ TEST_F(Autoplay, RepeatsTheBetAndWaitsLongerAfterAWin) {
     EXPECT_EQ(window->machine().player().games, gamesAfterFirst + 1);
 }
 
+// The space bar and autoplay repeat the bet last played, whichever button it was, on the lines
+// chosen since.
+TEST_F(Autoplay, TheSpaceBarAndAutoplayRepeatTheLastBet) {
+    storePlayer(10000);
+    settings.setValue("notice", "autoplay", "-1");
+    open();
+    spin(kLosingStops, 5);  // 10 a line on 25 lines
+    ASSERT_EQ(window->machine().player().wager, 250);
+    press("payline3");  // 10 lines
+    random.pushSpin(kLosingStops);
+    key(Qt::Key_Space);
+    clock.advance(5000);
+    EXPECT_EQ(window->machine().player().wager, 350);
+    random.pushSpin(kLosingStops);
+    random.pushSpin(kLosingStops);
+    press("autoplayon");
+    clock.advance(3500);
+    press("autoplayoff");
+    clock.advance(5000);
+    EXPECT_EQ(window->machine().player().games, 4);
+    EXPECT_EQ(window->machine().player().wager, 550);
+}
+
 // Autoplay never gambles: a win it settled is not offered once it is switched off either. A spin
 // still turning when it is switched off settles as the player's own and is offered.
 TEST_F(Autoplay, AWinAutoplaySettledIsNotOfferedOnceItIsOff) {

@@ -5,11 +5,13 @@
 
 #include "LineOverlay.h"
 #include "ReelWindow.h"
+#include "Sounds.h"
 #include "WindowFixture.h"
 
 namespace kestrel {
 namespace {
 
+namespace sound = ui::sound;
 using test::kLosingStops;
 using test::kTwoSpecials;
 
@@ -69,6 +71,39 @@ TEST_F(MenuAndOptions, OptionsDuringARollUpShowTheWholeWin) {
     EXPECT_EQ(text("LABWIN"), "250");
     EXPECT_EQ(text("lblwin"), "$ 2.5");
     EXPECT_EQ(text("PANELBANK"), "1000");
+}
+
+// What the player sets in the options is what the next spin does: the reels' pace, the
+// sounds, the win counter rolling up.
+TEST_F(MenuAndOptions, SettingsChosenInTheOptionsGovernTheNextSpin) {
+    storePlayer(1000, 1, true);
+    open();
+    press("btnoptions");
+    clickInDialog("setspeed1");  // slower
+    clickInDialog("wincounter1");
+    clickInDialog("btnokplayer");
+    sounds.entries.clear();
+    spin(kTwoSpecials, 5);  // 250
+    const std::vector<qint64> stops = sounds.timesOf(sound::kReelStop);
+    ASSERT_EQ(stops.size(), 5u);
+    EXPECT_EQ(stops[4] - stops[3], 750);
+    EXPECT_TRUE(timer("Timerwincounter")->isActive());
+    EXPECT_NE(text("LABWIN"), "250");  // still counting
+    clock.advance(30000);
+    EXPECT_EQ(text("LABWIN"), "250");
+
+    press("btnoptions");
+    clickInDialog("setspeed0");
+    clickInDialog("sounds2");  // off
+    clickInDialog("wincounter2");
+    clickInDialog("btnokplayer");
+    sounds.entries.clear();
+    random.pushSpin(kTwoSpecials);
+    press("pplay5");
+    clock.advance(2000);  // at the fast pace the reels have stopped and the spin settled
+    EXPECT_NE(window->mode(), ui::Mode::Spinning);
+    EXPECT_EQ(text("LABWIN"), "250");  // at once
+    EXPECT_TRUE(sounds.entries.empty());
 }
 
 TEST_F(MenuAndOptions, PickingAnEmptySlotShowsItsEmptyCreditInTheWindow) {

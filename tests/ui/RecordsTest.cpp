@@ -133,6 +133,13 @@ protected:
         window.reset();
         open();
     }
+    // Player 2 picked in the options, with a note put in.
+    void seatPlayerTwo() {
+        press("btnoptions");
+        clickInDialog("machine2");
+        clickInDialog("btnokplayer");
+        press("notes");
+    }
 };
 
 TEST_F(GameTakenUp, ASpinCutOffWhileTheReelsTurnTurnsOntoItsStopsAndIsPaidOnce) {
@@ -211,6 +218,28 @@ TEST_F(GameTakenUp, AFreeSpinCutOffWhileItTurnsShowsItsWinOnlyOnceItHasStopped) 
     clock.advance(3000);
     EXPECT_EQ(text("Lblcurrentwin"), "25");
     EXPECT_EQ(text("LABWIN"), "150");
+}
+
+// Another player's spin cut off while her reels turned goes on when the program starts again:
+// the machine starts on her slot rather than slot 1, and the win is paid once, to her.
+TEST_F(GameTakenUp, AnotherPlayersCutOffSpinGoesOnAtTheNextStart) {
+    storePlayer(1000);
+    open();
+    seatPlayerTwo();
+    random.pushSpin(kTwoSpecials);
+    press("pplay5");  // 250 on 25 lines at 10
+    clock.advance(600);
+    ASSERT_EQ(settings.value("player2", "bank"), "4750");
+    killAndStartAgain();
+    EXPECT_EQ(window->playernumber(), "2");
+    EXPECT_EQ(window->mode(), ui::Mode::Spinning);
+    EXPECT_EQ(text("PANELBANK"), "4750");
+    clock.advance(5000);
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+    EXPECT_EQ(text("LABWIN"), "250");
+    EXPECT_EQ(settings.value("player2", "bank"), "5000");
+    EXPECT_EQ(settings.value("player1", "bank"), "1000");
+    EXPECT_EQ(window->machine().player().games, 1);
 }
 
 TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {
@@ -313,10 +342,7 @@ TEST_F(GameTakenUp, ADamagedSavedGameIsSaidAndTheRecordStands) {
 TEST_F(GameTakenUp, ADamagedSavedGameOfAnotherPlayerIsSaidWhenTheyArePicked) {
     storePlayer(1000);
     open();
-    press("btnoptions");
-    clickInDialog("machine2");
-    clickInDialog("btnokplayer");
-    press("notes");
+    seatPlayerTwo();
     random.pushSpin(kTwoSpecials);
     press("pplay1");
     settings.setValue("game2", "check", "0");  // the second player's game, damaged

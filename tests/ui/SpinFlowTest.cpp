@@ -3,7 +3,9 @@
 #include <QApplication>
 #include <QKeyEvent>
 
+#include "LineOverlay.h"
 #include "MachineFrame.h"
+#include "Presentation.h"
 #include "ReelAnimation.h"
 #include "Sounds.h"
 #include "WinSound.h"
@@ -154,6 +156,67 @@ TEST_F(SpinFlow, AClosingMachineIsNotLaidOutAgain) {
     window->setScale(1.0);
     EXPECT_EQ(window->size(), fullScreen);
     EXPECT_EQ(settings.value("player1", "bank"), "1000");
+}
+
+// How far a rectangle of one picture differs from one as large of another: the mean of every
+// channel's difference, 0 to 255.
+double meanDifference(const QImage& a, const QRect& inA, const QImage& b, const QPoint& inB) {
+    double sum = 0;
+    for (int y = 0; y < inA.height(); ++y) {
+        for (int x = 0; x < inA.width(); ++x) {
+            const QRgb p = a.pixel(inA.topLeft() + QPoint(x, y));
+            const QRgb q = b.pixel(inB + QPoint(x, y));
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * inA.width() * inA.height());
+}
+
+// Full screen shows what the machine shows at 800 × 600, only sharper: a spin played at twice the
+// size settles on the same cells with the same line drawn over them, each where it is at
+// 800 × 600.
+TEST_F(SpinFlow, ASpinPlayedFullScreenShowsWhatItShowsAt800x600) {
+    storePlayer(1000);
+    open();
+    auto* presentation = window->findChild<Presentation*>();
+    ASSERT_NE(presentation, nullptr);
+    const auto playToItsFirstLine = [&] {
+        random.pushSpin(test::kTwoLineWin);
+        press("pplay1");
+        clock.advance(2000);  // settled, the first winning line drawn
+        ASSERT_EQ(window->mode(), ui::Mode::Idle);
+        ASSERT_TRUE(window->lineOverlay().isVisible());
+    };
+    playToItsFirstLine();
+    const QImage own = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    ASSERT_EQ(own.size(), QSize(800, 600));
+    std::array<QRect, kCells + 1> cell;
+    for (int c = 1; c <= kCells; ++c) {
+        cell[c] = control(QStringLiteral("flasher%1").arg(c))->geometry();
+    }
+
+    window->setScale(2.0);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !presentation->drawing() && presentation->allSharp(); }, 60'000));
+    playToItsFirstLine();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return presentation->allSharp(); }, 60'000));
+    const QImage large = window->grab()
+                             .toImage()
+                             .scaled(own.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB32);
+
+    const auto differs = [&](const QRect& place, const QPoint& at) {
+        return meanDifference(large, place, own, at);
+    };
+    for (int c = 1; c <= kCells; ++c) {
+        EXPECT_LT(differs(cell[c], cell[c].topLeft()), 5.0) << "cell " << c;
+    }
+    const QRect reels = cell[1].united(cell[kCells]);
+    EXPECT_LT(differs(reels, reels.topLeft()), 5.0);  // the line too
+    // A symbol out of its place differs by far more than the sharper drawing does.
+    EXPECT_GT(differs(cell[1], cell[2].topLeft()), 20.0);
+    EXPECT_GT(differs(cell[1], cell[1].topLeft() + QPoint(0, 4)), 10.0);
 }
 
 TEST_F(SpinFlow, OtherKeysDoNothing) {

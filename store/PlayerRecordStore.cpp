@@ -185,7 +185,8 @@ void PlayerRecordStore::readSnapshot(SavedGame& saved) const {
 }
 
 void PlayerRecordStore::readHistory(SavedGame& saved) const {
-    ReadHistory read = kestrel::readHistory(store_, historySectionFor(playernumber_));
+    ReadHistory read =
+        kestrel::readHistory(store_, historySectionFor(playernumber_), saved.record.games);
     saved.history = std::move(read.history);
     saved.historySkipped = read.skipped;
 }

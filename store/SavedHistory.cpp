@@ -6,6 +6,7 @@
 #include <array>
 #include <concepts>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 #include "StoredNumber.h"
@@ -193,17 +194,27 @@ void writeHistory(SettingsStore& store, const QString& section, const GameHistor
     }
 }
 
-ReadHistory readHistory(const SettingsStore& store, const QString& section) {
+ReadHistory readHistory(const SettingsStore& store, const QString& section,
+                        std::int32_t gamesPlayed) {
     ReadHistory read;
     const bool known =
         store.value(section, QStringLiteral("version")) == QLatin1String(kHistoryVersion);
+    // Each game is numbered with the record's count of games, which only grows, so the games
+    // kept are numbered upwards; only a count at its limit, which stops counting, repeats one.
+    const auto follows = [&](const RecordedGame& game) {
+        const RecordedGame* before = read.history.newest();
+        return game.game <= gamesPlayed &&
+               (before == nullptr || game.game > before->game ||
+                (game.game == before->game &&
+                 game.game == std::numeric_limits<std::int32_t>::max()));
+    };
     for (int place = 0; place < GameHistory::kGames; ++place) {
         const QString text = store.value(section, historyKey(place));
         if (text.isEmpty()) {
             continue;
         }
         std::optional<RecordedGame> game = known ? parseRecordedGame(text) : std::nullopt;
-        if (game) {
+        if (game && follows(*game)) {
             read.history.add(std::move(*game));
         } else {
             ++read.skipped;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+
 #include <QString>
 
 #include <optional>
@@ -48,6 +50,10 @@ struct ReadHistory {
     GameHistory history;
     int skipped = 0;  // games that were there but could not be taken
 };
-ReadHistory readHistory(const SettingsStore& store, const QString& section);
+// Reads the games of the section, oldest first, for a record that has played `gamesPlayed`. A
+// line that does not parse, or that play could not have put where it is (a game numbered above
+// the record's count, or not after the game before it: a line copied or moved), is skipped.
+ReadHistory readHistory(const SettingsStore& store, const QString& section,
+                        std::int32_t gamesPlayed);
 
 }  // namespace kestrel

@@ -2,6 +2,7 @@
 
 #include <QRegularExpression>
 
+#include <deque>
 #include <functional>
 #include <limits>
 #include <set>
@@ -128,6 +129,8 @@ const std::vector<Damage> kDamages = {
      [](const QString& t) { return replacedOnce(t, R"( F (\S+) (\d+) \d+ )", " F \\1 \\2 20 "); }},
     {"a guess no player can call",
      [](const QString& t) { return replacedOnce(t, R"( R(\d))", " X\\1"); }},
+    {"a game number past the record's count of games",
+     [](const QString& t) { return replacedOnce(t, R"(^(\S+) \d+ )", "\\1 99999 "); }},
 };
 
 // A damaged line costs that game, nothing else: the record, the snapshot and the other games
@@ -162,6 +165,40 @@ TEST_F(SavedHistory, ADamagedGameIsSkippedAndTheRecordSnapshotAndOtherGamesStand
         }
     }
     EXPECT_EQ(applied.size(), kDamages.size());
+}
+
+// A line copied or moved to another place reads as a game, but not one play put there: the games
+// kept read in the order they were played, each once.
+TEST_F(SavedHistory, AGameCopiedOrMovedOutOfItsPlaceIsSkipped) {
+    const std::deque<RecordedGame>& saved = played.machine.history().entries();
+    const int last = static_cast<int>(saved.size()) - 1;
+    ASSERT_GE(last, 2);
+    const auto line = [&](int place) { return memory.value("history1", historyKey(place)); };
+    const auto readWith = [&](std::vector<std::pair<int, QString>> lines) {
+        test::MemorySettingsStore edited = memory;
+        for (const auto& [place, text] : lines) {
+            edited.setValue("history1", historyKey(place), text);
+        }
+        return PlayerRecordStore(edited).readSaved(PlayerRecord{});
+    };
+    const auto without = [&](int place) {
+        GameHistory others;
+        for (int i = 0; i <= last; ++i) {
+            if (i != place) {
+                others.add(saved[i]);
+            }
+        }
+        return others;
+    };
+
+    SavedGame read = readWith({{last - 1, line(last)}});  // the newest game twice
+    EXPECT_EQ(read.historySkipped, 1);
+    EXPECT_EQ(read.history, without(last - 1));
+    EXPECT_EQ(read.record, played.machine.player());
+
+    read = readWith({{0, line(1)}, {1, line(0)}});  // the two oldest swapped
+    EXPECT_EQ(read.historySkipped, 1);
+    EXPECT_EQ(read.history, without(0));
 }
 
 TEST_F(SavedHistory, AnotherVersionIsSkippedWholeAndKeysPastTheLastPlaceAreNotRead) {

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <cstdint>
-
 #include <QString>
 
+#include <cstdint>
 #include <optional>
 
 #include "GameHistory.h"

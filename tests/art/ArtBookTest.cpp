@@ -74,34 +74,6 @@ TEST(ArtBook, eachColumnIsTheThreeCellsOfItsStop) {
     }
 }
 
-// A blinking cell is hidden to show the plain reel under it: the cell's own background must be
-// that reel, or the cell would flash as a box. The corners of a cell lie outside every symbol.
-TEST(ArtBook, cellsSitOnThePlainReelTheyHideTo) {
-    const QImage reel = argb(book().picture(PictureList::spinlist, 11));
-    const int corners[4][2] = {{0, 0}, {121, 0}, {0, 121}, {121, 121}};
-    for (PictureList list :
-         {PictureList::listsingles, PictureList::ScatterDanceFrames, PictureList::WildGlowFrames}) {
-        const int perRow = book().count(list) / kRows;
-        for (int k = 1; k <= book().count(list); ++k) {
-            // listsingles runs top, middle, bottom per symbol; the animations run six frames per
-            // row.
-            const int row = list == PictureList::listsingles ? (k - 1) % kRows : (k - 1) / perRow;
-            const QImage cell = argb(book().picture(list, k));
-            for (const auto& c : corners) {
-                for (int dy = 0; dy < 4; ++dy) {
-                    for (int dx = 0; dx < 4; ++dx) {
-                        const int x = c[0] + dx;
-                        const int y = c[1] + dy;
-                        ASSERT_EQ(cell.pixel(x, y), reel.pixel(x, 125 * row + y))
-                            << ArtBook::listName(list).toStdString() << " " << k << " at " << x
-                            << "," << y;
-                    }
-                }
-            }
-        }
-    }
-}
-
 TEST(ArtBook, litMarkersShineInTheirLinesColourAndDimmedOnesDoNot) {
     for (int line = 1; line <= kLines; ++line) {
         const QColor lineColour = QColor::fromRgba(kLineColour[line]);

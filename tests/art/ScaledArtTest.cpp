@@ -292,7 +292,7 @@ TEST(ScaledArtSharpness, everyPictureAtAnyScaleLooksLikeItsPictureAtOne) {
 // The window shows a pressed button by hiding it over the background: at the device pixels it
 // places the button, the background must hold the button's pressed look.
 TEST(ScaledArtPlacement, theBackgroundShowsEachPressedLookWhereTheButtonStands) {
-    for (qreal scale : {kAwkward, kLargeScreen}) {
+    for (qreal scale : {1.0, kAwkward, kLargeScreen}) {
         const QImage background = artAt(scale).picture(Picture::Background);
         for (int i = 0; i < kButtonArtCount; ++i) {
             const auto button = static_cast<ButtonArt>(i);
@@ -311,16 +311,20 @@ TEST(ScaledArtPlacement, theBackgroundShowsEachPressedLookWhereTheButtonStands) 
                 }
             }
             EXPECT_GT(compared, place.width() * place.height() / 2) << art::kButtonNames[i];
+            // And it is not merely the raised button again.
+            EXPECT_NE(argbImage(artAt(scale).button(button, true)), argbImage(pressed))
+                << art::kButtonNames[i] << " at " << scale;
         }
     }
 }
 
 TEST(ScaledArtPlacement, betCaptionsAreTheBackgroundRoundTheirLetters) {
-    for (qreal scale : {kAwkward, kLargeScreen}) {
+    for (qreal scale : {1.0, kAwkward, kLargeScreen}) {
         const QRect strip = scaledRect(layout::meterCaption(layout::kBetMeter), scale);
         const QImage under = artAt(scale).picture(Picture::Background).copy(strip);
         for (Picture caption : {Picture::LABLASTBET, Picture::LABTHISWIN}) {
             const QImage image = artAt(scale).picture(caption);
+            ASSERT_EQ(image.size(), strip.size()) << art::entry(caption).name << " at " << scale;
             const int margin = scaledLength(3, scale);
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {
@@ -338,20 +342,30 @@ TEST(ScaledArtPlacement, betCaptionsAreTheBackgroundRoundTheirLetters) {
 // A blinking cell hides to show the plain reel under it, and a column is replaced by its cells
 // when the reel settles: at every scale the cells must match the plain reel and the columns.
 TEST(ScaledArtPlacement, cellsLieOnThePlainReelAndMakeUpTheColumns) {
-    for (qreal scale : {kAwkward, kLargeScreen}) {
+    for (qreal scale : {1.0, kAwkward, kLargeScreen}) {
         const ScaledArt& art = artAt(scale);
         const QImage reel = art.picture(PictureList::spinlist, 11);
+        // The first and last pixels of a side, `corner` of each: a cell's corners lie outside
+        // every symbol.
         const int corner = scaledLength(4, scale);
+        const auto ends = [corner](int length) {
+            std::vector<int> at;
+            for (int i = 0; i < corner; ++i) {
+                at.push_back(i);
+                at.push_back(length - 1 - i);
+            }
+            return at;
+        };
         for (PictureList list : {PictureList::listsingles, PictureList::ScatterDanceFrames,
                                  PictureList::WildGlowFrames}) {
             const int perRow = art::entry(list).count / kRows;
-            for (int k = 1; k <= art::entry(list).count; k += 5) {
+            for (int k = 1; k <= art::entry(list).count; ++k) {
                 const int row =
                     list == PictureList::listsingles ? (k - 1) % kRows : (k - 1) / perRow;
                 const QRect place = scaledRect(QRect(0, 125 * row, 125, 125), scale);
                 const QImage cell = art.picture(list, k);
-                for (int y : {0, 1, corner - 1, cell.height() - corner, cell.height() - 1}) {
-                    for (int x : {0, corner - 1, cell.width() - corner, cell.width() - 1}) {
+                for (int y : ends(cell.height())) {
+                    for (int x : ends(cell.width())) {
                         if (place.top() + y < reel.height()) {
                             ASSERT_EQ(cell.pixel(x, y), reel.pixel(x, place.top() + y))
                                 << nameOf(list, k) << " at " << x << "," << y << " at " << scale;

@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <QPainter>
 
 #include "ArtTestSupport.h"
 
@@ -9,7 +8,6 @@ namespace {
 using test::argb;
 using test::book;
 
-constexpr int kFirstFace = 1;
 constexpr int kBack = 5;
 constexpr int kFirstReveal = 10;
 constexpr int kLastReveal = 24;
@@ -22,33 +20,6 @@ int transparentPixels(const QImage& image) {
         }
     }
     return n;
-}
-
-// The gamble draws reveal frame k over the drawn card's face: where the back has gone the face
-// must show, where the back still lies the face must not.
-TEST(CardReveal, aFrameOverAFaceShowsTheFaceWhereTheBackHasGone) {
-    for (int face = kFirstFace; face < kFirstFace + 4; ++face) {
-        const QImage faceImage = argb(book().picture(PictureList::imagelistcards, face));
-        for (int k = kFirstReveal; k <= kLastReveal; ++k) {
-            const QImage frame = argb(book().picture(PictureList::imagelistcards, k));
-            QImage shown = faceImage;
-            QPainter p(&shown);
-            p.drawImage(0, 0, frame);
-            p.end();
-            for (int y = 0; y < frame.height(); ++y) {
-                for (int x = 0; x < frame.width(); ++x) {
-                    const int alpha = frame.pixelColor(x, y).alpha();
-                    if (alpha == 0) {
-                        ASSERT_EQ(shown.pixel(x, y), faceImage.pixel(x, y))
-                            << "face " << face << " frame " << k << " at " << x << "," << y;
-                    } else if (alpha == 255) {
-                        ASSERT_EQ(shown.pixel(x, y), frame.pixel(x, y))
-                            << "face " << face << " frame " << k << " at " << x << "," << y;
-                    }
-                }
-            }
-        }
-    }
 }
 
 TEST(CardReveal, theBackPeelsAwayFurtherWithEveryFrame) {

@@ -176,9 +176,7 @@ TEST_F(Autoplay, CreditRunningOutOnALossShowsThatSpinBeforeStopping) {
     EXPECT_FALSE(timer("tmrautospin")->isActive());
     EXPECT_EQ(text("LABWIN"), "No Win");
     EXPECT_EQ(text("lblwin"), "");
-    for (int c = 1; c <= kCells; ++c) {
-        EXPECT_TRUE(control(QStringLiteral("flasher%1").arg(c))->isVisible()) << c;
-    }
+    EXPECT_EQ(cellsShown(), kCells);
     EXPECT_EQ(window->machine().player().bank, 0);
     EXPECT_EQ(window->machine().player().games, 2);
 }
@@ -188,17 +186,11 @@ TEST_F(Autoplay, FeatureUnderAutoplayCountsEveryFreeSpinAndResumesAfterIt) {
     open();
     random.pushSpin(kThreeSpecials);
     press("autoplayon");
-    for (int i = 0; i < 10; ++i) {
-        random.pushSpin(kLosingStops);  // exactly the ten free spins
-    }
-    for (int t = 0; t < 1200 && !random.exhausted(); ++t) {
-        clock.advance(100);
-    }
+    ASSERT_TRUE(advanceUntil([&] { return window->machine().freeSpins().played() == 1; }, 5000));
+    playFreeSpins(10);  // exactly the ten free spins
     ASSERT_TRUE(random.exhausted());
     random.pushSpin(kTwoSpecials);  // the next paid autoplay spin
-    for (int t = 0; t < 100 && !window->machine().featureCompleted(); ++t) {
-        clock.advance(100);
-    }
+    advanceUntil([&] { return window->machine().featureCompleted(); }, 10000);
     // The completed feature shows its banner, and its fanfare plays to its last chord, before
     // autoplay takes the win.
     clock.advance(5000);

@@ -20,17 +20,6 @@ using test::kThreeSpecials;
 
 class FreeSpins : public test::WindowFixture {
 protected:
-    // Lets the machine play free spins by itself until `spins` more have settled.
-    void playFreeSpins(int spins) {
-        for (int i = 0; i < spins; ++i) {
-            random.pushSpin(kLosingStops);
-        }
-        const int target = window->machine().freeSpins().played() + spins;
-        for (int t = 0; t < spins * 80 && window->machine().freeSpins().played() < target; ++t) {
-            clock.advance(100);
-        }
-        clock.advance(300);
-    }
     bool visible(const char* name) const { return control(name)->isVisible(); }
 };
 
@@ -116,9 +105,7 @@ TEST_F(FreeSpins, RetriggerExtendsQuietlyAndCountsAsAFeatureWon) {
     playFreeSpins(1);
     sounds.entries.clear();
     random.pushSpin(kThreeSpecials);
-    for (int t = 0; t < 80 && window->machine().freeSpins().played() < 3; ++t) {
-        clock.advance(100);
-    }
+    advanceUntil([&] { return window->machine().freeSpins().played() >= 3; }, 8000);
     clock.advance(4000);
     EXPECT_EQ(window->machine().freeSpins().awarded(), 22);
     EXPECT_EQ(window->machine().player().howmanyspins, 2);
@@ -142,9 +129,7 @@ TEST_F(FreeSpins, AutoplayCannotBeSwitchedOnUntilTheWinIsTaken) {
     open();
     spin(kThreeSpecials);
     random.pushSpin(kLosingStops);
-    for (int t = 0; t < 100 && window->machine().phase() != Machine::Phase::Spinning; ++t) {
-        clock.advance(100);
-    }
+    advanceUntil([&] { return window->machine().phase() == Machine::Phase::Spinning; }, 10000);
     ASSERT_EQ(window->machine().phase(), Machine::Phase::Spinning);  // the first free spin
     press("autoplayon");
     EXPECT_FALSE(control("autoplayon")->isEnabled());

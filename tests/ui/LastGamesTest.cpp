@@ -48,10 +48,7 @@ protected:
         for (int i = 1; i < 10; ++i) {
             random.pushSpin(kLosingStops);
         }
-        for (int t = 0; t < 1000 && !window->machine().featureCompleted(); ++t) {
-            clock.advance(100);
-        }
-        ASSERT_TRUE(window->machine().featureCompleted());
+        ASSERT_TRUE(advanceUntil([&] { return window->machine().featureCompleted(); }, 100000));
         clock.advance(3000);
         press("takewin");
         clock.advance(3000);
@@ -122,8 +119,8 @@ TEST_F(LastGames, ASessionsFeatureAndGambleAreFoundGameByGameAndNothingChanges) 
 
     // The reel window shows the stops' own symbols, cell by cell.
     const SpinRecords shown = test::windowAtStops(kTwoSpecials);
+    EXPECT_EQ(cellsShown(), kCells);
     for (int c = 1; c <= kCells; ++c) {
-        EXPECT_TRUE(control("flasher" + QString::number(c))->isVisible());
         EXPECT_EQ(control<QLabel>("flasher" + QString::number(c))->pixmap().cacheKey(),
                   art().picture(PictureList::listsingles, shown.picOfCell(c)).cacheKey());
     }
@@ -227,12 +224,7 @@ TEST_F(LastGames, AFeatureWaitingToBeTakenStillWaitsAfterTheView) {
     storePlayer(1000);
     open();
     spin(kThreeSpecials);
-    for (int i = 0; i < 10; ++i) {
-        random.pushSpin(kLosingStops);
-    }
-    for (int t = 0; t < 1000 && !window->machine().featureCompleted(); ++t) {
-        clock.advance(100);
-    }
+    playFreeSpins(10);
     clock.advance(3000);
     ASSERT_EQ(window->mode(), ui::Mode::FeatureWon);
     openView();

@@ -215,14 +215,10 @@ TEST_F(MenuAndOptions, DancingScattersLeaveWithTheReelsForThePaylineView) {
     ASSERT_TRUE(timer("Timerscatters")->isActive());
     control<QPushButton>("viewpaylines")->click();
     clock.advance(1000);
-    for (int c = 1; c <= kCells; ++c) {
-        EXPECT_FALSE(control(QStringLiteral("flasher%1").arg(c))->isVisible()) << c;
-    }
+    EXPECT_EQ(cellsShown(), 0);
     control<QPushButton>("Btnreturn2game")->click();
     clock.advance(1000);
-    for (int c = 1; c <= kCells; ++c) {
-        EXPECT_FALSE(control(QStringLiteral("flasher%1").arg(c))->isVisible()) << c;
-    }
+    EXPECT_EQ(cellsShown(), 0);
 }
 
 TEST_F(MenuAndOptions, BetPressedOnThePaylineViewBringsTheReelsBackAndSpins) {

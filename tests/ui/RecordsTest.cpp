@@ -202,9 +202,7 @@ TEST_F(GameTakenUp, AFreeSpinCutOffWhileItTurnsShowsItsWinOnlyOnceItHasStopped) 
     open();
     spin(kThreeSpecials);           // 125 into the feature
     random.pushSpin(kTwoSpecials);  // the first free spin pays 25
-    for (int t = 0; t < 100 && window->mode() != ui::Mode::Spinning; ++t) {
-        clock.advance(100);
-    }
+    advanceUntil([&] { return window->mode() == ui::Mode::Spinning; }, 10000);
     ASSERT_EQ(window->mode(), ui::Mode::Spinning);
     ASSERT_TRUE(window->machine().spinIsFree());
     const QString spinsLeft = text("spinsleft");
@@ -246,13 +244,7 @@ TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {
     storePlayer(1000);
     open();
     spin(kThreeSpecials);  // 125 into the feature, ten spins to come
-    for (int i = 0; i < 3; ++i) {
-        random.pushSpin(kLosingStops);
-    }
-    for (int t = 0; t < 300 && !random.exhausted(); ++t) {
-        clock.advance(100);
-    }
-    clock.advance(2000);
+    playFreeSpins(3);
     ASSERT_EQ(window->machine().freeSpins().played(), 4);
     sounds.entries.clear();
     killAndStartAgain();
@@ -266,19 +258,14 @@ TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {
     for (int i = 0; i < 7; ++i) {
         random.pushSpin(kLosingStops);
     }
-    for (int t = 0; t < 100 && window->mode() != ui::Mode::Spinning; ++t) {
-        clock.advance(100);
-    }
+    advanceUntil([&] { return window->mode() == ui::Mode::Spinning; }, 10000);
     ASSERT_EQ(window->mode(), ui::Mode::Spinning);
     sounds.entries.clear();
     killAndStartAgain();  // cut while a free spin turns: it turns on to the tune
     EXPECT_EQ(window->mode(), ui::Mode::Spinning);
     ASSERT_FALSE(sounds.entries.empty());
     EXPECT_EQ(sounds.entries.back().resource, ui::sound::kFreeSpinTune);
-    for (int t = 0; t < 700 && !window->machine().featureCompleted(); ++t) {
-        clock.advance(100);
-    }
-    ASSERT_TRUE(window->machine().featureCompleted());
+    ASSERT_TRUE(advanceUntil([&] { return window->machine().featureCompleted(); }, 70000));
     killAndStartAgain();  // the total waits to be taken, after a cut too
     EXPECT_EQ(window->mode(), ui::Mode::FeatureWon);
     EXPECT_TRUE(control("takewin")->isVisible());

@@ -104,6 +104,33 @@ public:  // parameterised tests act on the fixture from outside it
         press(QStringLiteral("pplay%1").arg(k));
         clock.advance(5000);
     }
+    // Advances the clock in 100 ms steps until `done` holds or `limitMs` have passed; returns
+    // whether it holds.
+    template <typename Predicate>
+    bool advanceUntil(Predicate done, qint64 limitMs) {
+        for (qint64 waited = 0; waited < limitMs && !done(); waited += 100) {
+            clock.advance(100);
+        }
+        return done();
+    }
+    // Lets the machine play free spins by itself, each a loss, until `spins` more have settled.
+    void playFreeSpins(int spins) {
+        for (int i = 0; i < spins; ++i) {
+            random.pushSpin(kLosingStops);
+        }
+        const int target = window->machine().freeSpins().played() + spins;
+        advanceUntil([&] { return window->machine().freeSpins().played() >= target; },
+                     spins * 8000);
+        clock.advance(300);
+    }
+    // How many of the reel window's cells show.
+    int cellsShown() const {
+        int shown = 0;
+        for (int c = 1; c <= kCells; ++c) {
+            shown += control(QStringLiteral("flasher%1").arg(c))->isVisible() ? 1 : 0;
+        }
+        return shown;
+    }
 
     VirtualClock clock;
     SoundLog sounds{clock};

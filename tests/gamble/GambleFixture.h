@@ -9,9 +9,9 @@
 #include <memory>
 #include <vector>
 
-#include "ArtBook.h"
 #include "GamblePanel.h"
 #include "Layout.h"
+#include "PictureBook.h"
 #include "Players.h"
 #include "QStringPrinter.h"
 #include "ScriptedRandom.h"
@@ -26,10 +26,7 @@ inline constexpr int kHearts = 1, kClubs = 2, kDiamonds = 3, kSpades = 4;
 // and a record of the sounds it asked for.
 class GambleFixture : public ::testing::Test {
 protected:
-    static const ArtBook& art() {
-        static const ArtBook book;
-        return book;
-    }
+    static const ArtBook& art() { return book(); }
 
     GambleFixture() {
         machine.switchPlayer(playerWithCredit(10000));

@@ -5,9 +5,9 @@
 #include <QWidget>
 #include <limits>
 
-#include "ArtBook.h"
 #include "Layout.h"
 #include "MoneyMeter.h"
+#include "PictureBook.h"
 
 namespace kestrel::ui {
 namespace {
@@ -24,18 +24,13 @@ Figure figure(const QWidget& window, const char* name) {
     return {label->geometry(), metrics.horizontalAdvance(label->text()), label->font().pixelSize()};
 }
 
-const ArtBook& art() {
-    static const ArtBook book;
-    return book;
-}
-
 // Up to the most the credit can hold, both figures of a meter are whole, readable, inside the
 // meter's frame and apart, with the divider between them: on the machine's own 800 × 600 and
 // shown full screen at 3.6 times that.
 TEST(Meters, EveryAmountStaysLegibleBesideItsDollarsAtEveryScale) {
     for (const qreal scale : {1.0, 3.6}) {
         QWidget window;
-        Presentation presentation(&window, art());
+        Presentation presentation(&window, test::book());
         CreditMeter credit(&window, presentation);
         WinMeter win(&window, presentation);
         presentation.setScale(scale);
@@ -69,7 +64,7 @@ TEST(Meters, EveryAmountStaysLegibleBesideItsDollarsAtEveryScale) {
 TEST(Meters, WordsTakeTheMeterWithoutADivider) {
     QWidget window;
     window.resize(layout::kWindow);
-    Presentation presentation(&window, art());
+    Presentation presentation(&window, test::book());
     WinMeter win(&window, presentation);
     win.show(440);
     win.goodLuck();

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <memory>
 
-#include "ArtBook.h"
 #include "FakeDisplay.h"
 #include "MachineWindow.h"
 #include "MemorySettingsStore.h"
+#include "PictureBook.h"
 #include "PictureButton.h"
 #include "ScriptedLinks.h"
 #include "ScriptedMessages.h"
@@ -27,10 +27,7 @@ namespace kestrel::test {
 // in-memory settings store. Tests press controls by name and advance time.
 class WindowFixture : public ::testing::Test {
 public:  // parameterised tests act on the fixture from outside it
-    static const ArtBook& art() {
-        static const ArtBook book;
-        return book;
-    }
+    static const ArtBook& art() { return book(); }
 
     // Creates and loads the window; the store may be prepared before.
     void open() {

@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "Controls.h"
 #include "GamblePanel.h"
 #include "Layout.h"
 #include "PictureBook.h"
@@ -55,11 +56,9 @@ protected:
 
     template <typename T = QWidget>
     T* control(const QString& name) const {
-        T* found = panel->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
-        return found;
+        return findControl<T>(panel, name);
     }
-    QString text(const QString& name) const { return control<QLabel>(name)->text(); }
+    QString text(const QString& name) const { return labelText(panel, name); }
 
     // Draws the given card and presses the button, then lets the reveal and what follows run
     // to its end: the win picture at rest, or the panel closed after a loss.

@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 
+#include "Controls.h"
 #include "FakeOptionsHost.h"
 #include "OptionsDialog.h"
 #include "QStringPrinter.h"
@@ -52,11 +53,9 @@ protected:
 
     template <typename T = QWidget>
     T* control(const QString& name) const {
-        T* found = dialog->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
-        return found;
+        return findControl<T>(dialog.get(), name);
     }
-    QString text(const QString& name) const { return control<QLabel>(name)->text(); }
+    QString text(const QString& name) const { return labelText(dialog.get(), name); }
     QString caption(const QString& name) const { return control<QAbstractButton>(name)->text(); }
     bool marked(const QString& name) const { return control<QAbstractButton>(name)->isChecked(); }
     void click(const QString& name) {

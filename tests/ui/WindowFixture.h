@@ -9,6 +9,7 @@
 #include <QTest>
 #include <memory>
 
+#include "Controls.h"
 #include "FakeDisplay.h"
 #include "MachineWindow.h"
 #include "MemorySettingsStore.h"
@@ -48,11 +49,9 @@ public:  // parameterised tests act on the fixture from outside it
 
     template <typename T = QWidget>
     T* control(const QString& name) const {
-        T* found = window->findChild<T*>(name);
-        EXPECT_NE(found, nullptr) << "no control " << name.toStdString();
-        return found;
+        return findControl<T>(window.get(), name);
     }
-    QString text(const QString& name) const { return control<QLabel>(name)->text(); }
+    QString text(const QString& name) const { return labelText(window.get(), name); }
     ClockTimer* timer(const QString& name) const { return control<ClockTimer>(name); }
 
     // A mouse press and release on a picture button.

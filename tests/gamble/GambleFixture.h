@@ -9,6 +9,7 @@
 #include <memory>
 #include <vector>
 
+#include "Cards.h"
 #include "Controls.h"
 #include "GamblePanel.h"
 #include "Layout.h"
@@ -20,8 +21,6 @@
 #include "VirtualClock.h"
 
 namespace kestrel::test {
-
-inline constexpr int kHearts = 1, kClubs = 2, kDiamonds = 3, kSpades = 4;
 
 // The gamble panel alone on a bare window, with a machine on scripted cards, a virtual clock
 // and a record of the sounds it asked for.

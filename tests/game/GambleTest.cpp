@@ -2,16 +2,19 @@
 
 #include <limits>
 
+#include "Cards.h"
 #include "MachineFixture.h"
 #include "RandomSource.h"
 
 namespace kestrel {
 namespace {
 
+using test::kClubs;
+using test::kDiamonds;
+using test::kHearts;
 using test::kLosingStops;
+using test::kSpades;
 using test::kThreeSpecials;
-
-constexpr int kHearts = 1, kClubs = 2, kDiamonds = 3, kSpades = 4;
 
 // Settles a paid win of exactly 100 credits, ready to gamble.
 class GambleOnAWin : public test::MachineFixture {

@@ -190,17 +190,6 @@ const std::vector<Damage> kDamages = {
      }},
 };
 
-TEST(Resume, EveryMomentOfPlayResumesAsSaved) {
-    for (const Moment& moment : momentsOfPlay()) {
-        test::ScriptedRandom random;
-        Machine machine(random);
-        EXPECT_EQ(machine.resume(moment.record, moment.snapshot), Resumption::AsSaved)
-            << moment.name;
-        EXPECT_EQ(machine.snapshot(), moment.snapshot) << moment.name;
-        EXPECT_EQ(machine.player(), moment.record) << moment.name;
-    }
-}
-
 // A refused snapshot leaves the record as read with nothing in progress: no decided spin, no
 // feature, no gamble, no coins, the lines and bet as they were. Nothing is paid or charged.
 TEST(Resume, SnapshotsNoPlayLeavesAreRefusedWholeAndTheRecordStands) {

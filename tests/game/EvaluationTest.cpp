@@ -128,11 +128,18 @@ TEST(Evaluation, LinesAbovePlayedCountNeverPay) {
     EXPECT_EQ(five.spinWin, 100);
 }
 
-TEST(Evaluation, SameStopsGiveSameRecordsWhateverTheBet) {
-    const auto a = test::windowAtStops({3, 9, 14, 2, 20});
-    const auto b = test::windowAtStops({3, 9, 14, 2, 20});
-    EXPECT_EQ(a.lineSum, b.lineSum);
-    EXPECT_EQ(evaluate(a, 25, 5).spinWin, 5 * evaluate(b, 25, 1).spinWin);
+// The bet multiplies the pay of every winning line, not only of one: the same stops win on the
+// same lines whatever the bet, and pay the bet times what they pay at one credit a line.
+TEST(Evaluation, EveryWinningLinePaysTimesTheBet) {
+    const auto records = test::windowAtStops(test::kTwoLineWin);
+    const SpinResult atOne = evaluate(records, 25, 1);
+    ASSERT_GE(winningLines(atOne), 2);
+    for (const int bet : {2, 5, 20}) {
+        const SpinResult result = evaluate(records, 25, bet);
+        EXPECT_EQ(result.winLine, atOne.winLine) << bet;
+        EXPECT_EQ(result.winCount, atOne.winCount) << bet;
+        EXPECT_EQ(result.spinWin, bet * atOne.spinWin) << bet;
+    }
 }
 
 }  // namespace

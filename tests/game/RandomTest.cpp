@@ -48,12 +48,5 @@ TEST(StopDraw, EveryStopOfEveryReelIsEquallyLikelyAndReelsAreIndependent) {
     EXPECT_NEAR(sameStopOnReelsOneAndTwo, kSpins / kStops, 1000);
 }
 
-TEST(StopDraw, SeededGeneratorsRepeatTheirSequence) {
-    StdRandom a(7), b(7);
-    for (int i = 0; i < 100; ++i) {
-        ASSERT_EQ(a.uniform(22), b.uniform(22));
-    }
-}
-
 }  // namespace
 }  // namespace kestrel

@@ -312,13 +312,6 @@ TEST_F(OptionsDialog, SettingsActOnThePlayerAtOnce) {
     EXPECT_EQ(player().machinepay, 7);
 }
 
-TEST_F(OptionsDialog, OkShowsTheIdleReelsOnceTheDialogHasClosed) {
-    open();
-    click("btnokplayer");
-    EXPECT_EQ(closings, 1);
-    EXPECT_EQ(host.idleReelsShown, 1);
-}
-
 // The box belongs to the dialog: the dialog closes once the box is read, not under it.
 TEST_F(OptionsDialog, LargeSizeOnAnEightHundredBySixHundredScreenSaysSoAndCloses) {
     open();

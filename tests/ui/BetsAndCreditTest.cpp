@@ -6,7 +6,6 @@
 #include "CabinetMode.h"
 #include "CreditLimit.h"
 #include "Credits.h"
-#include "LineOverlay.h"
 #include "Sounds.h"
 #include "WindowFixture.h"
 
@@ -45,17 +44,9 @@ TEST_F(BetsAndCredit, LineButtonLightsThePlayedMarkersAndDimsTheRest) {
     EXPECT_EQ(window->machine().player().bank, 1000 - 25 - 10);
 }
 
-TEST_F(BetsAndCredit, LineButtonAfterAWinKeepsTheLastResultOffTheReels) {
+TEST_F(BetsAndCredit, LineButtonDuringTheScatterDanceKeepsTheLastResultOffTheReels) {
     storePlayer(1000);
     open();
-    spin({5, 5, 5, 1, 1});  // line 1 wins and flashes
-    ASSERT_TRUE(timer("tmrlineflash")->isActive());
-    press("payline5");
-    clock.advance(1000);
-    EXPECT_EQ(cellsShown(), 0);
-    for (int j = 1; j <= ui::kMaxSegments; ++j) {
-        EXPECT_FALSE(window->lineOverlay().segment(j).visible) << j;
-    }
     spin({1, 1, 2, 1, 1});  // two specials: the scatter dances
     ASSERT_TRUE(timer("Timerscatters")->isActive());
     press("payline1");

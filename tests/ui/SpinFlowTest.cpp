@@ -46,22 +46,6 @@ TEST_F(SpinFlow, OpeningShowsTheStoredPlayerAndPlaysTheOpeningSound) {
     EXPECT_EQ(sounds.resources(), std::vector<int>{sound::kOpening});
 }
 
-// A new player has never chosen a speed: the reels turn at the fast pace from the first spin.
-TEST_F(SpinFlow, UnchosenSpeedTurnsTheReelsFast) {
-    storePlayer(1000, 0);
-    open();
-    EXPECT_EQ(window->machine().player().reelspeed, 1);
-    random.pushSpin(kLosingStops);
-    const qint64 pressed = clock.now();
-    press("pplay1");
-    clock.advance(2000);
-    const std::vector<qint64> stops = sounds.timesOf(sound::kReelStop);
-    ASSERT_EQ(stops.size(), 5u);
-    EXPECT_EQ(stops[0] - pressed, 300);
-    EXPECT_EQ(stops[4] - stops[0], 1000);
-    EXPECT_EQ(text("LABWIN"), "No Win");
-}
-
 TEST_F(SpinFlow, BetEqualToCreditIsAcceptedOneCreditMoreIsRefused) {
     storePlayer(25);
     open();
@@ -250,7 +234,9 @@ TEST_P(ReelPace, ReelsStopOneAfterAnotherWithTheirThunks) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(FastAndSlow, ReelPace, ::testing::Values(Pace{1, 250}, Pace{2, 750}));
+// Speed 0 is a new player's, who has never chosen one: the reels turn fast from the first spin.
+INSTANTIATE_TEST_SUITE_P(FastAndSlow, ReelPace,
+                         ::testing::Values(Pace{0, 250}, Pace{1, 250}, Pace{2, 750}));
 
 TEST_F(SpinFlow, AStoppedReelNeverShowsABlurFrameAgain) {
     storePlayer(1000, 2);

@@ -115,15 +115,6 @@ TEST_F(MachinePlay, LinesCanOnlyTakeTheFiveCountsAndStayWhileASpinIsDecided) {
 
 class MachineCredit : public test::MachineFixture {};
 
-TEST_F(MachineCredit, NoteAndCoinAddToCreditAndInvestment) {
-    setCredit(0);
-    EXPECT_TRUE(machine.insertNote());
-    ASSERT_TRUE(machine.pressCoins());
-    EXPECT_TRUE(machine.dropCoin());
-    EXPECT_EQ(machine.player().bank, 5025);
-    EXPECT_EQ(machine.player().amountinvested, 5025);
-}
-
 TEST_F(MachineCredit, CoinPressDropsFourteenCoinsAndASecondPressAddsNone) {
     setCredit(0);
     ASSERT_TRUE(machine.pressCoins());

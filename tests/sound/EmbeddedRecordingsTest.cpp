@@ -13,7 +13,6 @@
 #include <vector>
 
 #include "Mastering.h"
-#include "SoundPlayer.h"
 #include "SoundResources.h"
 #include "WaveFile.h"
 
@@ -115,12 +114,6 @@ std::string nameOf(const ::testing::TestParamInfo<Expected>& info) {
 }
 
 INSTANTIATE_TEST_SUITE_P(AllRecordings, EmbeddedRecording, ::testing::ValuesIn(kExpected), nameOf);
-
-TEST(EmbeddedRecordings, ArePresentForEveryResourceThePlayerKnows) {
-    for (int resource : kSoundResources) {
-        EXPECT_TRUE(QFile::exists(soundResourcePath(resource))) << resource;
-    }
-}
 
 TEST(EmbeddedRecordings, SoundEquallyLoud) {
     double quietest = 0.0;

@@ -138,7 +138,9 @@ TEST_F(MenuAndOptions, TheKeysComeBackToTheMachineWhenADialogCloses) {
     QWidget elsewhere;
     elsewhere.show();
     elsewhere.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    if (!QTest::qWaitForWindowActive(&elsewhere)) {
+        GTEST_SKIP() << "the window system does not make a window active when asked";
+    }
     clickInDialog("btnokplayer");
     EXPECT_TRUE(QTest::qWaitForWindowActive(window.get()));
 }

@@ -6,8 +6,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTest>
+#include <algorithm>
 #include <memory>
+#include <vector>
 
 #include "Controls.h"
 #include "FakeDisplay.h"
@@ -32,6 +35,9 @@ public:  // parameterised tests act on the fixture from outside it
 
     // Creates and loads the window; the store may be prepared before.
     void open() {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            earlierWindows.emplace_back(w);
+        }
         window = std::make_unique<ui::MachineWindow>(
             ui::Services{clock, sounds, settings, random, display, art(), messages, links});
         window->load();
@@ -61,14 +67,32 @@ public:  // parameterised tests act on the fixture from outside it
         QTest::mouseRelease(button, Qt::LeftButton);
         clock.settle();
     }
-    // A shown top-level window (a dialog, the pay table) by its object name.
+    // A dialog or window a failed test left open is closed while its machine is still there.
+    void TearDown() override {
+        if (window == nullptr) {
+            return;
+        }
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w != window.get() && w->isVisible() && !isEarlierWindow(w)) {
+                w->close();
+            }
+        }
+        clock.settle();
+    }
+
+    // A shown top-level window (a dialog, the pay table) by its object name, opened since this
+    // test's window was.
     QWidget* topLevel(const QString& name) const {
         for (QWidget* w : QApplication::topLevelWidgets()) {
-            if (w->objectName() == name && w->isVisible()) {
+            if (w->objectName() == name && w->isVisible() && !isEarlierWindow(w)) {
                 return w;
             }
         }
         return nullptr;
+    }
+    bool isEarlierWindow(const QWidget* w) const {
+        return std::any_of(earlierWindows.begin(), earlierWindows.end(),
+                           [w](const QPointer<QWidget>& earlier) { return earlier == w; });
     }
     // A control of the shown options dialog.
     template <typename T>
@@ -136,6 +160,7 @@ public:  // parameterised tests act on the fixture from outside it
     ScriptedMessages messages;
     ScriptedLinks links;
     std::unique_ptr<ui::MachineWindow> window;
+    std::vector<QPointer<QWidget>> earlierWindows;  // top-level windows there before open()
 };
 
 }  // namespace kestrel::test

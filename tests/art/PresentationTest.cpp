@@ -4,9 +4,10 @@
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTest>
-#include <QThread>
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <utility>
 
 #include "ArtRenderer.h"
 #include "ArtTestSupport.h"
@@ -334,6 +335,26 @@ TEST(Presentation, AReelColumnIsNotKeptOnceItsReelMovesOn) {
     EXPECT_EQ(book().picture(PictureList::bouncetwo, 7).toImage(), column);
 }
 
+// Runs an action once, when the first queued call reaches an object and before it is made.
+class BeforeFirstQueuedCall : public QObject {
+public:
+    BeforeFirstQueuedCall(QObject* target, std::function<void()> action)
+        : action_(std::move(action)) {
+        target->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::MetaCall && action_) {
+            std::exchange(action_, nullptr)();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> action_;
+};
+
 // "Done" means nothing is left to draw, even when a picture is asked for after the renderer
 // found its queue empty and before its delivery arrived (a window thread busy for a moment).
 TEST(ArtRendererDone, ComesWithTheLastPictureAskedFor) {
@@ -346,11 +367,10 @@ TEST(ArtRendererDone, ComesWithTheLastPictureAskedFor) {
     });
     const ArtKey first = ArtKey::list(PictureList::spinlist, 5);
     const ArtKey second = ArtKey::list(PictureList::spinlist, 14);
+    // The first picture's delivery, sent when nothing else was asked for, has waited in the
+    // queue: the second is asked for as it reaches the receiver, before it is handed over.
+    const BeforeFirstQueuedCall askAgain(&receiver, [&] { renderer.request(second); });
     renderer.start(kScale, {first});
-    // The thread draws the first picture while this one is busy: its delivery waits in the
-    // queue, sent when nothing else was asked for.
-    QThread::msleep(1500);
-    renderer.request(second);
     ASSERT_TRUE(QTest::qWaitFor([&] { return delivered.size() == 2; }, kDrawingMs));
     EXPECT_EQ(delivered[0], std::make_pair(first, false));
     EXPECT_EQ(delivered[1], std::make_pair(second, true));

@@ -34,9 +34,12 @@ void PictureButton::paintEvent(QPaintEvent*) {
     if (pressed_) {
         return;  // the cabinet behind shows the button pressed in
     }
-    // The picture is made for the button's size at the scale in force: drawn as it is.
+    // The picture is made for the button's size at the scale in force, or stands in for it until
+    // it comes: drawn over the whole button, which only the stand-in stretches (QPainter draws a
+    // picture at a point at its pixel size when its pixels are said to be larger than the
+    // device's).
     QPainter painter(this);
-    painter.drawPixmap(0, 0, presentation_.button(art_, isEnabled()));
+    painter.drawPixmap(rect(), presentation_.button(art_, isEnabled()));
 }
 
 // The button is where its picture is drawn: the cabinet showing through round a round or

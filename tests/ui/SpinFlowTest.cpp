@@ -5,6 +5,7 @@
 
 #include "LineOverlay.h"
 #include "MachineFrame.h"
+#include "PictureButton.h"
 #include "Presentation.h"
 #include "ReelAnimation.h"
 #include "Sounds.h"
@@ -191,6 +192,49 @@ TEST_F(SpinFlow, ASpinPlayedFullScreenShowsWhatItShowsAt800x600) {
     // A symbol out of its place differs by far more than the sharper drawing does.
     EXPECT_GT(differs(cell[1], cell[2].topLeft()), 20.0);
     EXPECT_GT(differs(cell[1], cell[1].topLeft() + QPoint(0, 4)), 10.0);
+}
+
+// Until the pictures drawn for a new scale come, the 800 × 600 ones stand in, stretched to fill
+// their places: the cabinet, its buttons and the gamble's panel are where the sharp ones will be,
+// not drawn at their old size in a corner of their place.
+TEST_F(SpinFlow, StandInsFillThePlacesOfThePicturesStillToCome) {
+    storePlayer(1000);
+    open();
+    spin(kTwoSpecials);
+    auto* presentation = window->findChild<Presentation*>();
+    ASSERT_NE(presentation, nullptr);
+    const auto shot = [&] {
+        return window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    };
+    const auto whenSharp = [&] {
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return !presentation->drawing() && presentation->allSharp(); }, 60'000));
+        return shot();
+    };
+    // A stand-in is coarser than the sharp picture (its lettering most, on the buttons); one
+    // drawn at its old size in a corner differs several times as much.
+    const auto expectClose = [&](const QImage& standIn, const QImage& sharp, const QRect& place,
+                                 double most, const char* what) {
+        EXPECT_LT(meanDifference(standIn, place, sharp, place.topLeft()), most) << what;
+    };
+
+    window->setScale(1.6);
+    ASSERT_FALSE(presentation->allSharp());
+    const QImage standIn = shot();  // no event has run: nothing drawn for the scale has come
+    const QImage sharp = whenSharp();
+    expectClose(standIn, sharp, standIn.rect(), 15, "the machine");
+    for (const auto* button : window->findChildren<ui::PictureButton*>()) {
+        if (button->isVisible()) {
+            expectClose(standIn, sharp, button->geometry(), 40, qPrintable(button->objectName()));
+        }
+    }
+
+    press("doublebutton");
+    QWidget* panel = control("pandouble");
+    ASSERT_TRUE(panel->isVisible());
+    ASSERT_FALSE(presentation->allSharp());  // the gamble's pictures are drawn when first shown
+    const QImage panelStandIn = shot();
+    expectClose(panelStandIn, whenSharp(), panel->geometry(), 20, "the gamble's panel");
 }
 
 TEST_F(SpinFlow, OtherKeysDoNothing) {

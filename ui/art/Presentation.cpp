@@ -300,7 +300,10 @@ void Presentation::paintBackground(QPainter& painter, const QRect& exposed) cons
     if (scale_ != 1.0 && !background_.isEmpty()) {
         paintParts(painter, background_, exposed);
     } else {
-        painter.drawPixmap(0, 0, picture(Picture::Background));
+        // At its size in the machine: a stand-in is stretched only when drawn into a rectangle.
+        const QPixmap& cabinet = picture(Picture::Background);
+        painter.drawPixmap(QRectF(QPointF(0, 0), cabinet.deviceIndependentSize()), cabinet,
+                           cabinet.rect());
     }
 }
 

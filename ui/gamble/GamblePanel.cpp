@@ -169,7 +169,7 @@ void GamblePanel::showCard(int card) {
 
 void GamblePanel::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, presentation_.picture(Picture::GamblePanel));
+    painter.drawPixmap(rect(), presentation_.picture(Picture::GamblePanel));  // a stand-in too
 }
 
 void GamblePanel::play(int resource) const {

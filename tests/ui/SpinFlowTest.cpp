@@ -229,7 +229,10 @@ TEST_F(SpinFlow, StandInsFillThePlacesOfThePicturesStillToCome) {
         }
     }
 
-    press("doublebutton");
+    // Pressed without letting events run, so that nothing drawn for the gamble has come.
+    auto* gamble = control<ui::PictureButton>("doublebutton");
+    QTest::mousePress(gamble, Qt::LeftButton);
+    QTest::mouseRelease(gamble, Qt::LeftButton);
     QWidget* panel = control("pandouble");
     ASSERT_TRUE(panel->isVisible());
     ASSERT_FALSE(presentation->allSharp());  // the gamble's pictures are drawn when first shown

@@ -66,11 +66,10 @@ void MachineWindow::onCoinButton() {
         return;
     }
     cabinet_.coinsin->showPressedLook();
-    if (machine_.coinsPending() > 0) {
-        return;  // a press while coins still drop adds none
-    }
     if (!machine_.pressCoins()) {
-        tellCreditIsFull(kTakesNoMore);
+        if (machine_.coinsPending() == 0) {  // a press while coins still drop adds none, silently
+            tellCreditIsFull(kTakesNoMore);
+        }
         return;
     }
     saveGame();  // the coins to drop, which a restart drops again

@@ -35,9 +35,7 @@ void PictureButton::paintEvent(QPaintEvent*) {
         return;  // the cabinet behind shows the button pressed in
     }
     // The picture is made for the button's size at the scale in force, or stands in for it until
-    // it comes: drawn over the whole button, which only the stand-in stretches (QPainter draws a
-    // picture at a point at its pixel size when its pixels are said to be larger than the
-    // device's).
+    // it comes: drawn over the whole button, which stretches only the stand-in.
     QPainter painter(this);
     painter.drawPixmap(rect(), presentation_.button(art_, isEnabled()));
 }

@@ -63,7 +63,9 @@ public:
     // picture(Picture::Background) then gives the book's picture, stretched.
     void paintBackground(QPainter& painter, const QRect& exposed) const;
     // A reference that holds until the next picture is asked for (which may add to the store):
-    // copy the picture, a cheap shallow copy, to keep it longer.
+    // copy the picture, a cheap shallow copy, to keep it longer. A stand-in is the book's picture
+    // with its pixels said to be larger than the screen's: draw it into its place's rectangle,
+    // as QPainter draws a picture given only a point at its pixel size.
     const QPixmap& picture(Picture picture) const;
     const QPixmap& picture(PictureList list, int index) const;
     const QPixmap& button(ButtonArt art, bool enabled) const;

@@ -22,7 +22,8 @@ qsizetype nameLength(QStringView name) {
 }
 
 NameCheck checkName(QStringView typed) {
-    if (typed.isEmpty()) {
+    // Blanks alone name no one: the slot would show neither a name nor "Vacant".
+    if (typed.trimmed().isEmpty()) {
         return NameCheck::NothingEntered;
     }
     return nameLength(typed) > kMaxNameLength ? NameCheck::TooLong : NameCheck::Accepted;

@@ -11,7 +11,7 @@ inline constexpr qsizetype kMaxNameLength = 12;
 
 enum class NameCheck {
     Accepted,
-    NothingEntered,  // the entry is empty
+    NothingEntered,  // the entry is empty or holds nothing but blanks
     TooLong,         // more than kMaxNameLength characters
 };
 

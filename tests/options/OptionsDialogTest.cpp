@@ -200,19 +200,24 @@ TEST_F(OptionsDialog, TwelveLettersOfSeveralBytesEachAreTwelveCharacters) {
     EXPECT_EQ(stored(1, "currentplayer"), name);
 }
 
-TEST_F(OptionsDialog, EmptyOrOverlongNamesAreRefusedAndLeaveTheNameAlone) {
+TEST_F(OptionsDialog, EmptyBlankOrOverlongNamesAreRefusedAndLeaveTheNameAlone) {
     makeBob();
     open();
     const int syncs = host.settings.syncCount();
 
     enterName("Abcdefghijklm");
     enterName("");
-    ASSERT_EQ(messages.shown.size(), 2u);
+    // Blanks alone name no one: the slot would show neither a name nor "Vacant".
+    enterName("   ");
+    enterName(QStringLiteral("\t\u3000"));
+    ASSERT_EQ(messages.shown.size(), 4u);
     EXPECT_EQ(messages.shown[0].kind, 'i');
     EXPECT_EQ(messages.shown[0].title, "Slot_kestrel");
     EXPECT_EQ(messages.shown[0].text, "Name Too Long");
     EXPECT_EQ(messages.shown[1].title, "Slot_kestrel");
     EXPECT_EQ(messages.shown[1].text, "Nothing Entered");
+    EXPECT_EQ(messages.shown[2].text, "Nothing Entered");
+    EXPECT_EQ(messages.shown[3].text, "Nothing Entered");
 
     EXPECT_EQ(player().currentplayer, "bob");
     EXPECT_EQ(host.settings.syncCount(), syncs);

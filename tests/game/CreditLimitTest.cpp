@@ -94,15 +94,41 @@ TEST_F(CreditLimit, ACoinPressIsTurnedAwayWholeWhereNotAllItsCoinsFit) {
     EXPECT_EQ(machine.player().bank, kHighestCreditToInsert - kCoinPressCredits + kCoinCredits);
 }
 
+// The coins of a press already taken are the player's: a note may not take their room.
+TEST_F(CreditLimit, ANoteLeavesRoomForTheCoinsStillToDrop) {
+    const std::int32_t start = kHighestCreditToInsert - kNoteCredits - kCoinPressCredits + 100;
+    setCredit(start);
+    ASSERT_TRUE(machine.pressCoins());
+    ASSERT_TRUE(machine.dropCoin());
+    EXPECT_FALSE(machine.takesMoney(kNoteCredits));
+    EXPECT_FALSE(machine.insertNote());
+    int dropped = 1;
+    while (machine.coinsPending() > 0) {
+        dropped += machine.dropCoin() ? 1 : 0;
+    }
+    EXPECT_EQ(dropped, kCoinsPerPress);
+    EXPECT_EQ(machine.player().bank, start + kCoinPressCredits);
+    EXPECT_EQ(machine.player().amountinvested, kCoinPressCredits);
+    EXPECT_TRUE(machine.takesMoney(kCoinPressCredits));  // the next press fits as it did
+}
+
 TEST_F(CreditLimit, CoinWhileTheReelsTurnLeavesRoomForTheDecidedWin) {
     machine.setLinesPlayed(1);
-    ASSERT_TRUE(machine.pressCoins());
+    const auto pressLeavingOneCoin = [this] {
+        ASSERT_TRUE(machine.pressCoins());
+        while (machine.coinsPending() > 1) {
+            ASSERT_TRUE(machine.dropCoin());
+        }
+    };
+    pressLeavingOneCoin();
     setCredit(kHighestCreditToInsert - 24);  // a one-credit bet and a coin meet the ceiling
     random.pushSpin(kLosingStops);
     ASSERT_EQ(machine.play(1), PlayResult::Paid);
     EXPECT_TRUE(machine.dropCoin());
     machine.settle();
 
+    setCredit(0);
+    pressLeavingOneCoin();
     setCredit(kHighestCreditToInsert - 24);
     random.pushSpin(kTwoSpecials);  // wins the one credit back
     ASSERT_EQ(machine.play(1), PlayResult::Paid);

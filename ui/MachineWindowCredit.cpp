@@ -1,4 +1,6 @@
 // Bets and credit: the line buttons, the note and the coins.
+#include <utility>
+
 #include "Bets.h"
 #include "CoinDrop.h"
 #include "Credits.h"
@@ -78,14 +80,26 @@ void MachineWindow::onCoinButton() {
     applyControls();
 }
 
+// A coin the credit has no room for any more (a win while the coins fall, near the most the
+// credit can hold) falls silently, and once the press is over the player is told how many.
 void MachineWindow::onCoinDue() {
-    playSound(sound::kCoin);
-    cabinet_.showNoCredit(false);
-    (void)machine_.dropCoin();
+    if (machine_.dropCoin()) {
+        playSound(sound::kCoin);
+        cabinet_.showNoCredit(false);
+    } else {
+        ++coinsTurnedAway_;
+    }
     saveAtRest();
     credit_->show(machine_.player().bank);
     if (machine_.coinsPending() == 0) {
         applyControls();
+        if (const int turnedAway = std::exchange(coinsTurnedAway_, 0); turnedAway > 0) {
+            tellCreditIsFull(
+                (turnedAway == 1 ? QStringLiteral("1 of the coins was")
+                                 : QStringLiteral("%1 of the coins were").arg(turnedAway)) +
+                QStringLiteral(" not taken in: the credit is at the most this machine can play "
+                               "with."));
+        }
     }
 }
 

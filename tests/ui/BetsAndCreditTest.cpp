@@ -260,6 +260,32 @@ TEST_F(BetsAndCredit, CoinsDroppingIntoAGambleOrThePaylineViewLeaveTheKeysOff) {
     EXPECT_TRUE(window->keysEnabled());
 }
 
+// A win while the coins fall may leave no room for the last of them near the credit's ceiling:
+// those coins are not credited, so they make no sound, and the player is told once.
+TEST_F(BetsAndCredit, CoinsTurnedAwayAsTheyFallAreNotHeardAndAreExplained) {
+    storePlayer(kHighestCreditToInsert - kCoinPressCredits);
+    open();
+    press("payline1");
+    press("coinsin");
+    clock.advance(250);
+    spin(kThreeSpecials, 1);  // the feature's total and its next spin take the coins' room
+    ASSERT_TRUE(window->machine().freeSpinsActive());
+    clock.advance(3000);
+    ASSERT_EQ(window->machine().coinsPending(), 0);
+    const std::int32_t credited = window->machine().player().amountinvested;
+    ASSERT_LT(credited, kCoinPressCredits);
+    EXPECT_EQ(sounds.count(sound::kCoin), credited / kCoinCredits);
+    EXPECT_TRUE(messages.shown.empty());  // no box over the running feature
+    playFreeSpins(window->machine().freeSpins().spinsLeft());
+    ASSERT_EQ(window->mode(), ui::Mode::FeatureWon);  // the box came and went over its end
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(
+        QString::number(kCoinsPerPress - credited / kCoinCredits) + " of the coins"));
+    press("takewin");
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
 TEST_F(BetsAndCredit, CoinsAreSilentWithSoundsOff) {
     storePlayer(0, 1, false);
     open();

@@ -28,7 +28,12 @@ bool LineFlash::anyLineWon() const {
     return false;
 }
 
+// Each win is shown from its first winning line, drawn on the first tick, whatever line and tick
+// the flash of the last win was cut off at.
 void LineFlash::start() {
+    flashLine_ = 0;
+    flashTick_ = 0;
+    phase_ = 0;
     tmrlineflash_->start();
 }
 

@@ -134,6 +134,32 @@ TEST_F(WinPresentation, FlashAlternatesTheWinningLinesAboutASecondEach) {
     }
 }
 
+// A new win is shown from its first winning line, drawn on the first tick and given its whole
+// turn, wherever the flash of the win before it was cut off by the press.
+TEST_F(WinPresentation, EveryWinFlashesFromItsFirstLineWhereverTheLastFlashStopped) {
+    storePlayer(1000);
+    open();
+    press("payline3");  // ten lines: 3 and 7 win
+    const auto spinAndWaitForTheFlash = [&] {
+        random.pushSpin({2, 3, 1, 1, 1});
+        press("pplay1");
+        ASSERT_TRUE(advanceUntil([&] { return timer("tmrlineflash")->isActive(); }, 3000));
+    };
+    spinAndWaitForTheFlash();
+    ASSERT_TRUE(advanceUntil([&] { return window->lineFlash().flashLine() == 7; }, 3000));
+    clock.advance(200);  // line 7 part-way through its turn
+    ASSERT_EQ(window->lineFlash().flashLine(), 7);
+
+    spinAndWaitForTheFlash();
+    std::vector<bool> drawn;
+    for (int t = 0; t < 5; ++t) {
+        clock.advance(200);
+        EXPECT_EQ(window->lineFlash().flashLine(), 3) << "tick " << t + 1;
+        drawn.push_back(lineShown());
+    }
+    EXPECT_EQ(drawn, (std::vector<bool>{true, false, true, false, false}));
+}
+
 TEST_F(WinPresentation, LineOneBlinksBothItsMarkersAgainstTheLine) {
     storePlayer(1000);
     open();

@@ -92,6 +92,11 @@ void PlayerRecordStore::read(PlayerRecord& record) const {
             field = limitName(text).toStdString();
         } else if (const auto number = storedNumber<Field>(text); number && possible(*number)) {
             field = *number;
+        } else if (possible == isCount && !text.isEmpty()) {
+            // Money or a count the game cannot use is written over at the next save: the file
+            // as it was is kept, so a hand edit gone wrong costs the player nothing for good.
+            store_.keepAsFound(QStringLiteral("the value of %1 in [%2] is not one this game writes")
+                                   .arg(QLatin1String(key), section));
         }
     });
 }

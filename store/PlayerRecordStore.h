@@ -34,7 +34,8 @@ public:
     // number or not one the program writes there leaves the field as it was: money and counts
     // are never negative, the payout is 7 or 4, sound -1 or 0, roll-up 0 or 1 and reel speed 0,
     // 1 or 2. The name reads as empty text when missing and is cut to its first 12 characters
-    // when longer.
+    // when longer. Money or a count that is there but cannot be used is reported to the store,
+    // which keeps the file as it was before it is written over (SettingsStore::keepAsFound).
     void read(PlayerRecord& record) const;
     // Writes the record to the active slot; false when it did not reach storage. A snapshot
     // saved beside a different record text is no longer read: use save() while a game may be

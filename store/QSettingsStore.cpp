@@ -81,7 +81,10 @@ bool QSettingsStore::refresh() const {
     stored_ = parseIni(read.text, &skippedLines);
     stamp_ = read.stamp;
     if (skippedLines > 0) {
-        return keepDamagedCopy(read.text, skippedLines);
+        return keepDamagedCopy(read.text,
+                               skippedLines == 1
+                                   ? QStringLiteral("1 line made no sense")
+                                   : QStringLiteral("%1 lines made no sense").arg(skippedLines));
     }
     return true;
 }
@@ -89,7 +92,7 @@ bool QSettingsStore::refresh() const {
 // The next sync() writes only what could be read, so the file as it was goes aside first: a
 // file saved in another encoding, or a hand edit gone wrong, may still hold other players'
 // records. If no copy can be made, the file is not replaced in this session.
-bool QSettingsStore::keepDamagedCopy(QByteArrayView text, qsizetype skippedLines) const {
+bool QSettingsStore::keepDamagedCopy(QByteArrayView text, const QString& whatWasWrong) const {
     const QString copy = damagedCopyPath();
     const FileRead kept = readRegularFile(copy, kSizeLimit);
     if (kept.outcome != FileRead::Outcome::Read || kept.text != text) {
@@ -101,13 +104,22 @@ bool QSettingsStore::keepDamagedCopy(QByteArrayView text, qsizetype skippedLines
             return fail({path_, *readRefusal_, false});
         }
     }
-    const QString lines =
-        skippedLines == 1 ? QStringLiteral("1 line") : QStringLiteral("%1 lines").arg(skippedLines);
-    report(
-        {path_,
-         QStringLiteral("%1 made no sense, so the file as it was is kept as %2").arg(lines, copy),
-         false, true});
+    report({path_,
+            QStringLiteral("%1, so the file as it was is kept as %2").arg(whatWasWrong, copy),
+            false, true});
     return true;
+}
+
+// The value is still in the file as it was typed (a value this session wrote is one it can
+// use), so the file is copied as it stands now.
+void QSettingsStore::keepAsFound(const QString& what) const {
+    if (!refresh()) {
+        return;  // a file not read is not replaced either
+    }
+    const FileRead read = readRegularFile(path_, kSizeLimit);
+    if (read.outcome == FileRead::Outcome::Read) {
+        keepDamagedCopy(read.text, what);
+    }
 }
 
 // Said on standard error and kept for lastProblem().

@@ -17,7 +17,8 @@ namespace kestrel {
 // Reading: the file is parsed once and kept; a read re-parses only when the file has changed
 // (another name, size or time), so a whole record costs one parse. A damaged file yields what
 // can be read from it and is replaced by a clean one at the next sync(); the file as it was is
-// first copied to damagedCopyPath() and the copy named by lastProblem(). Accepted is a regular
+// first copied to damagedCopyPath() and the copy named by lastProblem(). So is a file holding a
+// value its reader could not use (keepAsFound()). Accepted is a regular
 // file, or a link to one, of at most kSizeLimit bytes (real records take about 2 KB). Anything
 // else is never overwritten in this session, so records hidden by a permission slip, a wrong
 // link or a stray huge file are not destroyed: a folder, a named pipe, a device or a link to
@@ -43,9 +44,10 @@ public:
     void setValue(const QString& section, const QString& key, const QString& value) override;
     [[nodiscard]] bool sync() override;
     std::optional<StoreProblem> lastProblem() const override { return problem_; }
+    void keepAsFound(const QString& what) const override;
 
     const QString& fileName() const { return path_; }
-    // Where a file with lines that could not be read is kept before it is replaced.
+    // Where a file with lines or values that could not be read is kept before it is replaced.
     QString damagedCopyPath() const { return path_ + QStringLiteral(".damaged"); }
 
 private:
@@ -53,7 +55,7 @@ private:
     bool refresh() const;
     void report(StoreProblem problem) const;
     bool fail(StoreProblem problem) const;  // reports it; false
-    bool keepDamagedCopy(QByteArrayView text, qsizetype skippedLines) const;
+    bool keepDamagedCopy(QByteArrayView text, const QString& whatWasWrong) const;
 
     QString path_;
     // The parsed file and the version it came from, by "section/key".

@@ -55,6 +55,10 @@ public:
     // The last read or save that failed, until a sync() succeeds; nothing while all is well.
     // A store that cannot fail keeps this default.
     virtual std::optional<StoreProblem> lastProblem() const { return std::nullopt; }
+    // A value read could not be used (`what` says which, in a player's words) and will be
+    // written over with what the reader made of it. A store over a file keeps the file as it
+    // was beside it first and reports that; one in memory has nothing to keep.
+    virtual void keepAsFound(const QString& what) const { (void)what; }
 };
 
 }  // namespace kestrel

@@ -14,6 +14,7 @@
 #include "QSettingsStore.h"
 #include "QStringPrinter.h"
 #include "ScriptedRandom.h"
+#include "StoreFileFixture.h"
 
 namespace kestrel {
 namespace {
@@ -135,6 +136,41 @@ TEST(PlayerRecordValues, HandEditedValuesTheProgramNeverWritesLeaveTheFieldUncha
         PlayerRecordStore(memory).read(record);
         EXPECT_EQ(record, playedRecord()) << key << "=" << text;
     }
+}
+
+// Money or a count typed by hand in a form the game cannot read is written over at the next
+// save; the file as it was is kept beside it and named, as for lines that make no sense.
+using PlayerRecordFileValues = test::StoreFileFixture;
+TEST_F(PlayerRecordFileValues, UnreadableMoneyIsKeptInACopyOfTheFileBeforeItIsWrittenOver) {
+    const QByteArray typed = "[player1]\nbank=5,000\ngames=12\n\n[player2]\nbank=900\n";
+    writeFile(typed);
+    QSettingsStore file(path());
+    PlayerRecordStore records(file);
+    const PlayerRecord read = records.loadFirstSlot(PlayerRecord{});
+    EXPECT_EQ(read.bank, 0);
+    EXPECT_EQ(read.games, 12);
+    ASSERT_TRUE(file.lastProblem().has_value());
+    EXPECT_TRUE(file.lastProblem()->partlyRead);
+    EXPECT_TRUE(file.lastProblem()->message().contains("bank in [player1]"))
+        << file.lastProblem()->message().toStdString();
+    EXPECT_TRUE(file.lastProblem()->message().contains(file.damagedCopyPath()));
+    EXPECT_EQ(contentOf(file.damagedCopyPath()), typed);
+
+    ASSERT_TRUE(records.write(read));
+    EXPECT_EQ(file.lastProblem(), std::nullopt);
+    EXPECT_TRUE(fileContent().contains("\nbank=0\n"));
+    EXPECT_EQ(contentOf(file.damagedCopyPath()), typed);
+}
+
+// What this game writes, a key left empty and settings it would not write (they cost nothing)
+// raise no alarm and keep no copy.
+TEST_F(PlayerRecordFileValues, ReadableMoneyAndOddSettingsKeepNoCopy) {
+    writeFile("[player1]\nbank=4480\ngames=\nmachinepay=0\nreelspeed=3\nsoundonoff=1\n");
+    QSettingsStore file(path());
+    PlayerRecordStore records(file);
+    EXPECT_EQ(records.loadFirstSlot(PlayerRecord{}).bank, 4480);
+    EXPECT_EQ(file.lastProblem(), std::nullopt);
+    EXPECT_FALSE(QFile::exists(file.damagedCopyPath()));
 }
 
 TEST(PlayerRecordValues, EveryValueTheProgramWritesReadsBack) {

@@ -18,12 +18,12 @@ namespace kestrel {
 // (another name, size or time), so a whole record costs one parse. A damaged file yields what
 // can be read from it and is replaced by a clean one at the next sync(); the file as it was is
 // first copied to damagedCopyPath() and the copy named by lastProblem(). So is a file holding a
-// value its reader could not use (keepAsFound()). Accepted is a regular
-// file, or a link to one, of at most kSizeLimit bytes (real records take about 2 KB). Anything
-// else is never overwritten in this session, so records hidden by a permission slip, a wrong
-// link or a stray huge file are not destroyed: a folder, a named pipe, a device or a link to
-// nothing at the path, a file that cannot be read or one over the limit. Such a read is
-// reported once on standard error and by lastProblem(), and reads as empty.
+// value its reader could not use (keepAsFound()). Accepted is a regular file, or a link to one,
+// of at most kSizeLimit bytes (real records take about 2 KB). Anything else is never
+// overwritten in this session, so records hidden by a permission slip, a wrong link or a stray
+// huge file are not destroyed: a folder, a named pipe, a device or a link to nothing at the
+// path, a file that cannot be read or one over the limit. Such a read is reported once on
+// standard error and by lastProblem(), and reads as empty.
 //
 // Saving: every sync() writes the kept values with the new ones over them to a new file beside
 // the old one, checks that the disk took all of it, renames it over the old file and flushes

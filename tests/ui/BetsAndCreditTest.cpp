@@ -286,6 +286,62 @@ TEST_F(BetsAndCredit, CoinsTurnedAwayAsTheyFallAreNotHeardAndAreExplained) {
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
+// Coins turned away while the last games are open are explained when the view closes, not
+// after some later spin.
+TEST_F(BetsAndCredit, CoinsTurnedAwayBehindTheLastGamesAreExplainedWhenTheyClose) {
+    storePlayer(kHighestCreditToInsert - kCoinPressCredits);
+    open();
+    press("payline1");
+    press("coinsin");
+    clock.advance(250);
+    random.pushSpin({5, 5, 5, 1, 1});  // line 1 wins: the last coins have no room left
+    press("pplay1");
+    ASSERT_TRUE(advanceUntil([&] { return window->mode() == ui::Mode::Idle; }, 2000));
+    ASSERT_GT(window->machine().coinsPending(), 0);
+    control<QPushButton>("lastgames")->click();
+    clock.settle();
+    ASSERT_EQ(window->mode(), ui::Mode::LastGames);
+    clock.advance(3000);
+    ASSERT_EQ(window->machine().coinsPending(), 0);
+    const std::int32_t credited = window->machine().player().amountinvested;
+    ASSERT_LT(credited, kCoinPressCredits);
+    control<QPushButton>("lastgamesback")->click();
+    clock.settle();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains(
+        QString::number(kCoinsPerPress - credited / kCoinCredits) + " of the coins"));
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+
+    spin(kLosingStops);  // nothing is left to tell after the next spin
+    EXPECT_EQ(window->machine().player().games, 2);
+    EXPECT_EQ(messages.shown.size(), 1u);
+}
+
+// ... and behind a box: the pay table.
+TEST_F(BetsAndCredit, CoinsTurnedAwayBehindThePayTableAreExplainedWhenItCloses) {
+    storePlayer(kHighestCreditToInsert - kCoinPressCredits);
+    open();
+    press("payline1");
+    press("coinsin");
+    clock.advance(250);
+    random.pushSpin({5, 5, 5, 1, 1});
+    press("pplay1");
+    ASSERT_TRUE(advanceUntil([&] { return window->mode() == ui::Mode::Idle; }, 2000));
+    control<QPushButton>("mnuviewpaytable")->click();
+    clock.settle();
+    ASSERT_EQ(window->mode(), ui::Mode::Dialog);
+    clock.advance(3000);
+    ASSERT_EQ(window->machine().coinsPending(), 0);
+    EXPECT_TRUE(messages.shown.empty());
+    QWidget* pays = topLevel("kestrelpays");
+    ASSERT_NE(pays, nullptr);
+    pays->close();
+    clock.settle();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_TRUE(messages.shown[0].text.contains("of the coins"));
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+}
+
 TEST_F(BetsAndCredit, CoinsAreSilentWithSoundsOff) {
     storePlayer(0, 1, false);
     open();

@@ -6,9 +6,9 @@
 #include "Credits.h"
 #include "LineFlash.h"
 #include "MachineWindow.h"
-#include "MoneyMeter.h"
 #include "ReelWindow.h"
 #include "Sounds.h"
+#include "WinCounter.h"
 
 namespace kestrel::ui {
 
@@ -60,7 +60,7 @@ void MachineWindow::onNote() {
     }
     saveGame();  // while the reels turn too: the note is the player's from now on
     cabinet_.showNoCredit(false);
-    credit_->show(machine_.player().bank);
+    winCounter_->showCredit();
 }
 
 void MachineWindow::onCoinButton() {
@@ -90,7 +90,7 @@ void MachineWindow::onCoinDue() {
         ++coinsTurnedAway_;
     }
     saveAtRest();
-    credit_->show(machine_.player().bank);
+    winCounter_->showCredit();
     if (machine_.coinsPending() == 0) {
         applyControls();
         if (const int turnedAway = std::exchange(coinsTurnedAway_, 0); turnedAway > 0) {

@@ -170,7 +170,7 @@ void MachineWindow::finishSettling(const Settlement& settled) {
         if (spinWin < 1) {
             win_->noWin();
         } else {
-            winCounter_->count(spinWin, machine_.player().winroll != 0);
+            winCounter_->count(spinWin, settled.credited, machine_.player().winroll != 0);
         }
         enterMode(Mode::Idle);
     }

@@ -31,9 +31,10 @@ WinCounter::WinCounter(QObject* parent, Clock& clock, const Machine& machine, Wi
     connect(Timerwincounter_, &ClockTimer::timeout, this, &WinCounter::onTick);
 }
 
-void WinCounter::count(std::int32_t win, bool rolling) {
+void WinCounter::count(std::int32_t win, std::int32_t credited, bool rolling) {
     roll_ = RollUp{};
     win_ = win;
+    credited_ = credited;
     rolling_ = rolling;
     counting_ = true;
     Timerwincounter_->start();
@@ -55,6 +56,11 @@ void WinCounter::finish() {
     Timerwincounter_->stop();
     winMeter_.show(win_);
     creditMeter_.show(machine_.player().bank);
+}
+
+void WinCounter::showCredit() {
+    const std::int32_t bank = machine_.player().bank;
+    creditMeter_.show(counting_ ? bank - credited_ : bank);
 }
 
 }  // namespace kestrel::ui

@@ -39,10 +39,15 @@ public:
     WinCounter(QObject* parent, Clock& clock, const Machine& machine, WinMeter& winMeter,
                CreditMeter& creditMeter);
 
-    // Counts the win of the spin just settled up, rolling or at once as the player chose.
-    void count(std::int32_t win, bool rolling);
+    // Counts the win of the spin just settled up, rolling or at once as the player chose;
+    // `credited` is what the settling paid into the credit, which the credit meter leaves out
+    // until the count is done.
+    void count(std::int32_t win, std::int32_t credited, bool rolling);
     // Ends a count in progress showing the whole win and the credit; nothing when idle.
     void finish();
+    // Shows the credit as it stands (money put in while the reels turn or a win is counted);
+    // during a count the win being counted is left out until the count is done.
+    void showCredit();
 
 private:
     void onTick();
@@ -53,6 +58,7 @@ private:
     ClockTimer* Timerwincounter_;
     RollUp roll_;
     std::int32_t win_ = 0;
+    std::int32_t credited_ = 0;  // the part of the credit the count still holds back
     bool rolling_ = false;
     bool counting_ = false;
 };

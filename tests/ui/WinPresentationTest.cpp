@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 
+#include "Credits.h"
 #include "LineFlash.h"
 #include "LineOverlay.h"
 #include "Paylines.h"
@@ -109,6 +110,28 @@ TEST_F(WinPresentation, WinRollsUpAndTheCreditFollowsAtTheEnd) {
     EXPECT_EQ(text("lblwin"), "$ 2.5");
     EXPECT_EQ(text("PANELBANK"), "1000");
     EXPECT_FALSE(timer("Timerwincounter")->isActive());
+}
+
+// Money put in while a win rolls up joins the credit at once; the win itself still waits for
+// the count to finish.
+TEST_F(WinPresentation, MoneyInsertedDuringTheCountLeavesTheWinToTheCount) {
+    storePlayer(1000);
+    settings.setValue("player1", "winroll", "1");
+    open();
+    random.pushSpin({1, 1, 2, 1, 1});  // two specials: the total bet, 250 at 25 × 10
+    press("pplay5");
+    clock.advance(1550);  // the count under way
+    ASSERT_TRUE(timer("Timerwincounter")->isActive());
+    press("notes");
+    EXPECT_EQ(text("PANELBANK"), QString::number(750 + kNoteCredits));
+    press("coinsin");
+    clock.advance(400);  // two coins in
+    ASSERT_TRUE(timer("Timerwincounter")->isActive());
+    EXPECT_EQ(text("PANELBANK"), QString::number(750 + kNoteCredits + 2 * kCoinCredits));
+    EXPECT_LT(text("LABWIN").toInt(), 250);
+    clock.advance(50 * 150);
+    EXPECT_EQ(text("LABWIN"), "250");
+    EXPECT_EQ(text("PANELBANK"), QString::number(1000 + kNoteCredits + kCoinPressCredits));
 }
 
 TEST_F(WinPresentation, FlashAlternatesTheWinningLinesAboutASecondEach) {

@@ -120,6 +120,7 @@ void MachineWindow::onPaylineView() {
     // The view takes the reels away, and with them the chance to gamble the last win.
     stopPresentations();
     machine_.declineGamble();
+    cabinet_.showNoCredit(false);  // it stands over the middle of the lines the view draws
     banners_->setStripShown(false);
     reels_->setAway(true);
     cabinet_.closeMenu();

@@ -210,6 +210,22 @@ TEST_F(MenuAndOptions, ReturnToGameHidesNoLineOfThePaylineView) {
     }
 }
 
+// The no-credit panel stands over the middle of the reels, where the pay-line view draws its
+// lines: the view takes it away, as the last games do.
+TEST_F(MenuAndOptions, PaylineViewTakesTheNoCreditPanelAway) {
+    storePlayer(0);
+    open();
+    press("pplay1");
+    ASSERT_TRUE(control("pannomoney")->isVisible());
+    control<QPushButton>("viewpaylines")->click();
+    clock.settle();
+    ASSERT_EQ(window->mode(), ui::Mode::PaylineView);
+    EXPECT_FALSE(control("pannomoney")->isVisible());
+    hover(control("lin1"));
+    EXPECT_TRUE(window->lineOverlay().segment(1).visible);
+    EXPECT_FALSE(control("pannomoney")->isVisible());
+}
+
 TEST_F(MenuAndOptions, DancingScattersLeaveWithTheReelsForThePaylineView) {
     storePlayer(1000);
     open();

@@ -40,15 +40,21 @@ void BetMeter::showLastBet(int totalBet) {
 }
 
 void BetMeter::showThisWin(std::int32_t credits) {
+    showThisWinFace();
+    Lblcurrentwin_->setText(QString::number(credits));
+}
+
+// A free spin taken up after a cut shows the face every free spin shows, not the last bet's.
+void BetMeter::clearThisWin() {
+    showThisWinFace();
+    Lblcurrentwin_->clear();
+}
+
+void BetMeter::showThisWinFace() {
     LABLASTBET_->hide();
     lbllast_->hide();
     LABTHISWIN_->show();
     Lblcurrentwin_->show();
-    Lblcurrentwin_->setText(QString::number(credits));
-}
-
-void BetMeter::clearThisWin() {
-    Lblcurrentwin_->clear();
 }
 
 void BetMeter::showLastBetFace() {

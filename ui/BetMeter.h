@@ -20,12 +20,15 @@ public:
     void showLastBet(int totalBet);
     // Switches to the this-win face and shows a free spin's win; empty text while the next spins.
     void showThisWin(std::int32_t credits);
+    // The this-win face with nothing in it yet: a free spin under way.
     void clearThisWin();
     // Back to the last-bet face after a feature.
     void showLastBetFace();
     void clear();
 
 private:
+    void showThisWinFace();
+
     QLabel* LABLASTBET_;
     QLabel* lbllast_;
     QLabel* LABTHISWIN_;

@@ -208,11 +208,18 @@ TEST_F(GameTakenUp, AFreeSpinCutOffWhileItTurnsShowsItsWinOnlyOnceItHasStopped) 
     const QString spinsLeft = text("spinsleft");
     EXPECT_EQ(text("Lblcurrentwin"), "");
     EXPECT_EQ(text("LABWIN"), "125");
+    const auto betMeterFace = [&] {
+        return std::vector<bool>{
+            control("LABTHISWIN")->isVisible(), control("Lblcurrentwin")->isVisible(),
+            control("LABLASTBET")->isVisible(), control("lbllast")->isVisible()};
+    };
+    ASSERT_EQ(betMeterFace(), (std::vector<bool>{true, true, false, false}));
     killAndStartAgain();
     ASSERT_EQ(window->mode(), ui::Mode::Spinning);
     EXPECT_EQ(text("Lblcurrentwin"), "");
     EXPECT_EQ(text("LABWIN"), "125");
     EXPECT_EQ(text("spinsleft"), spinsLeft);
+    EXPECT_EQ(betMeterFace(), (std::vector<bool>{true, true, false, false}));
     clock.advance(3000);
     EXPECT_EQ(text("Lblcurrentwin"), "25");
     EXPECT_EQ(text("LABWIN"), "150");

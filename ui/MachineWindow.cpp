@@ -115,10 +115,16 @@ bool MachineWindow::enterMode(Mode next) {
         return false;
     }
     applyControls();
-    if (!heldNotice_.isEmpty() && CabinetMode::allows(next, Mode::Dialog)) {
+    tellHeldNotice();
+    return true;
+}
+
+// A notice held while no box could open is told once the cabinet's mode allows one: on entering
+// a mode, or on closing the view or box over it.
+void MachineWindow::tellHeldNotice() {
+    if (!heldNotice_.isEmpty() && CabinetMode::allows(mode_.current(), Mode::Dialog)) {
         tellCreditIsFull(std::exchange(heldNotice_, QString()));
     }
-    return true;
 }
 
 void MachineWindow::playSound(int resource, bool loop) {

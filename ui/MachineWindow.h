@@ -127,6 +127,7 @@ private:
     void spin(int k);
     void refuse(PlayResult why);
     void tellCreditIsFull(const QString& text);
+    void tellHeldNotice();
     void onReelStopped(int reel);
     void onSpinEnded();
     void presentResult(const Settlement& settled);
@@ -205,8 +206,8 @@ private:
     Autoplay autoplay_;
     Autoplay::Next autoplayNext_;  // what autoplay does once its wait is over
     int idleTicks_ = 0;            // 100 ms ticks since the last settling, spin or take-win
-    QString heldNotice_;       // why money was refused while the reels turned, told once they rest
-    int coinsTurnedAway_ = 0;  // coins of the press under way that the credit had no room for
+    QString heldNotice_;           // why money was refused while no box could open
+    int coinsTurnedAway_ = 0;      // coins of the press under way that the credit had no room for
 };
 
 }  // namespace kestrel::ui

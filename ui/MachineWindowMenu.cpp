@@ -1,7 +1,6 @@
 // The menu and what it opens: the pay-line view, the last games, the pay table, the about box;
 // the options dialog; and what the dialog may do to the window.
 #include <QMouseEvent>
-#include <utility>
 
 #include "AboutBox.h"
 #include "BetMeter.h"
@@ -76,9 +75,7 @@ void MachineWindow::closeOverlay() {
     }
     // Money refused while the view or dialog was open (coins turned away as they fell) is
     // explained now that a box can open, not after some later spin.
-    if (!heldNotice_.isEmpty() && CabinetMode::allows(mode_.current(), Mode::Dialog)) {
-        tellCreditIsFull(std::exchange(heldNotice_, QString()));
-    }
+    tellHeldNotice();
 }
 
 // --- options --------------------------------------------------------------------------------

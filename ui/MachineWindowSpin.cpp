@@ -111,7 +111,7 @@ void MachineWindow::refuse(PlayResult why) {
 void MachineWindow::tellCreditIsFull(const QString& text) {
     onReturnToGame();
     if (!enterMode(Mode::Dialog)) {
-        heldNotice_ = text;  // enterMode() tells it once the cabinet can show a box
+        heldNotice_ = text;  // tellHeldNotice() tells it once the cabinet can show a box
         return;
     }
     services_.messages.inform(services_.dialogParent, machineBoxTitle(), text,

@@ -55,7 +55,7 @@ void WinCounter::finish() {
     counting_ = false;
     Timerwincounter_->stop();
     winMeter_.show(win_);
-    creditMeter_.show(machine_.player().bank);
+    showCredit();
 }
 
 void WinCounter::showCredit() {

@@ -91,15 +91,20 @@ class WinPresentation : public test::WindowFixture {
 protected:
     const ui::LineOverlay& overlay() const { return window->lineOverlay(); }
     bool lineShown() const { return overlay().segment(1).visible; }
+    // Credit 1000, roll-up on: two specials at 25 lines × 10 win the total bet, 250, whose count
+    // is under way when this returns.
+    void startCountingAWinOf250() {
+        storePlayer(1000);
+        settings.setValue("player1", "winroll", "1");
+        open();
+        random.pushSpin({1, 1, 2, 1, 1});
+        press("pplay5");
+        clock.advance(1550);  // reels done, settled, the count under way
+    }
 };
 
 TEST_F(WinPresentation, WinRollsUpAndTheCreditFollowsAtTheEnd) {
-    storePlayer(1000);
-    settings.setValue("player1", "winroll", "1");
-    open();
-    random.pushSpin({1, 1, 2, 1, 1});  // two specials: the total bet, 250 at 25 × 10
-    press("pplay5");
-    clock.advance(1550);  // reels done, settled, the count under way
+    startCountingAWinOf250();
     EXPECT_EQ(window->machine().player().bank, 1000);
     EXPECT_EQ(text("PANELBANK"), "750");  // still the credit before the win
     clock.advance(50 * 60);
@@ -115,12 +120,7 @@ TEST_F(WinPresentation, WinRollsUpAndTheCreditFollowsAtTheEnd) {
 // Money put in while a win rolls up joins the credit at once; the win itself still waits for
 // the count to finish.
 TEST_F(WinPresentation, MoneyInsertedDuringTheCountLeavesTheWinToTheCount) {
-    storePlayer(1000);
-    settings.setValue("player1", "winroll", "1");
-    open();
-    random.pushSpin({1, 1, 2, 1, 1});  // two specials: the total bet, 250 at 25 × 10
-    press("pplay5");
-    clock.advance(1550);  // the count under way
+    startCountingAWinOf250();
     ASSERT_TRUE(timer("Timerwincounter")->isActive());
     press("notes");
     EXPECT_EQ(text("PANELBANK"), QString::number(750 + kNoteCredits));

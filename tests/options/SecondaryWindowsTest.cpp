@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <QWindow>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -113,6 +115,30 @@ INSTANTIATE_TEST_SUITE_P(EveryWay, SecondaryWindow,
                          ::testing::Values(Closing::Button, Closing::CloseBox, Closing::Escape,
                                            Closing::Enter),
                          closingName);
+
+// Both windows hold the machine until they close. The window manager keeps a dialog above the
+// window it belongs to (a full-screen machine included) and offers no button to minimise it: a
+// window hidden behind the machine or minimised would leave the machine greyed and deaf with
+// nothing on screen to give it back.
+TEST(SecondaryWindows, StayAboveTheMachineTheyHold) {
+    QWidget machine;
+    machine.show();
+    ScriptedLinks links;
+    ScriptedMessages messages;
+    ui::PayTableWindow pays(picture({600, 450}), &machine);
+    ui::AboutBox about(picture({256, 256}), links, messages, &machine);
+    for (ui::SecondaryWindow* secondary :
+         std::initializer_list<ui::SecondaryWindow*>{&pays, &about}) {
+        const std::string name = secondary->objectName().toStdString();
+        secondary->showCentred();
+        const QWindow* handle = secondary->windowHandle();
+        ASSERT_NE(handle, nullptr) << name;
+        EXPECT_EQ(handle->type(), Qt::Dialog) << name;
+        EXPECT_EQ(handle->transientParent(), machine.windowHandle()) << name;
+        EXPECT_FALSE(handle->flags().testFlag(Qt::WindowMinimizeButtonHint)) << name;
+        secondary->close();
+    }
+}
 
 TEST(AboutBoxLink, OpensTheProjectPage) {
     ScriptedLinks links;

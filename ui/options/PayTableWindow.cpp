@@ -15,7 +15,9 @@ constexpr QColor kCherry(0xc8, 0x10, 0x2e);
 }  // namespace
 
 PayTableWindow::PayTableWindow(const QPixmap& payTable, QWidget* parent)
-    : SecondaryWindow(parent, Qt::Window),
+    // A dialog of the machine's window, as the about box is: the window manager keeps it above
+    // the machine it holds, full screen or not, and gives it no button to minimise it.
+    : SecondaryWindow(parent, Qt::Dialog),
       payTable_(payTable),
       btnunloadpays_(new QPushButton(QStringLiteral(" EXIT"), this)) {
     setObjectName(QStringLiteral("kestrelpays"));

@@ -7,7 +7,8 @@
 
 namespace kestrel::ui {
 
-// The pay table: a fixed window showing the pay table picture, with one " EXIT" button.
+// The pay table: a fixed dialog of the machine's window showing the pay table picture, with one
+// " EXIT" button.
 class PayTableWindow : public SecondaryWindow {
     Q_OBJECT
 public:

@@ -170,5 +170,34 @@ TEST(AboutBoxLink, AFailureIsShownWithTheAddressAndTheDetails) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
+// Once the failure has been read, the keys are the about box's again (Escape closes it, Tab and
+// Enter try the link again), also where no window manager hands the focus back: without it the
+// box would be deaf to the keyboard until clicked.
+TEST(AboutBoxLink, TheKeysComeBackToTheBoxWhenTheFailureIsClosed) {
+    ScriptedLinks links;
+    links.answer = {false, QStringLiteral("no browser")};
+    ScriptedMessages messages;
+    messages.keepOpen = true;
+    ui::AboutBox about(picture({256, 256}), links, messages);
+    int closings = 0;
+    QObject::connect(&about, &ui::AboutBox::closed, [&] { ++closings; });
+    about.showCentred();
+    about.activateWindow();
+    if (!QTest::qWaitForWindowActive(&about)) {
+        GTEST_SKIP() << "the window system does not make a window active when asked";
+    }
+    about.findChild<QPushButton*>("cmdLink")->click();
+    ASSERT_EQ(messages.openBoxes.size(), 1u);
+    QWidget box;  // the failure's box takes the keys while it is open
+    box.show();
+    box.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
+    box.close();
+    messages.closeOpenBoxes();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&about));
+    EXPECT_TRUE(about.isVisible());
+    EXPECT_EQ(closings, 0);
+}
+
 }  // namespace
 }  // namespace kestrel::test

@@ -1,5 +1,7 @@
 #include "FreeSpins.h"
 
+#include <algorithm>
+#include <limits>
 #include <utility>
 
 #include "Checked.h"
@@ -17,7 +19,9 @@ FreeSpins::Step FreeSpins::settle(int specialCount, std::int32_t spinWin) {
             (void)checkedAdd(featureWin_, spinWin);
         }
         state_ = State::Running;
-        (void)checkedAdd(awarded_, freeSpinAward(specialCount));
+        // Near the top of its 16 bits the count takes the spins that still fit, not none.
+        awarded_ = static_cast<std::int16_t>(std::min<int>(
+            awarded_ + freeSpinAward(specialCount), std::numeric_limits<std::int16_t>::max()));
     }
     if (state_ == State::Running) {
         (void)checkedAdd(played_, 1);

@@ -122,5 +122,31 @@ TEST_F(FreeSpinFeature, FeatureWithNothingWonOffersNoGamble) {
     EXPECT_FALSE(m.canGamble());
 }
 
+// The count of spins is 16 bits wide. A trigger near its top still awards the spins that fit,
+// rather than announcing spins won and adding none.
+TEST_F(FreeSpinFeature, RetriggerNearTheMostSpinsTheCountHoldsAwardsWhatFits) {
+    spinAndSettle(kThreeSpecials);
+    GameSnapshot saved = machine.snapshot();
+    saved.awarded = 32760;
+    saved.played = 32759;
+    test::ScriptedRandom script;
+    Machine m(script);
+    ASSERT_EQ(m.resume(machine.player(), saved), Resumption::AsSaved);
+    ASSERT_EQ(m.freeSpins().spinsLeft(), 1);
+
+    script.pushSpin(kThreeSpecials);
+    ASSERT_EQ(m.play(1), PlayResult::Free);
+    EXPECT_TRUE(m.settle().triggered);
+    EXPECT_EQ(m.freeSpins().awarded(), 32767);
+    EXPECT_EQ(m.freeSpins().spinsLeft(), 7);
+    for (int left = 6; left >= 0; --left) {
+        script.pushSpin(kLosingStops);
+        ASSERT_EQ(m.play(1), PlayResult::Free);
+        EXPECT_EQ(m.settle().completed, left == 0);
+        EXPECT_EQ(m.freeSpins().spinsLeft(), left);
+    }
+    EXPECT_TRUE(m.featureCompleted());
+}
+
 }  // namespace
 }  // namespace kestrel

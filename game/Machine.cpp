@@ -9,6 +9,7 @@
 #include "CreditLimit.h"
 #include "Credits.h"
 #include "Geometry.h"
+#include "PayTable.h"
 #include "ReelSpeed.h"
 
 namespace kestrel {
@@ -205,12 +206,14 @@ bool Machine::takesMoney(std::int32_t amount) const {
     }
     // What the machine may still pay into the credit must fit beside the money, with room left
     // to play the smallest bet: a decided paid win, a feature's total and its next free spin's
-    // largest win, an open gamble's amount, and the coins of a press still to drop (a note must
-    // not take their room). Six 32-bit amounts cannot overflow a 64-bit sum.
+    // largest win (also the first one of a feature that the decided spin starts), an open
+    // gamble's amount, and the coins of a press still to drop (a note must not take their room).
+    // Six 32-bit amounts cannot overflow a 64-bit sum.
     const bool paidWinPending = phase_ == Phase::Spinning && !spinIsFree_;
+    const bool featureComing = paidWinPending && freeSpinAward(records_.specialCount) > 0;
     const std::int64_t promised =
         std::int64_t{bank} + (paidWinPending ? result_.spinWin : 0) + freeSpins_.featureWin() +
-        (freeSpins_.active() ? largestSpinWin(linesPlayed_, betPerLine_) : 0) +
+        (freeSpins_.active() || featureComing ? largestSpinWin(linesPlayed_, betPerLine_) : 0) +
         (gamble_.isOpen() ? gamble_.atRisk() : 0) + std::int64_t{coinsPending_} * kCoinCredits;
     return promised <= kHighestCreditToInsert;
 }

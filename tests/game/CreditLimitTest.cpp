@@ -149,6 +149,27 @@ TEST_F(CreditLimit, CoinsLeaveRoomForTheFeatureTotalAndItsNextSpin) {
     EXPECT_EQ(machine.player().amountinvested, 0);
 }
 
+// A spin decided onto three specials has a feature coming: money put in while its reels turn
+// (a note, or the coins of a press made before) must leave room for the first free spin, as it
+// must for the next spin of a feature already running, or a quarter would cost the free spins.
+TEST_F(CreditLimit, MoneyWhileATriggerTurnsLeavesRoomForItsFeature) {
+    // After the trigger, room for one top-bet spin and 10 credits more.
+    const std::int32_t start = kCreditLimit - kTopBetLargestWin - 10 - 5 * kTopBet + kTopBet;
+    setCredit(start);
+    ASSERT_TRUE(machine.pressCoins());
+    random.pushSpin(kThreeSpecials);
+    ASSERT_EQ(machine.play(kTopButton), PlayResult::Paid);
+    EXPECT_FALSE(machine.insertNote());
+    EXPECT_FALSE(machine.dropCoin());
+    const Settlement trigger = machine.settle();
+    EXPECT_TRUE(trigger.triggered);
+    EXPECT_FALSE(trigger.completed);
+    EXPECT_TRUE(machine.freeSpinsActive());
+    EXPECT_EQ(machine.freeSpins().spinsLeft(), 10);
+    EXPECT_EQ(machine.player().bank, start - kTopBet);
+    EXPECT_EQ(machine.player().amountinvested, 0);
+}
+
 TEST_F(CreditLimit, FeatureWithoutRoomForAnotherSpinCompletesWithTheTrigger) {
     setCredit(highestCreditToPlay(25, 20));
     const Settlement trigger = spinAndSettle(kThreeSpecials, kTopButton);

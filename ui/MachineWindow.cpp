@@ -219,14 +219,22 @@ void MachineWindow::closeEvent(QCloseEvent* event) {
 // --- keys and idle time ---------------------------------------------------------------------
 
 bool MachineWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress && event->type() != QEvent::ShortcutOverride) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ShortcutOverride &&
+        type != QEvent::KeyRelease) {
         return QWidget::eventFilter(watched, event);
     }
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget == nullptr || (widget != this && !isAncestorOf(widget))) {
         return QWidget::eventFilter(watched, event);
     }
-    if (event->type() == QEvent::KeyPress) {
+    if (type == QEvent::KeyRelease) {
+        const auto* release = static_cast<QKeyEvent*>(event);
+        releasedKey_ = release->key();
+        releasedAt_ = release->timestamp();
+        return QWidget::eventFilter(watched, event);
+    }
+    if (type == QEvent::KeyPress) {
         keyPressed(*static_cast<QKeyEvent*>(event));
     }
     return true;  // no control of the window acts on a key by itself
@@ -237,7 +245,7 @@ bool MachineWindow::eventFilter(QObject* watched, QEvent* event) {
 // touches the game. On the last games the arrow keys turn the pages.
 void MachineWindow::keyPressed(const QKeyEvent& event) {
     DisplayMode& display = services_.display;
-    if (event.isAutoRepeat() && event.key() != Qt::Key_Left && event.key() != Qt::Key_Right) {
+    if (isHeldKey(event) && event.key() != Qt::Key_Left && event.key() != Qt::Key_Right) {
         // A held key acts once. A held space bar would otherwise stop every spin it starts and
         // start the next over the win sound; a held F11 would switch back and forth.
         return;
@@ -264,6 +272,14 @@ void MachineWindow::keyPressed(const QKeyEvent& event) {
             onPlayButton(k);
         }
     }
+}
+
+// A held key repeats as a release and a press at the same instant. The toolkit says so when it
+// finds both together; when the window is busy and the press comes later (X11 under load) it
+// reports a fresh press, which would start a spin after every spin the key is held through.
+bool MachineWindow::isHeldKey(const QKeyEvent& press) const {
+    return press.isAutoRepeat() || (press.timestamp() != 0 && press.key() == releasedKey_ &&
+                                    press.timestamp() == releasedAt_);
 }
 
 void MachineWindow::onIdleTick() {

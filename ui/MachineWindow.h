@@ -110,6 +110,7 @@ private:
     void playSound(int resource, bool loop = false);
     void showPlayerCaption();
     void keyPressed(const QKeyEvent& event);
+    bool isHeldKey(const QKeyEvent& press) const;
     void onIdleTick();
     void stopPresentations();
     void stopReelPresentations();
@@ -208,6 +209,8 @@ private:
     int idleTicks_ = 0;            // 100 ms ticks since the last settling, spin or take-win
     QString heldNotice_;           // why money was refused while no box could open
     int coinsTurnedAway_ = 0;      // coins of the press under way that the credit had no room for
+    int releasedKey_ = 0;          // the last key let go over the window, and when
+    quint64 releasedAt_ = 0;
 };
 
 }  // namespace kestrel::ui

@@ -15,6 +15,25 @@ MachineFrame::MachineFrame() {
     QPalette black = palette();
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
+    for (QScreen* screen : QGuiApplication::screens()) {
+        followScreen(screen);
+    }
+    connect(qApp, &QGuiApplication::screenAdded, this, &MachineFrame::followScreen);
+}
+
+void MachineFrame::followScreen(QScreen* screen) {
+    connect(screen, &QScreen::geometryChanged, this,
+            [this, screen](const QRect& geometry) { screenResized(screen, geometry); });
+}
+
+// A screen whose size changes while the machine fills it (another resolution chosen, a monitor
+// swapped) takes the frame along: without a window manager to do so the machine would lie
+// partly beyond a smaller screen, its controls out of the mouse's reach.
+void MachineFrame::screenResized(const QScreen* screen, const QRect& geometry) {
+    if (fullScreen_ && screen == this->screen()) {
+        setGeometry(geometry);
+        fit();
+    }
 }
 
 void MachineFrame::setMachine(MachineWindow* machine) {

@@ -5,6 +5,8 @@
 
 #include "DisplayMode.h"
 
+class QScreen;
+
 namespace kestrel::ui {
 
 class MachineWindow;
@@ -33,6 +35,8 @@ protected:
 
 private:
     void fit();
+    void followScreen(QScreen* screen);
+    void screenResized(const QScreen* screen, const QRect& geometry);
 
     MachineWindow* machine_ = nullptr;
     bool fullScreen_ = false;

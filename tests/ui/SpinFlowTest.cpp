@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QScreen>
 
 #include "LineOverlay.h"
 #include "MachineFrame.h"
@@ -575,6 +576,30 @@ TEST_F(SpinFlow, TheWindowComesBackAsItWasAfterFullScreen) {
     frame.restore();
     EXPECT_EQ(frame.geometry(), before);
     EXPECT_FALSE(frame.presentingFullScreen());
+    window->setParent(nullptr);  // the machine is the fixture's to delete
+}
+
+// Nothing else makes the frame follow the screen when no window manager looks after it: a
+// screen made smaller while the game runs full screen must still show the whole machine, where
+// the mouse can reach every control.
+TEST_F(SpinFlow, FullScreenFollowsTheScreenWhenItsSizeChanges) {
+    storePlayer(1000);
+    open();
+    ui::MachineFrame frame;
+    frame.setMachine(window.get());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    frame.switchTo800x600();
+    QScreen* screen = frame.screen();
+    ASSERT_NE(screen, nullptr);
+    const QRect before = screen->geometry();
+    const QRect smaller(before.topLeft(), QSize(640, 480));
+    emit screen->geometryChanged(smaller);
+    EXPECT_EQ(frame.geometry(), smaller);
+    EXPECT_EQ(window->geometry(), QRect(0, 0, 640, 480));
+    emit screen->geometryChanged(before);
+    EXPECT_EQ(frame.geometry(), before);
+    EXPECT_EQ(window->size(), QSize(800, 600));
     window->setParent(nullptr);  // the machine is the fixture's to delete
 }
 

@@ -34,7 +34,15 @@ void MachineApp::start() {
     if (!frame_.presentingFullScreen()) {
         frame_.show();
     }
-    frame_.activateWindow();
+    // A box the start opened (a game that could not be taken up) stays the one the keys go to:
+    // the frame is shown after it, and where no window manager hands the focus on, Enter and
+    // Escape would reach neither.
+    if (QWidget* box = QApplication::activeModalWidget()) {
+        box->raise();
+        box->activateWindow();
+    } else {
+        frame_.activateWindow();
+    }
     QObject::connect(window_, &MachineWindow::finished, qApp, &QApplication::quit,
                      Qt::QueuedConnection);
     QObject::connect(&signals_, &TerminationSignals::received, window_, &MachineWindow::shutdown);

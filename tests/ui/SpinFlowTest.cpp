@@ -1,10 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTemporaryDir>
 
 #include "LineOverlay.h"
+#include "MachineApp.h"
 #include "MachineFrame.h"
 #include "PictureButton.h"
 #include "Presentation.h"
@@ -607,6 +611,41 @@ TEST_F(SpinFlow, ScreenWithOneMatchingDimensionIsLeftAlone) {
     display = test::FakeDisplay({1024, 600});
     open();
     EXPECT_EQ(display.switches, 0);
+}
+
+// The program as the player starts it, on a records folder whose game in progress is damaged:
+// the box that says so opens on the way up, and the keys go to it, so Enter closes it.
+TEST(ProgramStart, ABoxOpenedOnTheWayUpTakesTheKeys) {
+    QTemporaryDir home;
+    ASSERT_TRUE(home.isValid());
+    const QByteArray configHome = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QDir(home.path()).mkpath(QStringLiteral("kestrelslot"));
+    QFile records(home.filePath(QStringLiteral("kestrelslot/kestrelslot.conf")));
+    ASSERT_TRUE(records.open(QIODevice::WriteOnly));
+    records.write(
+        "[game1]\nphase=spinning\ncheck=0123456789abcdef\nversion=1\n\n"
+        "[player1]\nbank=1000\nsoundonoff=0\n");
+    records.close();
+    {
+        ui::MachineApp app;
+        ASSERT_TRUE(app.running());
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(app.window().mode(), ui::Mode::Dialog);
+        QTest::qWait(50);
+        QWindow* keys = QGuiApplication::focusWindow();
+        ASSERT_NE(keys, nullptr);
+        QTest::keyClick(keys, Qt::Key_Return);
+        QTest::qWait(50);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_EQ(app.window().mode(), ui::Mode::Idle);
+    }
+    if (configHome.isNull()) {
+        qunsetenv("XDG_CONFIG_HOME");
+    } else {
+        qputenv("XDG_CONFIG_HOME", configHome);
+    }
 }
 
 }  // namespace

@@ -28,12 +28,41 @@ void MachineFrame::followScreen(QScreen* screen) {
 
 // A screen whose size changes while the machine fills it (another resolution chosen, a monitor
 // swapped) takes the frame along: without a window manager to do so the machine would lie
-// partly beyond a smaller screen, its controls out of the mouse's reach.
+// partly beyond a smaller screen, its controls out of the mouse's reach. The ordinary window,
+// shown or waiting behind full screen, comes onto a screen made too small for it where it is.
 void MachineFrame::screenResized(const QScreen* screen, const QRect& geometry) {
-    if (fullScreen_ && screen == this->screen()) {
+    if (screen != this->screen()) {
+        return;
+    }
+    if (fullScreen_) {
+        windowedGeometry_ = onScreen(windowedGeometry_, geometry);
         setGeometry(geometry);
         fit();
+    } else if (isVisible() && !geometry.contains(frameGeometry())) {
+        const QSize decorations = frameGeometry().size() - size();
+        const QSize room = geometry.size() - decorations;
+        QSize inner = size();
+        if (inner.width() > room.width() || inner.height() > room.height()) {
+            inner = layout::kWindow.scaled(inner.boundedTo(room), Qt::KeepAspectRatio);
+        }
+        const QRect outer(frameGeometry().topLeft(), inner + decorations);
+        resize(inner);
+        move(onScreen(outer, geometry).topLeft());
     }
+}
+
+// The rectangle kept on the screen: no larger than the screen, the machine's aspect kept, as
+// at start, and moved only as far as it must be to lie on it.
+QRect MachineFrame::onScreen(QRect window, const QRect& screen) {
+    if (window.width() > screen.width() || window.height() > screen.height()) {
+        window.setSize(
+            layout::kWindow.scaled(window.size().boundedTo(screen.size()), Qt::KeepAspectRatio));
+    }
+    window.moveLeft(std::clamp(window.left(), screen.left(),
+                               std::max(screen.left(), screen.right() + 1 - window.width())));
+    window.moveTop(std::clamp(window.top(), screen.top(),
+                              std::max(screen.top(), screen.bottom() + 1 - window.height())));
+    return window;
 }
 
 void MachineFrame::setMachine(MachineWindow* machine) {

@@ -607,6 +607,30 @@ TEST_F(SpinFlow, FullScreenFollowsTheScreenWhenItsSizeChanges) {
     window->setParent(nullptr);  // the machine is the fixture's to delete
 }
 
+// The ordinary window is never larger than its screen, at start or when the screen is made
+// smaller later; and one the smaller screen leaves outside comes back onto it.
+TEST_F(SpinFlow, TheWindowComesOntoAScreenMadeTooSmallForIt) {
+    storePlayer(1000);
+    open();
+    ui::MachineFrame frame;
+    frame.setMachine(window.get());
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    QScreen* screen = frame.screen();
+    ASSERT_NE(screen, nullptr);
+    const QRect smaller(screen->geometry().topLeft(), QSize(640, 480));
+    emit screen->geometryChanged(smaller);
+    EXPECT_TRUE(smaller.contains(frame.frameGeometry()));
+    EXPECT_TRUE(frame.rect().contains(window->geometry()));
+    // Behind full screen the window waits where it was, and comes back onto the screen.
+    frame.move(smaller.topLeft() + QPoint(500, 400));
+    frame.switchTo800x600();
+    emit screen->geometryChanged(smaller);
+    frame.restore();
+    EXPECT_TRUE(smaller.contains(frame.geometry()));
+    window->setParent(nullptr);  // the machine is the fixture's to delete
+}
+
 TEST_F(SpinFlow, ScreenWithOneMatchingDimensionIsLeftAlone) {
     display = test::FakeDisplay({1024, 600});
     open();

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QDialog>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
@@ -11,6 +13,7 @@
 #include <vector>
 
 #include "AboutBox.h"
+#include "Messages.h"
 #include "PayTableWindow.h"
 #include "QStringPrinter.h"
 #include "ScriptedLinks.h"
@@ -170,33 +173,43 @@ TEST(AboutBoxLink, AFailureIsShownWithTheAddressAndTheDetails) {
     EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
 }
 
-// Once the failure has been read, the keys are the about box's again (Escape closes it, Tab and
-// Enter try the link again), also where no window manager hands the focus back: without it the
-// box would be deaf to the keyboard until clicked.
-TEST(AboutBoxLink, TheKeysComeBackToTheBoxWhenTheFailureIsClosed) {
-    ScriptedLinks links;
-    links.answer = {false, QStringLiteral("no browser")};
-    ScriptedMessages messages;
-    messages.keepOpen = true;
-    ui::AboutBox about(picture({256, 256}), links, messages);
-    int closings = 0;
-    QObject::connect(&about, &ui::AboutBox::closed, [&] { ++closings; });
-    about.showCentred();
-    about.activateWindow();
-    if (!QTest::qWaitForWindowActive(&about)) {
+// A box hands the keys back once it closes: to the window it stood over (the machine, the
+// options, the about box), or to the dialog that is still modal. Where no window manager does
+// it the focus would go nowhere when the box goes, and that window would be deaf to Enter,
+// Escape and typing until clicked. `nowhere` stands for where the focus went.
+TEST(MessageBoxes, HandTheKeysBackToTheWindowTheyStoodOver) {
+    QWidget machine;
+    machine.show();
+    QDialog owner(&machine);
+    owner.show();
+    owner.activateWindow();
+    if (!QTest::qWaitForWindowActive(&owner)) {
         GTEST_SKIP() << "the window system does not make a window active when asked";
     }
-    about.findChild<QPushButton*>("cmdLink")->click();
-    ASSERT_EQ(messages.openBoxes.size(), 1u);
-    QWidget box;  // the failure's box takes the keys while it is open
-    box.show();
-    box.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&box));
-    box.close();
-    messages.closeOpenBoxes();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(&about));
-    EXPECT_TRUE(about.isVisible());
-    EXPECT_EQ(closings, 0);
+    ui::QtMessages messages;
+    int closings = 0;
+    messages.inform(&owner, QStringLiteral("Slot_kestrel"), QStringLiteral("Nothing Entered"),
+                    [&] { ++closings; });
+    auto* box = owner.findChild<QMessageBox*>();
+    ASSERT_NE(box, nullptr);
+    QWidget nowhere;
+    nowhere.show();
+    nowhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&nowhere));
+    box->button(QMessageBox::Ok)->click();
+    EXPECT_EQ(closings, 1);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
+
+    // A box over the machine while a dialog is open leaves the keys with the dialog.
+    owner.setModal(true);
+    owner.show();
+    messages.warn(&machine, QStringLiteral("Slots_kestrel"), QStringLiteral("credit full"), {});
+    auto* overMachine = machine.findChild<QMessageBox*>();
+    ASSERT_NE(overMachine, nullptr);
+    nowhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&nowhere));
+    overMachine->button(QMessageBox::Ok)->click();
+    EXPECT_TRUE(QTest::qWaitForWindowActive(&owner));
 }
 
 }  // namespace

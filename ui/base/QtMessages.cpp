@@ -1,10 +1,25 @@
+#include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 #include "Messages.h"
 
 namespace kestrel::ui {
 
 namespace {
+
+// The keys go back where they were before the box took them: to a dialog that is still modal,
+// else to the window the box stood over. A window manager would do this; without one the focus
+// goes nowhere when the box goes, and the window stays deaf to the keyboard until clicked.
+void handBackTheKeys(QWidget* parent) {
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr && parent != nullptr) {
+        window = parent->window();
+    }
+    if (window != nullptr && window->isVisible()) {
+        window->activateWindow();
+    }
+}
 
 // Opens the box and hands its answer to `done` once it closes; the box deletes itself.
 void openBox(QMessageBox::Icon icon, QWidget* parent, const QString& title, const QString& text,
@@ -14,11 +29,13 @@ void openBox(QMessageBox::Icon icon, QWidget* parent, const QString& title, cons
     if (buttons.testFlag(QMessageBox::No)) {
         box->setDefaultButton(QMessageBox::No);
     }
-    QObject::connect(box, &QMessageBox::finished, box, [done = std::move(done)](int result) {
-        if (done) {
-            done(result);
-        }
-    });
+    QObject::connect(box, &QMessageBox::finished, box,
+                     [done = std::move(done), parent = QPointer<QWidget>(parent)](int result) {
+                         handBackTheKeys(parent);
+                         if (done) {
+                             done(result);
+                         }
+                     });
     box->open();
 }
 

@@ -2,8 +2,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QPointer>
-#include <QWidget>
 
 namespace kestrel::ui {
 
@@ -25,17 +23,9 @@ bool ExecuteLink(LinkOpener& links, Messages& messages, QWidget* parent, const Q
         result = links.open(QUrl(address, QUrl::StrictMode));
     }
     if (!result.opened) {
-        // Once the box is read the keys go back to the window it stood over, where no window
-        // manager would hand them back.
-        const auto giveBackTheKeys = [window = QPointer<QWidget>(parent)] {
-            if (window != nullptr && window->isVisible()) {
-                window->activateWindow();
-            }
-        };
         messages.warn(parent, QStringLiteral("ExecuteLink"),
                       QStringLiteral("error Opening Link to ") + address + QStringLiteral("\n\n") +
-                          result.details,
-                      giveBackTheKeys);
+                          result.details);
     }
     return result.opened;
 }

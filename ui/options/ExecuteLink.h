@@ -10,8 +10,7 @@ class QWidget;
 namespace kestrel::ui {
 
 // Opens the address in the user's browser, with the pointer busy meanwhile; when it cannot be
-// opened, says so in a box titled "ExecuteLink" and, once that box is closed, makes `parent`'s
-// window the active one again. Returns whether the address was opened.
+// opened, says so in a box titled "ExecuteLink". Returns whether the address was opened.
 bool ExecuteLink(LinkOpener& links, Messages& messages, QWidget* parent, const QString& address);
 
 }  // namespace kestrel::ui

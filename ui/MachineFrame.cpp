@@ -41,23 +41,26 @@ void MachineFrame::screenResized(const QScreen* screen, const QRect& geometry) {
     } else if (isVisible() && !geometry.contains(frameGeometry())) {
         const QSize decorations = frameGeometry().size() - size();
         const QSize room = geometry.size() - decorations;
-        QSize inner = size();
-        if (inner.width() > room.width() || inner.height() > room.height()) {
-            inner = layout::kWindow.scaled(inner.boundedTo(room), Qt::KeepAspectRatio);
-        }
+        const QSize inner = sizeWithin(size(), room);
         const QRect outer(frameGeometry().topLeft(), inner + decorations);
         resize(inner);
         move(onScreen(outer, geometry).topLeft());
     }
 }
 
-// The rectangle kept on the screen: no larger than the screen, the machine's aspect kept, as
-// at start, and moved only as far as it must be to lie on it.
-QRect MachineFrame::onScreen(QRect window, const QRect& screen) {
-    if (window.width() > screen.width() || window.height() > screen.height()) {
-        window.setSize(
-            layout::kWindow.scaled(window.size().boundedTo(screen.size()), Qt::KeepAspectRatio));
+// A window's size as it is when it fits the room, else the largest with the machine's aspect
+// that does: the window is never larger than its screen.
+QSize MachineFrame::sizeWithin(QSize size, QSize room) {
+    if (size.width() <= room.width() && size.height() <= room.height()) {
+        return size;
     }
+    return layout::kWindow.scaled(size.boundedTo(room), Qt::KeepAspectRatio);
+}
+
+// The rectangle kept on the screen: no larger than the screen, as at start, and moved only as
+// far as it must be to lie on it.
+QRect MachineFrame::onScreen(QRect window, const QRect& screen) {
+    window.setSize(sizeWithin(window.size(), screen.size()));
     window.moveLeft(std::clamp(window.left(), screen.left(),
                                std::max(screen.left(), screen.right() + 1 - window.width())));
     window.moveTop(std::clamp(window.top(), screen.top(),
@@ -75,9 +78,8 @@ void MachineFrame::setMachine(MachineWindow* machine) {
     setWindowTitle(machine->windowTitle());
     setWindowIcon(machine->windowIcon());
     connect(machine, &QWidget::windowTitleChanged, this, &QWidget::setWindowTitle);
-    // The window is never larger than the screen: a small screen gets the machine scaled down.
-    const QSize available = screenSize().boundedTo(layout::kWindow);
-    resize(layout::kWindow.scaled(available, Qt::KeepAspectRatio));
+    // A small screen gets the machine scaled down.
+    resize(sizeWithin(layout::kWindow, screenSize()));
     fit();
 }
 

@@ -37,6 +37,7 @@ private:
     void fit();
     void followScreen(QScreen* screen);
     void screenResized(const QScreen* screen, const QRect& geometry);
+    static QSize sizeWithin(QSize size, QSize room);
     static QRect onScreen(QRect window, const QRect& screen);
 
     MachineWindow* machine_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QScreen>
 #include <QTemporaryDir>
+#include <memory>
 
 #include "LineOverlay.h"
 #include "MachineApp.h"
@@ -25,7 +26,22 @@ namespace sound = ui::sound;
 using test::kLosingStops;
 using test::kTwoSpecials;
 
-class SpinFlow : public test::WindowFixture {};
+class SpinFlow : public test::WindowFixture {
+protected:
+    ~SpinFlow() override {
+        if (frame) {
+            window->setParent(nullptr);  // the machine is the fixture's to delete
+        }
+    }
+    // The machine in a frame, as the program shows it.
+    void showInFrame() {
+        frame = std::make_unique<ui::MachineFrame>();
+        frame->setMachine(window.get());
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    }
+    std::unique_ptr<ui::MachineFrame> frame;
+};
 
 TEST_F(SpinFlow, FirstRunStartsEmptyWithTwentyFiveLinesAtOneCredit) {
     open();
@@ -571,16 +587,12 @@ TEST_F(SpinFlow, ScreenOfAnotherSizeGetsTheFullScreenPresentation) {
 TEST_F(SpinFlow, TheWindowComesBackAsItWasAfterFullScreen) {
     storePlayer(1000);
     open();
-    ui::MachineFrame frame;
-    frame.setMachine(window.get());
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    const QRect before = frame.geometry();
-    frame.switchTo800x600();
-    frame.restore();
-    EXPECT_EQ(frame.geometry(), before);
-    EXPECT_FALSE(frame.presentingFullScreen());
-    window->setParent(nullptr);  // the machine is the fixture's to delete
+    showInFrame();
+    const QRect before = frame->geometry();
+    frame->switchTo800x600();
+    frame->restore();
+    EXPECT_EQ(frame->geometry(), before);
+    EXPECT_FALSE(frame->presentingFullScreen());
 }
 
 // Nothing else makes the frame follow the screen when no window manager looks after it: a
@@ -589,22 +601,18 @@ TEST_F(SpinFlow, TheWindowComesBackAsItWasAfterFullScreen) {
 TEST_F(SpinFlow, FullScreenFollowsTheScreenWhenItsSizeChanges) {
     storePlayer(1000);
     open();
-    ui::MachineFrame frame;
-    frame.setMachine(window.get());
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    frame.switchTo800x600();
-    QScreen* screen = frame.screen();
+    showInFrame();
+    frame->switchTo800x600();
+    QScreen* screen = frame->screen();
     ASSERT_NE(screen, nullptr);
     const QRect before = screen->geometry();
     const QRect smaller(before.topLeft(), QSize(640, 480));
     emit screen->geometryChanged(smaller);
-    EXPECT_EQ(frame.geometry(), smaller);
+    EXPECT_EQ(frame->geometry(), smaller);
     EXPECT_EQ(window->geometry(), QRect(0, 0, 640, 480));
     emit screen->geometryChanged(before);
-    EXPECT_EQ(frame.geometry(), before);
+    EXPECT_EQ(frame->geometry(), before);
     EXPECT_EQ(window->size(), QSize(800, 600));
-    window->setParent(nullptr);  // the machine is the fixture's to delete
 }
 
 // The ordinary window is never larger than its screen, at start or when the screen is made
@@ -612,23 +620,19 @@ TEST_F(SpinFlow, FullScreenFollowsTheScreenWhenItsSizeChanges) {
 TEST_F(SpinFlow, TheWindowComesOntoAScreenMadeTooSmallForIt) {
     storePlayer(1000);
     open();
-    ui::MachineFrame frame;
-    frame.setMachine(window.get());
-    frame.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
-    QScreen* screen = frame.screen();
+    showInFrame();
+    QScreen* screen = frame->screen();
     ASSERT_NE(screen, nullptr);
     const QRect smaller(screen->geometry().topLeft(), QSize(640, 480));
     emit screen->geometryChanged(smaller);
-    EXPECT_TRUE(smaller.contains(frame.frameGeometry()));
-    EXPECT_TRUE(frame.rect().contains(window->geometry()));
+    EXPECT_TRUE(smaller.contains(frame->frameGeometry()));
+    EXPECT_TRUE(frame->rect().contains(window->geometry()));
     // Behind full screen the window waits where it was, and comes back onto the screen.
-    frame.move(smaller.topLeft() + QPoint(500, 400));
-    frame.switchTo800x600();
+    frame->move(smaller.topLeft() + QPoint(500, 400));
+    frame->switchTo800x600();
     emit screen->geometryChanged(smaller);
-    frame.restore();
-    EXPECT_TRUE(smaller.contains(frame.geometry()));
-    window->setParent(nullptr);  // the machine is the fixture's to delete
+    frame->restore();
+    EXPECT_TRUE(smaller.contains(frame->geometry()));
 }
 
 TEST_F(SpinFlow, ScreenWithOneMatchingDimensionIsLeftAlone) {

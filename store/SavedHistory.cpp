@@ -8,6 +8,7 @@
 #include <cstring>
 #include <limits>
 #include <utility>
+#include <vector>
 
 #include "StoredNumber.h"
 
@@ -194,28 +195,79 @@ void writeHistory(SettingsStore& store, const QString& section, const GameHistor
     }
 }
 
+namespace {
+
+// Whether play can have kept `later` after `earlier`: each game is numbered with the record's
+// count of games, which only grows, so the games kept are numbered upwards; only a count at its
+// limit, which stops counting, repeats one.
+bool mayFollow(const RecordedGame& earlier, const RecordedGame& later) {
+    return later.game > earlier.game ||
+           (later.game == earlier.game && later.game == std::numeric_limits<std::int32_t>::max());
+}
+
+// How good a run of games in play's order is: the more games the better, then the more of them
+// numbered as their place says (the newest line the record's count, each line before it one
+// less).
+struct Run {
+    int games = 0;
+    int inPlace = 0;
+    auto operator<=>(const Run&) const = default;
+    Run operator+(const Run& other) const { return {games + other.games, inPlace + other.inPlace}; }
+    Run operator-(const Run& other) const { return {games - other.games, inPlace - other.inPlace}; }
+};
+
+}  // namespace
+
 ReadHistory readHistory(const SettingsStore& store, const QString& section,
                         std::int32_t gamesPlayed) {
     ReadHistory read;
     const bool known =
         store.value(section, QStringLiteral("version")) == QLatin1String(kHistoryVersion);
-    // Each game is numbered with the record's count of games, which only grows, so the games
-    // kept are numbered upwards; only a count at its limit, which stops counting, repeats one.
-    const auto follows = [&](const RecordedGame& game) {
-        const RecordedGame* before = read.history.newest();
-        return game.game <= gamesPlayed &&
-               (before == nullptr || game.game > before->game ||
-                (game.game == before->game &&
-                 game.game == std::numeric_limits<std::int32_t>::max()));
+    struct Line {
+        int place = 0;
+        RecordedGame game;
     };
+    std::vector<Line> lines;  // the lines that read as games the record has played
+    int lastPlace = -1;
     for (int place = 0; place < GameHistory::kGames; ++place) {
         const QString text = store.value(section, historyKey(place));
         if (text.isEmpty()) {
             continue;
         }
+        lastPlace = place;
         std::optional<RecordedGame> game = known ? parseRecordedGame(text) : std::nullopt;
-        if (game && follows(*game)) {
-            read.history.add(std::move(*game));
+        if (game && game->game <= gamesPlayed) {
+            lines.push_back({place, std::move(*game)});
+        } else {
+            ++read.skipped;
+        }
+    }
+    // A line copied, moved or renumbered stands out of play's order. Taken one by one against
+    // the line before, it would cost every game after it; instead the longest run in order is
+    // taken, so it costs its own game only. Between runs as long, the one with more games where
+    // play put them wins, then the one of earlier lines.
+    const int count = static_cast<int>(lines.size());
+    const auto own = [&](int i) {
+        const std::int64_t inPlace = std::int64_t{gamesPlayed} - (lastPlace - lines[i].place);
+        return Run{1, lines[i].game.game == inPlace ? 1 : 0};
+    };
+    std::vector<Run> best(lines.size());  // the best run that starts with each line
+    for (int i = count - 1; i >= 0; --i) {
+        best[i] = own(i);
+        for (int j = i + 1; j < count; ++j) {
+            if (mayFollow(lines[i].game, lines[j].game)) {
+                best[i] = std::max(best[i], own(i) + best[j]);
+            }
+        }
+    }
+    Run wanted = count > 0 ? *std::max_element(best.begin(), best.end()) : Run{};
+    const RecordedGame* before = nullptr;
+    for (int i = 0; i < count; ++i) {
+        if (wanted.games > 0 && best[i] == wanted &&
+            (before == nullptr || mayFollow(*before, lines[i].game))) {
+            before = &lines[i].game;
+            wanted = wanted - own(i);
+            read.history.add(lines[i].game);
         } else {
             ++read.skipped;
         }

@@ -199,6 +199,19 @@ TEST_F(SavedHistory, AGameCopiedOrMovedOutOfItsPlaceIsSkipped) {
     read = readWith({{0, line(1)}, {1, line(0)}});  // the two oldest swapped
     EXPECT_EQ(read.historySkipped, 1);
     EXPECT_EQ(read.history, without(0));
+
+    // One game's number damaged to a later game's, still within the record's count: that game
+    // is the one out of order, not every game after it.
+    for (int place = 0; place < last; ++place) {
+        SCOPED_TRACE(::testing::Message() << "game " << place + 1);
+        const QString renumbered = line(place).section(u' ', 0, 0) + u' ' +
+                                   QString::number(saved[last].game) + u' ' +
+                                   line(place).section(u' ', 2);
+        read = readWith({{place, renumbered}});
+        EXPECT_EQ(read.historySkipped, 1);
+        EXPECT_EQ(read.history, without(place));
+        EXPECT_EQ(read.record, played.machine.player());
+    }
 }
 
 TEST_F(SavedHistory, AnotherVersionIsSkippedWholeAndKeysPastTheLastPlaceAreNotRead) {

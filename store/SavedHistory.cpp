@@ -227,7 +227,7 @@ ReadHistory readHistory(const SettingsStore& store, const QString& section,
         int place = 0;
         RecordedGame game;
     };
-    std::vector<Line> lines;  // the lines that read as games the record has played
+    std::vector<Line> lines;  // the lines that read as games the record has played, from 1 on
     int lastPlace = -1;
     for (int place = 0; place < GameHistory::kGames; ++place) {
         const QString text = store.value(section, historyKey(place));
@@ -236,7 +236,7 @@ ReadHistory readHistory(const SettingsStore& store, const QString& section,
         }
         lastPlace = place;
         std::optional<RecordedGame> game = known ? parseRecordedGame(text) : std::nullopt;
-        if (game && game->game <= gamesPlayed) {
+        if (game && game->game >= 1 && game->game <= gamesPlayed) {
             lines.push_back({place, std::move(*game)});
         } else {
             ++read.skipped;

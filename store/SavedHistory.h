@@ -51,8 +51,8 @@ struct ReadHistory {
 };
 // Reads the games of the section, oldest first, for a record that has played `gamesPlayed`. A
 // line that does not parse, or that play could not have put where it is (a game numbered above
-// the record's count, or out of the order play numbers its games: a line copied, moved or
-// renumbered), is skipped. Of lines out of order, as few as can be are skipped: the longest run
+// the record's count or below 1, or out of the order play numbers its games: a line copied, moved
+// or renumbered), is skipped. Of lines out of order, as few as can be are skipped: the longest run
 // in order is kept, so one line out of its place never costs the games beside it.
 ReadHistory readHistory(const SettingsStore& store, const QString& section,
                         std::int32_t gamesPlayed);

@@ -131,6 +131,8 @@ const std::vector<Damage> kDamages = {
      [](const QString& t) { return replacedOnce(t, R"( R(\d))", " X\\1"); }},
     {"a game number past the record's count of games",
      [](const QString& t) { return replacedOnce(t, R"(^(\S+) \d+ )", "\\1 99999 "); }},
+    {"a game number no play gives",
+     [](const QString& t) { return replacedOnce(t, R"(^(\S+) \d+ )", "\\1 -3 "); }},
 };
 
 // A damaged line costs that game, nothing else: the record, the snapshot and the other games

@@ -15,9 +15,18 @@ namespace {
 // than seven lines of the usual size hold.
 constexpr int kFiguresPx = 13;
 constexpr int kSmallestFiguresPx = 9;
+// The title's: a game number of six digits or more on a free spin's page, or a long month
+// name, takes more than its line at the usual size.
+constexpr int kTitlePx = 14;
+constexpr int kSmallestTitlePx = 10;
 
 QString figuresStyle(int px) {
     return QStringLiteral("color: #fff3c4; background: transparent; font: %1px 'DejaVu Sans';")
+        .arg(px);
+}
+
+QString titleStyle(int px) {
+    return QStringLiteral("color: #e8c25a; background: transparent; font: bold %1px 'DejaVu Sans';")
         .arg(px);
 }
 
@@ -39,8 +48,7 @@ LastGamesView::LastGamesView(QWidget* window, Presentation& presentation, ReelWi
     lastgamestitle_->setObjectName(QStringLiteral("lastgamestitle"));
     presentation.place(lastgamestitle_, L::kLastGamesTitle);
     lastgamestitle_->setTextFormat(Qt::PlainText);
-    presentation.setStyle(lastgamestitle_, QStringLiteral("color: #e8c25a; background: transparent;"
-                                                          " font: bold 14px 'DejaVu Sans';"));
+    presentation.setStyle(lastgamestitle_, titleStyle(kTitlePx));
     lastgamesfigures_ = new QLabel(lastgamesview_);
     lastgamesfigures_->setObjectName(QStringLiteral("lastgamesfigures"));
     presentation.place(lastgamesfigures_, L::kLastGamesFigures);
@@ -50,7 +58,7 @@ LastGamesView::LastGamesView(QWidget* window, Presentation& presentation, ReelWi
     presentation.setStyle(lastgamesfigures_, figuresStyle(kFiguresPx));
     connect(&presentation, &Presentation::rescaled, this, [this] {
         if (lastgamesview_->isVisible()) {
-            fitFigures();
+            fitText();
         }
     });
 
@@ -79,7 +87,7 @@ void LastGamesView::open(const GameHistory& history) {
             QStringLiteral("The last %1 games of this player are kept here, each with its free "
                            "spins and its gamble.")
                 .arg(GameHistory::kGames));
-        fitFigures();
+        fitText();
         lastgamesprevious_->setEnabled(false);
         lastgamesnext_->setEnabled(false);
         return;
@@ -124,13 +132,20 @@ void LastGamesView::showPage(int page) {
     const PageText text = describePage(history_, shown);
     lastgamestitle_->setText(text.title);
     lastgamesfigures_->setText(text.figures);
-    fitFigures();
+    fitText();
     lastgamesprevious_->setEnabled(page_ > 0);
     lastgamesnext_->setEnabled(page_ + 1 < pageCount());
 }
 
-// The largest type, down to the smallest, at which every line of the page fits the box.
-void LastGamesView::fitFigures() {
+// The largest type, down to the smallest, at which the title fits its line and every line of
+// the figures fits their box.
+void LastGamesView::fitText() {
+    for (int px = kTitlePx; px >= kSmallestTitlePx; --px) {
+        presentation_.setStyle(lastgamestitle_, titleStyle(px));
+        if (lastgamestitle_->sizeHint().width() <= lastgamestitle_->width()) {
+            break;
+        }
+    }
     for (int px = kFiguresPx; px >= kSmallestFiguresPx; --px) {
         presentation_.setStyle(lastgamesfigures_, figuresStyle(px));
         if (lastgamesfigures_->heightForWidth(lastgamesfigures_->width()) <=

@@ -35,7 +35,7 @@ signals:
 
 private:
     void showPage(int page);
-    void fitFigures();
+    void fitText();
     int pageCount() const { return static_cast<int>(pages_.size()); }
 
     Presentation& presentation_;

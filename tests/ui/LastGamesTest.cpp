@@ -349,6 +349,36 @@ TEST_F(LastGames, TheLongestPageFitsItsBoxWithTheGamblesOutcome) {
     EXPECT_EQ(box->fontInfo().pixelSize(), 13);
 }
 
+// The longest title, the last free spin kept of the largest game number at a two-digit day,
+// fits its line: cut short, it would lose which of the games kept the page shows.
+TEST_F(LastGames, TheLongestTitleFitsItsLine) {
+    open();
+    RecordedGame game;
+    game.game = std::numeric_limits<std::int32_t>::max();
+    game.time = QDateTime(QDate(2026, 12, 28), QTime(23, 58, 58)).toSecsSinceEpoch();
+    game.lines = 1;
+    game.betPerLine = 1;
+    game.spin.stops = {1, 1, 1, 1, 1};
+    game.feature = RecordedFeature{RecordedFeature::Stage::Taken, 32767, 32767, 0, {}};
+    game.feature->spins.assign(RecordedFeature::kKeptSpins, game.spin);
+    GameHistory history;
+    for (int i = 0; i < GameHistory::kGames; ++i) {
+        history.add(game);
+    }
+    auto* view = window->findChild<ui::LastGamesView*>();
+    view->open(history);
+    auto* title = control<QLabel>("lastgamestitle");
+    EXPECT_LE(title->sizeHint().width(), title->width()) << title->text().toStdString();
+    for (int spin = 1; spin <= RecordedFeature::kKeptSpins; ++spin) {
+        view->next();
+    }
+    ASSERT_TRUE(
+        title->text().contains(", free spin 50 of 32767 — 28 Dec 2026, 23:58:58 — 25 of "
+                               "the last 25"))
+        << title->text().toStdString();
+    EXPECT_LE(title->sizeHint().width(), title->width());
+}
+
 // One line is a line; a time no date can say is not known.
 TEST(LastGamesText, OneLineAndAnImpossibleTimeReadRight) {
     RecordedGame game;

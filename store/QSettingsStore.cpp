@@ -92,11 +92,25 @@ bool QSettingsStore::refresh() const {
 // The next sync() writes only what could be read, so the file as it was goes aside first: a
 // file saved in another encoding, or a hand edit gone wrong, may still hold other players'
 // records. If no copy can be made, the file is not replaced in this session.
+//
+// A copy holding other text was named to the player before (in this session or an earlier one)
+// and may hold the only trace of a record: it is never written over, and the new copy goes
+// beside it under the next number.
 bool QSettingsStore::keepDamagedCopy(QByteArrayView text, const QString& whatWasWrong) const {
-    const QString copy = damagedCopyPath();
-    const FileRead kept = readRegularFile(copy, kSizeLimit);
+    QString copy = damagedCopyPath();
+    FileRead kept = readRegularFile(copy, kSizeLimit);
+    for (int number = 2;
+         kept.outcome == FileRead::Outcome::Read && kept.text != text && number <= kDamagedCopies;
+         ++number) {
+        copy = damagedCopyPath() + u'.' + QString::number(number);
+        kept = readRegularFile(copy, kSizeLimit);
+    }
     if (kept.outcome != FileRead::Outcome::Read || kept.text != text) {
-        if (auto failure = replaceRegularFile(copy, text)) {
+        const std::optional<QString> failure =
+            kept.outcome == FileRead::Outcome::Read
+                ? QStringLiteral("%1 copies are kept already").arg(kDamagedCopies)
+                : replaceRegularFile(copy, text);
+        if (failure) {
             readRefusal_ = QStringLiteral(
                                "some of its lines could not be read and no copy of "
                                "it could be kept as %1 (%2)")

@@ -17,13 +17,13 @@ namespace kestrel {
 // Reading: the file is parsed once and kept; a read re-parses only when the file has changed
 // (another name, size or time), so a whole record costs one parse. A damaged file yields what
 // can be read from it and is replaced by a clean one at the next sync(); the file as it was is
-// first copied to damagedCopyPath() and the copy named by lastProblem(). So is a file holding a
-// value its reader could not use (keepAsFound()). Accepted is a regular file, or a link to one,
-// of at most kSizeLimit bytes (real records take about 2 KB). Anything else is never
-// overwritten in this session, so records hidden by a permission slip, a wrong link or a stray
-// huge file are not destroyed: a folder, a named pipe, a device or a link to nothing at the
-// path, a file that cannot be read or one over the limit. Such a read is reported once on
-// standard error and by lastProblem(), and reads as empty.
+// first copied to damagedCopyPath() (never over an earlier copy) and the copy named by
+// lastProblem(). So is a file holding a value its reader could not use (keepAsFound()).
+// Accepted is a regular file, or a link to one, of at most kSizeLimit bytes (real records take
+// about 2 KB). Anything else is never overwritten in this session, so records hidden by a
+// permission slip, a wrong link or a stray huge file are not destroyed: a folder, a named pipe, a
+// device or a link to nothing at the path, a file that cannot be read or one over the limit. Such a
+// read is reported once on standard error and by lastProblem(), and reads as empty.
 //
 // Saving: every sync() writes the kept values with the new ones over them to a new file beside
 // the old one, checks that the disk took all of it, renames it over the old file and flushes
@@ -47,8 +47,11 @@ public:
     void keepAsFound(const QString& what) const override;
 
     const QString& fileName() const { return path_; }
-    // Where a file with lines or values that could not be read is kept before it is replaced.
+    // Where a file with lines or values that could not be read is kept before it is replaced;
+    // should that copy hold other text already, the next of ".damaged.2", ".damaged.3", … up to
+    // kDamagedCopies that is free or holds the same text.
     QString damagedCopyPath() const { return path_ + QStringLiteral(".damaged"); }
+    static constexpr int kDamagedCopies = 20;
 
 private:
     // Parses the file again when it is not the version kept; false once a read was refused.

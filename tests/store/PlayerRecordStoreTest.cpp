@@ -162,6 +162,37 @@ TEST_F(PlayerRecordFileValues, UnreadableMoneyIsKeptInACopyOfTheFileBeforeItIsWr
     EXPECT_EQ(contentOf(file.damagedCopyPath()), typed);
 }
 
+// A copy the player was told about stays as it was: money typed wrongly for a second player,
+// found when that player is picked after the first one's record was written, is kept in a copy
+// of its own.
+TEST_F(PlayerRecordFileValues, ACopyOnceNamedIsNeverWrittenOverByALaterOne) {
+    const QByteArray typed = "[player1]\nbank=1,000\n\n[player2]\nbank=2,000\n";
+    writeFile(typed);
+    QSettingsStore file(path());
+    PlayerRecordStore records(file);
+    const PlayerRecord first = records.loadFirstSlot(PlayerRecord{});
+    ASSERT_TRUE(file.lastProblem().has_value());
+    const QString firstCopy = file.damagedCopyPath();
+    ASSERT_TRUE(file.lastProblem()->message().contains(firstCopy));
+    ASSERT_TRUE(records.write(first));
+    ASSERT_TRUE(fileContent().contains("\nbank=0\n"));
+
+    (void)records.switchTo(2, first);
+    ASSERT_TRUE(file.lastProblem().has_value());
+    EXPECT_TRUE(file.lastProblem()->message().contains("bank in [player2]"));
+    EXPECT_EQ(contentOf(firstCopy), typed) << "the first player's money is in no other file";
+    const QString message = file.lastProblem()->message();
+    const QString secondCopy = message.mid(message.lastIndexOf(u' ') + 1).chopped(1);
+    EXPECT_NE(secondCopy, firstCopy);
+    EXPECT_EQ(contentOf(secondCopy), fileContent());
+
+    // The same damage found again is kept once.
+    (void)records.switchTo(1, first);
+    (void)records.switchTo(2, first);
+    EXPECT_TRUE(file.lastProblem()->message().endsWith(secondCopy + u'.'));
+    EXPECT_EQ(filesInFolder().size(), 3);
+}
+
 // What this game writes, a key left empty and settings it would not write (they cost nothing)
 // raise no alarm and keep no copy.
 TEST_F(PlayerRecordFileValues, ReadableMoneyAndOddSettingsKeepNoCopy) {

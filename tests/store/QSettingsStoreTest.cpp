@@ -155,21 +155,22 @@ TEST_F(QSettingsStoreTest, DamagedFileIsKeptAsideBeforeTheNextSyncReplacesIt) {
     ASSERT_TRUE(store.sync());
     EXPECT_EQ(store.lastProblem(), std::nullopt);
     EXPECT_EQ(fileContent(), "[player1]\nbank=25\n\n[player2]\nbank=900\n");
-    const auto copied = [&store] {
-        QFile copy(store.damagedCopyPath());
-        return copy.open(QIODevice::ReadOnly) ? copy.readAll() : QByteArray();
-    };
-    EXPECT_EQ(copied(), garbage);
+    EXPECT_EQ(contentOf(store.damagedCopyPath()), garbage);
 
-    // A whole file in another encoding: not one line reads, every slot is in the copy.
+    // A whole file in another encoding: not one line reads, every slot is in the copy, kept
+    // beside the earlier one.
     const QString utf16Text = QStringLiteral("[player2]\nbank=100000\n");
     const QByteArray utf16(reinterpret_cast<const char*>(utf16Text.utf16()), utf16Text.size() * 2);
     writeFile(utf16);
     QSettingsStore fresh(path());
     EXPECT_EQ(fresh.value("player2", "bank"), "");
+    ASSERT_TRUE(fresh.lastProblem().has_value());
+    EXPECT_TRUE(fresh.lastProblem()->message().contains(store.damagedCopyPath() + ".2"));
     fresh.setValue("player1", "bank", "0");
     ASSERT_TRUE(fresh.sync());
-    EXPECT_EQ(copied(), utf16);
+    EXPECT_EQ(contentOf(store.damagedCopyPath() + ".2"), utf16);
+    EXPECT_EQ(contentOf(store.damagedCopyPath()), garbage);
+    ASSERT_TRUE(QFile::remove(store.damagedCopyPath() + ".2"));
 
     // Comments, blank lines and a clean file keep no copy.
     ASSERT_TRUE(QFile::remove(store.damagedCopyPath()));

@@ -8,7 +8,10 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <csignal>
+#include <functional>
 #include <random>
+
+#include <sys/resource.h>
 
 #include "IniText.h"
 
@@ -34,9 +37,13 @@ protected:
 
     QString recordsPath() const { return dir.filePath("kestrelslot/kestrelslot.conf"); }
 
-    // Starts a copy of the program on the folder; it has come up when it says so.
-    std::unique_ptr<QProcess> start() {
+    // Starts a copy of the program on the folder; it has come up when it says so. `inChild`
+    // runs in the new process before the program does.
+    std::unique_ptr<QProcess> start(const std::function<void()>& inChild = {}) {
         auto process = std::make_unique<QProcess>();
+        if (inChild) {
+            process->setChildProcessModifier(inChild);
+        }
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", dir.path());
         environment.insert("QT_QPA_PLATFORM", "offscreen");
@@ -78,6 +85,8 @@ protected:
         return {};
     }
     static void signal(QProcess& process, int number) {
+        // A process that has ended has the id 0, and kill(0, …) would signal this test's group.
+        ASSERT_GT(process.processId(), 0) << "the program has ended already";
         ::kill(static_cast<pid_t>(process.processId()), number);
         ASSERT_TRUE(process.waitForFinished(10000));
     }
@@ -173,6 +182,42 @@ TEST_F(Program, TerminationSavesAndASecondCopyStandsAside) {
     EXPECT_EQ(number(r, "player1/games"), 1);
     EXPECT_EQ(r.value("game1/phase").toString(), "idle");  // the spin was settled on the way out
     expectEveryCreditAccountedFor(r);
+}
+
+// Under a limit on the size of the files it writes (`ulimit -f`, as on a disk with little room
+// left), a save that would pass it fails and is said; the program plays on and ends normally,
+// and the records file is as it was.
+TEST_F(Program, ASaveOverTheFileSizeLimitIsSaidAndThePlayGoesOn) {
+    QFile file(recordsPath());
+    ASSERT_TRUE(file.open(QIODevice::Append));
+    file.write("\n[player2]\ncurrentplayer=" + QByteArray(1000, 'x') + '\n');
+    file.close();
+    const QByteArray before = [&] {
+        QFile in(recordsPath());
+        return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
+    }();
+
+    auto program = start([] {
+        rlimit limit{};
+        ::getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 1024;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    });
+    ASSERT_TRUE(says(*program, "up"));
+    tell(*program, "note");
+    tell(*program, "spin");
+    ASSERT_EQ(program->state(), QProcess::Running);
+    signal(*program, SIGTERM);
+    EXPECT_EQ(program->exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(program->exitCode(), 0);
+    EXPECT_TRUE(program->readAllStandardError().contains(
+        "Could not save the player records to " + recordsPath().toUtf8() +
+        ": the file would be larger than the system allows."));
+    QFile after(recordsPath());
+    ASSERT_TRUE(after.open(QIODevice::ReadOnly));
+    EXPECT_EQ(after.readAll(), before);
+    EXPECT_EQ(QDir(dir.filePath("kestrelslot")).entryList(QDir::Files),
+              QStringList{"kestrelslot.conf"});
 }
 
 }  // namespace

@@ -47,6 +47,9 @@ public:
     void keepAsFound(const QString& what) const override;
 
     const QString& fileName() const { return path_; }
+    // Clears the new files of saves cut off before their rename (RegularFile.h); for the copy of
+    // the program that alone uses the records.
+    void removeUnfinishedSaves() const { removeUnfinishedReplacements(path_); }
     // Where a file with lines or values that could not be read is kept before it is replaced;
     // should that copy hold other text already, the next of ".damaged.2", ".damaged.3", … up to
     // kDamagedCopies that is free or holds the same text.

@@ -1,8 +1,10 @@
 #include "RegularFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <cerrno>
@@ -358,6 +360,27 @@ std::optional<QString> replaceRegularFile(const QString& path, QByteArrayView te
         return errorInWords(flushError);
     }
     return std::nullopt;
+}
+
+void removeUnfinishedReplacements(const QString& path) {
+    const auto removeBeside = [](const QFileInfo& file) {
+        const QRegularExpression unfinished(
+            QStringLiteral("^%1(\\.damaged(\\.[0-9]+)?)?\\.[0-9a-z]+\\.new$")
+                .arg(QRegularExpression::escape(file.fileName())));
+        const QDir folder = file.absoluteDir();
+        for (const QString& name : folder.entryList({file.fileName() + QStringLiteral(".*.new")},
+                                                    QDir::Files | QDir::Hidden | QDir::System)) {
+            if (unfinished.match(name).hasMatch()) {
+                QFile::remove(folder.filePath(name));
+            }
+        }
+    };
+    const QFileInfo named(path);
+    removeBeside(named);
+    if (const QString resolved = named.canonicalFilePath();
+        !resolved.isEmpty() && resolved != named.absoluteFilePath()) {
+        removeBeside(QFileInfo(resolved));
+    }
 }
 
 QString sizeInWords(qint64 bytes) {

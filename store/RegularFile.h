@@ -49,6 +49,12 @@ FileRead readRegularFile(const QString& path, qint64 sizeLimit);
 // player's words ("the disk is full"), or nothing when the text is stored.
 std::optional<QString> replaceRegularFile(const QString& path, QByteArrayView text);
 
+// Removes what replaceRegularFile() leaves behind when the process dies between making its new
+// file and renaming it: "<name>.<random>.new" beside `path` (and beside the file a link there
+// names), also for the copies "<name>.damaged…" kept there. Only for the one writer of `path`:
+// another one's new file would go before its rename.
+void removeUnfinishedReplacements(const QString& path);
+
 // `bytes` as a size a player reads: "812 bytes", "1.5 MB".
 QString sizeInWords(qint64 bytes);
 

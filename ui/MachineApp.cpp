@@ -27,6 +27,10 @@ MachineApp::MachineApp(StdRandom random) : lock_(settings_.fileName()), random_(
     if (locked == SingleInstanceLock::Result::Unavailable) {
         std::fprintf(stderr, "kestrel: %s A second copy would not be kept from the records.\n",
                      qUtf8Printable(lock_.problem()));
+    } else {
+        // This copy alone writes the records: a new file beside them is one a copy killed while
+        // saving left behind.
+        settings_.removeUnfinishedSaves();
     }
     start();
 }

@@ -184,6 +184,29 @@ TEST_F(Program, TerminationSavesAndASecondCopyStandsAside) {
     expectEveryCreditAccountedFor(r);
 }
 
+// A copy killed between writing a new records file and renaming it leaves that file behind; the
+// next copy to start clears such leftovers, and nothing else beside the records.
+TEST_F(Program, ASaveCutOffLeavesNothingBehindOnceTheGameStartsAgain) {
+    const QDir folder(dir.filePath("kestrelslot"));
+    const QStringList leftovers = {"kestrelslot.conf.1wn0ke4.new",
+                                   "kestrelslot.conf.damaged.zz91.new",
+                                   "kestrelslot.conf.damaged.2.a1b2.new"};
+    const QStringList kept = {"kestrelslot.conf.bak", "kestrelslot.conf.damaged", "notes.new",
+                              "kestrelslot.conf.my copy.new"};
+    for (const QString& name : leftovers + kept) {
+        QFile file(folder.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[player1]\nbank=1\n");
+    }
+    auto program = start();
+    ASSERT_TRUE(says(*program, "up"));
+    QStringList expected = kept + QStringList{"kestrelslot.conf", "kestrelslot.lock"};
+    expected.sort();
+    EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name).join(" | ").toStdString(),
+              expected.join(" | ").toStdString());
+    signal(*program, SIGTERM);
+}
+
 // Under a limit on the size of the files it writes (`ulimit -f`, as on a disk with little room
 // left), a save that would pass it fails and is said; the program plays on and ends normally,
 // and the records file is as it was.

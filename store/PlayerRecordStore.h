@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <optional>
 #include <utility>
 
 #include "Machine.h"
@@ -76,6 +77,8 @@ public:
     SavedGame loadAtStartUp(PlayerRecord record);
     // switchTo with the new slot's snapshot and history.
     SavedGame switchToSaved(int slot, const PlayerRecord& current);
+    // The store's trouble with the file, as SettingsStore::lastProblem().
+    std::optional<StoreProblem> lastProblem() const { return store_.lastProblem(); }
     // The check the active slot's record and snapshot text have now.
     QString savedGameCheck() const;
 

@@ -36,6 +36,13 @@ public:
         return !problem_;
     }
     std::optional<StoreProblem> lastProblem() const override { return problem_; }
+    // Said as the file store says it, which keeps a copy of the file as it was.
+    void keepAsFound(const QString& what) const override {
+        problem_ = StoreProblem{
+            kFile, what + QStringLiteral(", so the file as it was is kept as ") + kDamagedCopy,
+            false, true};
+    }
+    static inline const QString kDamagedCopy = kFile + QStringLiteral(".damaged");
 
     bool contains(const QString& section, const QString& key) const {
         return values_.contains(section + u'/' + key);
@@ -61,7 +68,7 @@ private:
     QStringList writes_;
     std::optional<QString> writeFailure_;
     std::optional<QString> readFailure_;
-    std::optional<StoreProblem> problem_;
+    mutable std::optional<StoreProblem> problem_;
     int syncs_ = 0;
 };
 

@@ -60,6 +60,26 @@ TEST_F(Records, AFailedSaveIsShownUntilTheNextOneSucceeds) {
     EXPECT_EQ(notice(), "");
 }
 
+// Money in a picked player's record that cannot be read is said when the player is picked, as
+// at the start: why the credit is 0, and where the file as it was is kept.
+TEST_F(Records, UnreadableMoneyOfAPlayerPickedInTheOptionsIsSaid) {
+    storePlayer(1000);
+    settings.setValue("player2", "currentplayer", "ann");
+    settings.setValue("player2", "bank", "2,000");
+    open();
+    press("btnoptions");
+    clickInDialog("machine2");
+    EXPECT_EQ(window->machine().player().bank, 0);
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].kind, 'w');
+    EXPECT_TRUE(messages.shown[0].text.contains("bank in [player2]"));
+    EXPECT_TRUE(messages.shown[0].text.contains(test::MemorySettingsStore::kDamagedCopy));
+    clickInDialog("machine1");  // a record read whole says nothing
+    EXPECT_EQ(messages.shown.size(), 1u);
+    clickInDialog("btnokplayer");
+    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+}
+
 // A notice naming a long path and reason shows every line of it, not the middle ones only.
 TEST_F(Records, ALongNoticeShowsAllItsLines) {
     storePlayer(1000);

@@ -139,8 +139,13 @@ void OptionsDialog::machineClicked(int n) {
     // The slot being left keeps what happened in it since the dialog opened.
     writeRecord();
     Machine& machine = host_.machine();
+    const std::optional<StoreProblem> before = host_.records().lastProblem();
     const TakenUp taken = takeUp(machine, host_.records().switchToSaved(n, player()),
                                  machine.linesPlayed(), machine.betPerLine());
+    // Money in the picked record that could not be read is said now, as at the start: the
+    // window's notice would go with the save that closes the dialog before anyone saw it.
+    const std::optional<StoreProblem> found = host_.records().lastProblem();
+    const bool partlyRead = found && found->partlyRead && found != before;
     host_.setReelSpeed(player().reelspeed);
     host_.clearGameMeters();
     showPlayerOnWindow();
@@ -149,6 +154,9 @@ void OptionsDialog::machineClicked(int n) {
     markOptions();
     if (taken == TakenUp::Damaged) {
         messages_.warn(this, machineBoxTitle(), damagedSavedGameText());
+    }
+    if (partlyRead) {
+        messages_.warn(this, machineBoxTitle(), found->message());
     }
 }
 

@@ -65,27 +65,39 @@ bool QSettingsStore::sync() {
 }
 
 bool QSettingsStore::refresh() const {
-    if (readRefusal_) {
+    // A file refused before anything was read stays refused: what this session plays started
+    // from nothing and must never replace it.
+    if (readRefusal_ && !readOnce_) {
         return false;
     }
-    if (stampOf(path_) == stamp_) {
-        return true;
+    const FileStamp now = stampOf(path_);
+    if (now == stamp_) {
+        return !readRefusal_;
     }
     FileRead read = readRegularFile(path_, kSizeLimit);
     if (read.outcome == FileRead::Outcome::Refused) {
         readRefusal_ = read.reason;
-        stored_.clear();
-        return fail({path_, read.reason, false});
+        if (!readOnce_) {
+            stored_.clear();
+            return fail({path_, read.reason, false});
+        }
+        // Out of reach after it was read (a folder put in its place, its permissions taken
+        // away): the records last read stay in view, and the saves wait until it is back.
+        stamp_ = now;
+        return fail({path_, read.reason, false, false, false});
     }
+    readRefusal_.reset();
     qsizetype skippedLines = 0;
     stored_ = parseIni(read.text, &skippedLines);
     stamp_ = read.stamp;
-    if (skippedLines > 0) {
-        return keepDamagedCopy(read.text,
-                               skippedLines == 1
-                                   ? QStringLiteral("1 line made no sense")
-                                   : QStringLiteral("%1 lines made no sense").arg(skippedLines));
+    if (skippedLines > 0 &&
+        !keepDamagedCopy(read.text,
+                         skippedLines == 1
+                             ? QStringLiteral("1 line made no sense")
+                             : QStringLiteral("%1 lines made no sense").arg(skippedLines))) {
+        return false;
     }
+    readOnce_ = true;
     return true;
 }
 

@@ -23,7 +23,9 @@ namespace kestrel {
 // about 2 KB). Anything else is never overwritten in this session, so records hidden by a
 // permission slip, a wrong link or a stray huge file are not destroyed: a folder, a named pipe, a
 // device or a link to nothing at the path, a file that cannot be read or one over the limit. Such a
-// read is reported once on standard error and by lastProblem(), and reads as empty.
+// read is reported once on standard error and by lastProblem(), and reads as empty. A file that
+// goes out of reach after it was read is the same, except that the values last read stay in
+// view and the saves go on once it is back.
 //
 // Saving: every sync() writes the kept values with the new ones over them to a new file beside
 // the old one, checks that the disk took all of it, renames it over the old file and flushes
@@ -67,7 +69,10 @@ private:
     // The parsed file and the version it came from, by "section/key".
     mutable QSettings::SettingsMap stored_;
     mutable FileStamp stamp_;
-    mutable std::optional<QString> readRefusal_;  // why a read was refused, for good
+    // Why the last read was refused: for good when nothing was read before it, else until the
+    // file is back.
+    mutable std::optional<QString> readRefusal_;
+    mutable bool readOnce_ = false;  // the file (or its absence) was read whole in this session
     mutable std::optional<StoreProblem> problem_;
     // Written since the last successful sync.
     QSettings::SettingsMap pending_;

@@ -12,6 +12,9 @@ struct StoreProblem {
     QString reason;  // "the disk is full", "there is no permission to read it", …
     bool whileWriting = false;
     bool partlyRead = false;  // the file was read but some of its lines make no sense
+    // Nothing was read from the file in this session, so nothing is saved there before the next
+    // one; else the saves wait only until it can be read again.
+    bool forTheSession = true;
 
     // The words for a message box and standard error, e.g. "Could not save the player
     // records to /home/x/.config/kestrelslot/kestrelslot.conf: the disk is full."
@@ -21,6 +24,12 @@ struct StoreProblem {
         }
         if (partlyRead) {
             return QStringLiteral("Part of the player records in %1 could not be read: %2.")
+                .arg(file, reason);
+        }
+        if (!forTheSession) {
+            return QStringLiteral(
+                       "Could not read the player records from %1: %2. It is left untouched, "
+                       "and nothing will be saved there until it is put right.")
                 .arg(file, reason);
         }
         return QStringLiteral(

@@ -287,6 +287,32 @@ TEST_F(QSettingsStoreTest, UnreadableFileIsNeitherReadNorOverwrittenInThisSessio
     EXPECT_EQ(QSettingsStore(path()).value("player1", "bank"), "900");
 }
 
+// A file read once and then kept from view for a while (a folder put in its place, its
+// permissions taken away) holds the saves up only for that while: what was played meanwhile
+// is saved once the file is back, the other players' records as the file has them.
+TEST_F(QSettingsStoreTest, AFileThatGoesOutOfReachInPlayHoldsTheSavesUpOnlyUntilItIsBack) {
+    writeFile("[player1]\nbank=900\n[player2]\nbank=700\n");
+    QSettingsStore store(path());
+    ASSERT_EQ(store.value("player1", "bank"), "900");
+
+    ASSERT_TRUE(QFile::remove(path()));
+    ASSERT_TRUE(QDir().mkdir(path()));
+    store.setValue("player1", "bank", "950");
+    std::string report;
+    EXPECT_FALSE(syncQuietly(store, report));
+    EXPECT_NE(report.find("it is a folder, not a file"), std::string::npos) << report;
+    EXPECT_EQ(report.find("started again"), std::string::npos) << "the saves wait for the file";
+    EXPECT_EQ(store.value("player2", "bank"), "700") << "the records last read stay in view";
+    store.setValue("player1", "bank", "975");
+    EXPECT_FALSE(syncQuietly(store));
+
+    ASSERT_TRUE(QDir().rmdir(path()));
+    writeFile("[player1]\nbank=900\n[player2]\nbank=720\n");
+    EXPECT_TRUE(syncQuietly(store));
+    EXPECT_EQ(store.lastProblem(), std::nullopt);
+    EXPECT_EQ(fileContent(), "[player1]\nbank=975\n\n[player2]\nbank=720\n");
+}
+
 TEST_F(QSettingsStoreTest, ReadOnlyFileOrFolderIsNamedAsTheReason) {
     if (runningAsRoot()) {
         GTEST_SKIP() << "file permissions do not bind the super-user";

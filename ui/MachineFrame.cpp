@@ -115,13 +115,18 @@ void MachineFrame::restore() {
 }
 
 // The largest scale at which the whole machine fits, aspect kept, in the middle of the frame:
-// exactly 1 in the ordinary window.
+// exactly 1 in the ordinary window. A frame squeezed to a sliver (dragged so by the player, or on
+// a screen of a few pixels) shows part of the machine at an eighth of its size: smaller, its
+// pictures would come out a pixel or none wide, and the drawing of a reel's blur divides by its
+// cell's height in pixels.
 void MachineFrame::fit() {
     if (machine_ == nullptr) {
         return;
     }
-    const qreal scale = std::min(width() / qreal(layout::kWindow.width()),
-                                 height() / qreal(layout::kWindow.height()));
+    constexpr qreal kSmallestScale = 0.125;
+    const qreal scale =
+        std::max(kSmallestScale, std::min(width() / qreal(layout::kWindow.width()),
+                                          height() / qreal(layout::kWindow.height())));
     machine_->setScale(scale);
     machine_->move((width() - machine_->width()) / 2, (height() - machine_->height()) / 2);
 }

@@ -635,6 +635,23 @@ TEST_F(SpinFlow, TheWindowComesOntoAScreenMadeTooSmallForIt) {
     EXPECT_TRUE(smaller.contains(frame->geometry()));
 }
 
+// A frame squeezed to a sliver keeps the machine at a size its pictures can be drawn at: at a
+// few pixels a symbol cell has none, and the thread drawing the reels' blur for the scale died
+// dividing by it, taking the program with it.
+TEST_F(SpinFlow, AFrameSqueezedToASliverKeepsTheMachineDrawable) {
+    storePlayer(1000);
+    open();
+    showInFrame();
+    frame->resize(800, 2);
+    EXPECT_EQ(window->size(), QSize(100, 75));
+    auto* presentation = window->findChild<Presentation*>();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !presentation->drawing(); }, 60'000));
+    spin(kLosingStops);
+    EXPECT_EQ(window->machine().player().games, 1);
+    frame->resize(800, 600);
+    EXPECT_EQ(window->size(), QSize(800, 600));
+}
+
 TEST_F(SpinFlow, ScreenWithOneMatchingDimensionIsLeftAlone) {
     display = test::FakeDisplay({1024, 600});
     open();

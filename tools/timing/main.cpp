@@ -33,6 +33,8 @@
 #include <ctime>
 #include <vector>
 
+#include "Durations.h"
+#include "GamblePanel.h"
 #include "MachineApp.h"
 #include "PictureButton.h"
 #include "Presentation.h"
@@ -233,7 +235,9 @@ int reels(int argc, char* argv[], int speed, int spins) {
 }
 
 // Plays until GAMBLES wins have been gambled (a guess of red, then collect if it won), and prints
-// peak memory: the gamble's cards and panel are drawn for the screen when it first opens.
+// peak memory, the gamble's cards and panel being drawn for the screen when it first opens, and
+// how long each card took to be revealed: the peel is a run of steps on the window's sequencer,
+// which must keep its pace while the frames are drawn for a large screen.
 int gamble(int argc, char* argv[], int gambles) {
     QTemporaryDir dir;
     prepareSettings(dir, 1);
@@ -241,6 +245,7 @@ int gamble(int argc, char* argv[], int gambles) {
     kestrel::ui::MachineApp machine(kSeed);
     const kestrel::Machine& rules = machine.window().machine();
     auto* animation = machine.window().findChild<kestrel::ui::ReelAnimation*>();
+    auto* panel = machine.window().findChild<kestrel::ui::GamblePanel*>();
     const auto button = [&](const char* name) {
         return machine.window().findChild<QPushButton*>(QLatin1String(name));
     };
@@ -261,22 +266,54 @@ int gamble(int argc, char* argv[], int gambles) {
                 .findChild<kestrel::ui::PictureButton*>(QStringLiteral("doublebutton"))
                 ->mouseDown();
             QTimer::singleShot(2000, [&] { button("betred")->click(); });
-            QTimer::singleShot(5000, [&] {
-                if (rules.gambleOpen()) {
-                    button("cancelbet")->click();
-                }
-                if (++gambled == gambles) {
-                    QApplication::quit();
-                } else {
-                    playNext(machine);
-                }
-            });
         });
     });
+    // From the guess until the card joins the history, the step after its face is shown. A won
+    // guess is collected once the panel takes presses again.
+    std::vector<double> reveals;
+    QElapsedTimer revealClock;
+    int cardsBefore = 0;
+    QTimer watch;
+    watch.setTimerType(Qt::PreciseTimer);
+    watch.setInterval(1);
+    QObject::connect(panel, &kestrel::ui::GamblePanel::guessed, [&] {
+        revealClock.start();
+        cardsBefore = panel->gambleCount();
+        watch.start();
+    });
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        if (panel->gambleCount() != cardsBefore && reveals.size() == size_t(gambled)) {
+            reveals.push_back(revealClock.nsecsElapsed() / 1e6);
+        }
+        if (rules.gambleOpen() && !panel->isBusy()) {
+            watch.stop();
+            button("cancelbet")->click();
+        }
+    });
+    const auto gambleOver = [&] {
+        watch.stop();
+        if (++gambled == gambles) {
+            QApplication::quit();
+        } else {
+            QTimer::singleShot(300, [&] { playNext(machine); });
+        }
+    };
+    QObject::connect(panel, &kestrel::ui::GamblePanel::lost, gambleOver);
+    QObject::connect(panel, &kestrel::ui::GamblePanel::collected, gambleOver);
     QTimer::singleShot(500, [&] { playNext(machine); });
     QApplication::exec();
-    std::printf("screen %s: %d gambles in %d spins; peak memory %ld KiB\n",
-                qPrintable(screenOf(app)), gambled, spins, peakKilobytes());
+    std::sort(reveals.begin(), reveals.end());
+    std::printf(
+        "screen %s: %d gambles in %d spins; card reveals %s ms (15 frames of %d ms); peak "
+        "memory %ld KiB\n",
+        qPrintable(screenOf(app)), gambled, spins, qPrintable([&] {
+            QStringList shown;
+            for (double r : reveals) {
+                shown << QString::number(r, 'f', 1);
+            }
+            return shown.join(QStringLiteral(", "));
+        }()),
+        kestrel::ui::duration::kColourRevealFrame, peakKilobytes());
     return 0;
 }
 

@@ -1,10 +1,15 @@
 #include "Sequencer.h"
 
+#include <algorithm>
+
 namespace kestrel {
 
 Sequencer::Sequencer(Clock& clock, QObject* context) : clock_(clock), context_(context) {}
 
 Sequencer& Sequencer::then(int delayMs, std::function<void()> step) {
+    if (steps_.empty() && !running_) {
+        due_ = clock_.now();
+    }
     steps_.push_back({delayMs, std::move(step)});
     if (!scheduled_) {
         scheduleFront();
@@ -21,8 +26,14 @@ void Sequencer::cancel() {
 void Sequencer::scheduleFront() {
     scheduled_ = true;
     const quint64 generation = generation_;
-    clock_.singleShot(context_, steps_.front().delayMs,
-                      [this, generation] { runFront(generation); });
+    const qint64 due = due_ + steps_.front().delayMs;
+    const qint64 wait = std::max<qint64>(0, due - clock_.now());
+    clock_.singleShot(context_, static_cast<int>(wait), [this, generation, due] {
+        if (generation == generation_) {
+            due_ = due;
+        }
+        runFront(generation);
+    });
 }
 
 void Sequencer::runFront(quint64 generation) {
@@ -32,7 +43,9 @@ void Sequencer::runFront(quint64 generation) {
     std::function<void()> step = std::move(steps_.front().run);
     steps_.pop_front();
     scheduled_ = false;
+    running_ = true;
     step();
+    running_ = false;
     // The step may have cancelled the rest or queued (and so scheduled) more.
     if (!scheduled_ && !steps_.empty()) {
         scheduleFront();

@@ -28,18 +28,15 @@ void Sequencer::scheduleFront() {
     const quint64 generation = generation_;
     const qint64 due = due_ + steps_.front().delayMs;
     const qint64 wait = std::max<qint64>(0, due - clock_.now());
-    clock_.singleShot(context_, static_cast<int>(wait), [this, generation, due] {
-        if (generation == generation_) {
-            due_ = due;
-        }
-        runFront(generation);
-    });
+    clock_.singleShot(context_, static_cast<int>(wait),
+                      [this, generation, due] { runFront(generation, due); });
 }
 
-void Sequencer::runFront(quint64 generation) {
+void Sequencer::runFront(quint64 generation, qint64 due) {
     if (generation != generation_ || steps_.empty()) {
         return;
     }
+    due_ = due;
     std::function<void()> step = std::move(steps_.front().run);
     steps_.pop_front();
     scheduled_ = false;

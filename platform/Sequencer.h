@@ -36,7 +36,7 @@ private:
         std::function<void()> run;
     };
     void scheduleFront();
-    void runFront(quint64 generation);
+    void runFront(quint64 generation, qint64 due);
 
     Clock& clock_;
     QObject* context_;

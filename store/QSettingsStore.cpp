@@ -1,5 +1,6 @@
 #include "QSettingsStore.h"
 
+#include <QDir>
 #include <QStandardPaths>
 #include <QVariant>
 
@@ -16,12 +17,22 @@ QString settingsKey(const QString& section, const QString& key) {
     return section + u'/' + key;
 }
 
+// The user's settings folder. A relative $XDG_CONFIG_HOME is passed over for ~/.config, as the
+// XDG base directories ask: taken as it stands it would name a folder beside wherever the game
+// was started, and a game started from another folder would find none of the records.
+QString configFolder() {
+    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
+    if (!configHome.isEmpty() && QDir::isRelativePath(configHome)) {
+        return QDir::homePath() + QStringLiteral("/.config");
+    }
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+}
+
 }  // namespace
 
 // The file QSettings("kestrelslot", "kestrelslot") uses on Linux.
 QSettingsStore::QSettingsStore()
-    : QSettingsStore(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-                     u'/' + QLatin1String(kApplicationName) + u'/' +
+    : QSettingsStore(configFolder() + u'/' + QLatin1String(kApplicationName) + u'/' +
                      QLatin1String(kApplicationName) + QStringLiteral(".conf")) {}
 
 QSettingsStore::QSettingsStore(QString filePath) : path_(std::move(filePath)) {}

@@ -38,7 +38,8 @@ public:
     static constexpr char kApplicationName[] = "kestrelslot";
     static constexpr qint64 kSizeLimit = 1024 * 1024;
 
-    // The user's file: ~/.config/kestrelslot/kestrelslot.conf ($XDG_CONFIG_HOME moves it).
+    // The user's file: ~/.config/kestrelslot/kestrelslot.conf (an absolute $XDG_CONFIG_HOME
+    // moves it).
     QSettingsStore();
     explicit QSettingsStore(QString filePath);
 

@@ -348,5 +348,25 @@ TEST(QSettingsStoreLocation, DefaultFileIsTheOneQSettingsUsesForTheGame) {
     saved.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", saved);
 }
 
+// A relative folder in the variable would follow the folder the game was started from: started
+// from another one, the player would find an empty record and the credit seemingly gone.
+TEST(QSettingsStoreLocation, RelativeConfigHomeFallsBackToTheHomeFolder) {
+    QTemporaryDir home;
+    QTemporaryDir elsewhere;
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    const QString savedFolder = QDir::currentPath();
+    qputenv("HOME", QFile::encodeName(home.path()));
+    qputenv("XDG_CONFIG_HOME", "settings");
+    ASSERT_TRUE(QDir::setCurrent(elsewhere.path()));
+
+    const QSettingsStore store;
+    EXPECT_EQ(store.fileName(), home.filePath(".config/kestrelslot/kestrelslot.conf"));
+
+    QDir::setCurrent(savedFolder);
+    qputenv("HOME", savedHome);
+    savedConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", savedConfig);
+}
+
 }  // namespace
 }  // namespace kestrel

@@ -28,6 +28,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
+#include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <ctime>
@@ -69,6 +70,13 @@ long peakKilobytes() {
     rusage u{};
     getrusage(RUSAGE_SELF, &u);
     return u.ru_maxrss;
+}
+
+// The application takes the locale of the environment, and with it printf's decimal mark: in
+// a German one the figures would read "330,3 ms", and `screens` would read back only the 330 of
+// what its runs print. The figures are printed as the README shows them, whatever the locale.
+void printFiguresWithADecimalPoint() {
+    std::setlocale(LC_NUMERIC, "C");
 }
 
 QString screenOf(const QApplication&) {
@@ -124,6 +132,7 @@ int startup(int argc, char* argv[], qint64 launchNs) {
     QTemporaryDir dir;
     prepareSettings(dir, 1);
     QApplication app(argc, argv);
+    printFiguresWithADecimalPoint();
     FirstPaint watcher(launchNs, screenOf(app));
     kestrel::ui::MachineApp machine(kSeed);
     machine.window().installEventFilter(&watcher);
@@ -160,6 +169,7 @@ int reels(int argc, char* argv[], int speed, int spins) {
     QTemporaryDir dir;
     prepareSettings(dir, speed);
     QApplication app(argc, argv);
+    printFiguresWithADecimalPoint();
     kestrel::ui::MachineApp machine(kSeed);
     PaintCounter counter;
     app.installEventFilter(&counter);
@@ -242,6 +252,7 @@ int gamble(int argc, char* argv[], int gambles) {
     QTemporaryDir dir;
     prepareSettings(dir, 1);
     QApplication app(argc, argv);
+    printFiguresWithADecimalPoint();
     kestrel::ui::MachineApp machine(kSeed);
     const kestrel::Machine& rules = machine.window().machine();
     auto* animation = machine.window().findChild<kestrel::ui::ReelAnimation*>();
@@ -321,6 +332,7 @@ int idle(int argc, char* argv[], int seconds) {
     QTemporaryDir dir;
     prepareSettings(dir, 1);
     QApplication app(argc, argv);
+    printFiguresWithADecimalPoint();
     kestrel::ui::MachineApp machine(kSeed);
     double used = 0;
     // Measured from a second after start, or a second after the pictures for the screen are
@@ -392,6 +404,7 @@ double median(std::vector<double> values) {
 
 int screens(int argc, char* argv[], int spins, int rounds, QStringList sizes) {
     QCoreApplication app(argc, argv);
+    printFiguresWithADecimalPoint();
     if (sizes.isEmpty()) {
         sizes = {"800x600", "1920x1080", "3840x2160"};
     }

@@ -1,11 +1,15 @@
 #include "QSettingsStore.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 #include <QVariant>
 
 #include <cstdio>
 #include <utility>
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include "IniText.h"
 
@@ -17,15 +21,26 @@ QString settingsKey(const QString& section, const QString& key) {
     return section + u'/' + key;
 }
 
+// The user's home folder: $HOME, or without it the one the system keeps for the user (Qt would
+// take the root folder, where the records cannot be written and the player's own are not).
+QString homeFolder() {
+    if (qEnvironmentVariableIsEmpty("HOME")) {
+        if (const passwd* user = ::getpwuid(::getuid());
+            user != nullptr && user->pw_dir != nullptr && *user->pw_dir != '\0') {
+            return QDir::cleanPath(QFile::decodeName(user->pw_dir));
+        }
+    }
+    return QDir::homePath();
+}
+
 // The user's settings folder. A relative $XDG_CONFIG_HOME is passed over for ~/.config, as the
 // XDG base directories ask: taken as it stands it would name a folder beside wherever the game
 // was started, and a game started from another folder would find none of the records.
 QString configFolder() {
-    const QString configHome = qEnvironmentVariable("XDG_CONFIG_HOME");
-    if (!configHome.isEmpty() && QDir::isRelativePath(configHome)) {
-        return QDir::homePath() + QStringLiteral("/.config");
+    if (QDir::isAbsolutePath(qEnvironmentVariable("XDG_CONFIG_HOME"))) {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
     }
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+    return homeFolder() + QStringLiteral("/.config");
 }
 
 }  // namespace

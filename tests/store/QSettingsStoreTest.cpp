@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <csignal>
 
+#include <pwd.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -366,6 +367,28 @@ TEST(QSettingsStoreLocation, RelativeConfigHomeFallsBackToTheHomeFolder) {
     QDir::setCurrent(savedFolder);
     qputenv("HOME", savedHome);
     savedConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", savedConfig);
+}
+
+// Started without HOME (from a service, or `env -i`), the game finds the player's own records in
+// the home folder the system keeps for the user, not in a folder under / that it cannot write.
+TEST(QSettingsStoreLocation, WithoutHomeTheUsersHomeFolderIsUsed) {
+    const passwd* user = ::getpwuid(::getuid());
+    ASSERT_NE(user, nullptr);
+    const QString home = QFile::decodeName(user->pw_dir);
+    const QByteArray savedHome = qgetenv("HOME");
+    const QByteArray savedConfig = qgetenv("XDG_CONFIG_HOME");
+    qunsetenv("HOME");
+    qunsetenv("XDG_CONFIG_HOME");
+
+    const QSettingsStore store;
+    EXPECT_EQ(store.fileName(), home + "/.config/kestrelslot/kestrelslot.conf");
+
+    if (!savedHome.isNull()) {
+        qputenv("HOME", savedHome);
+    }
+    if (!savedConfig.isNull()) {
+        qputenv("XDG_CONFIG_HOME", savedConfig);
+    }
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 #include <algorithm>
 
 #include "Layout.h"
@@ -127,8 +128,18 @@ void MachineFrame::fit() {
     const qreal scale =
         std::max(kSmallestScale, std::min(width() / qreal(layout::kWindow.width()),
                                           height() / qreal(layout::kWindow.height())));
-    machine_->setScale(scale);
+    machine_->setScale(scale, devicePixelRatioF());
     machine_->move((width() - machine_->width()) / 2, (height() - machine_->height()) / 2);
+}
+
+// A screen of another pixel ratio (the window moved to it, or it came up in place of another)
+// has the pictures drawn again for its pixels.
+void MachineFrame::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (QWindow* window = windowHandle()) {
+        connect(window, &QWindow::screenChanged, this, &MachineFrame::fit, Qt::UniqueConnection);
+    }
+    fit();
 }
 
 void MachineFrame::resizeEvent(QResizeEvent* event) {

@@ -30,6 +30,7 @@ public:
     bool presentingFullScreen() const override { return fullScreen_; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 

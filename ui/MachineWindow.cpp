@@ -143,8 +143,8 @@ void MachineWindow::paintEvent(QPaintEvent* event) {
     presentation_->paintBackground(painter, event->rect());
 }
 
-void MachineWindow::setScale(qreal scale) {
-    if (scale == presentation_->scale()) {
+void MachineWindow::setScale(qreal scale, qreal ratio) {
+    if (scale == presentation_->scale() && ratio == presentation_->ratio()) {
         return;  // a resize at the same scale: nothing to lay out or paint again
     }
     if (isShutDown()) {
@@ -152,7 +152,7 @@ void MachineWindow::setScale(qreal scale) {
         // laying the machine out again would only decode pictures no one will see.
         return;
     }
-    presentation_->setScale(scale);
+    presentation_->setScale(scale, ratio);
     setFixedSize(presentation_->size(layout::kWindow));
 }
 

@@ -89,8 +89,9 @@ public:
     const ReelWindow& reelWindow() const { return *reels_; }
 
     // Shows the machine at this scale, every widget and picture made for the device pixels it
-    // covers; 1 is the machine's own 800 × 600.
-    void setScale(qreal scale);
+    // covers; 1 is the machine's own 800 × 600. `ratio` is the screen's pixels per unit of the
+    // layout (2 on a screen at 200 %), for which the pictures are drawn.
+    void setScale(qreal scale, qreal ratio = 1.0);
 
 signals:
     void finished();  // the program ends

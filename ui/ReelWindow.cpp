@@ -83,7 +83,7 @@ void ReelWindow::hideCells(int reel) {
 }
 
 void ReelWindow::showStopped(int reel) {
-    if (presentation_.scale() != 1.0) {
+    if (presentation_.artScale() != 1.0) {
         // A column is its three cells. Shown at any other size than the machine's own, the reel
         // stops on its cells at once rather than on a column picture made for every stop.
         showCells(reel);

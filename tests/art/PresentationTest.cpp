@@ -153,6 +153,37 @@ TEST(Presentation, TheCabinetInPartsPaintsAsTheWholePicture) {
     EXPECT_EQ(machine.grab().toImage().convertToFormat(whole.format()), whole);
 }
 
+// On a screen at 200 % the machine laid out at its own size is drawn for the screen's pixels:
+// painted there, the cabinet, a picture, a cell and its reel are the machine drawn at twice its
+// size on a screen of ratio 1, pixel for pixel, not the 800 × 600 pictures doubled.
+TEST(Presentation, OnAScreenOfFinerPixelsThePicturesAreDrawnForThem) {
+    const auto paintedAt = [](qreal scale, qreal ratio) {
+        CabinetWidget machine;
+        Presentation& presentation = machine.presentation;
+        presentation.setScale(scale, ratio);
+        machine.setFixedSize(presentation.size(layout::kWindow));
+        auto* panel = new QLabel(&machine);
+        presentation.place(panel, layout::kMenuPanel);
+        presentation.show(panel, Picture::MenuPanel);
+        auto* reel = new QLabel(&machine);
+        presentation.place(reel, layout::reelRect(2));
+        presentation.show(reel, PictureList::spinlist, 3);
+        auto* cell = new QLabel(&machine);
+        presentation.place(cell, QRect(layout::reelRect(4).topLeft(), layout::kCell));
+        presentation.show(cell, PictureList::listsingles, 5);
+        EXPECT_TRUE(waitUntilDrawn(presentation));
+        QImage painted(scaledSize(layout::kWindow, scale * ratio), QImage::Format_RGB32);
+        painted.setDevicePixelRatio(ratio);
+        machine.render(&painted);
+        painted.setDevicePixelRatio(1);
+        return painted;
+    };
+    const QImage atTwiceTheRatio = paintedAt(1.0, 2.0);
+    const QImage atTwiceTheScale = paintedAt(2.0, 1.0);
+    EXPECT_EQ(atTwiceTheRatio.size(), scaledSize(layout::kWindow, 2.0));
+    EXPECT_TRUE(atTwiceTheRatio == atTwiceTheScale);
+}
+
 // Only areas of one colour are left out of the pieces, and the parts paint as the image.
 TEST(PictureParts, LeaveOutOnlyAreasOfOneColour) {
     const QRect plain(5, 10, 10, 10);

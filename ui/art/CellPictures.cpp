@@ -4,20 +4,30 @@
 
 namespace kestrel {
 
-void CellPictures::add(PictureList list, CellLayers layers) {
+namespace {
+
+QPixmap onScreenOf(QImage image, qreal ratio) {
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
+}  // namespace
+
+void CellPictures::add(PictureList list, CellLayers layers, qreal ratio) {
     if (!isCellList(list) || layers.isEmpty()) {
         return;
     }
     if (under_[0].isNull()) {
         for (int row = 0; row < kRows; ++row) {
-            under_[row] = QPixmap::fromImage(std::move(layers.under[row]));
-            shade_[row] = QPixmap::fromImage(std::move(layers.shade[row]));
+            under_[row] = onScreenOf(std::move(layers.under[row]), ratio);
+            shade_[row] = onScreenOf(std::move(layers.shade[row]), ratio);
         }
     }
     std::vector<Layer>& kept = groups(list);
     kept.clear();
     for (CellLayers::Layer& layer : layers.layers) {
-        kept.push_back({layer.at, QPixmap::fromImage(std::move(layer.image))});
+        kept.push_back({layer.at, onScreenOf(std::move(layer.image), ratio)});
     }
 }
 
@@ -37,7 +47,8 @@ void CellPictures::paint(QPainter& painter, PictureList list, int index) const {
     const int row = static_cast<int>(cellListRow(list, index));
     const Layer& layer = layers[static_cast<size_t>(group - 1)];
     painter.drawPixmap(0, 0, under_[row]);
-    painter.drawPixmap(layer.at, layer.pixmap);
+    // The layer's place is in the picture's pixels.
+    painter.drawPixmap(QPointF(layer.at) / layer.pixmap.devicePixelRatio(), layer.pixmap);
     painter.drawPixmap(0, 0, shade_[row]);
 }
 
@@ -45,7 +56,9 @@ QPixmap CellPictures::picture(PictureList list, int index) const {
     if (!has(list) || index < 1 || index > kRows * cellGroups(list)) {
         return {};
     }
-    QPixmap out(under_[static_cast<int>(cellListRow(list, index))].size());
+    const QPixmap& under = under_[static_cast<int>(cellListRow(list, index))];
+    QPixmap out(under.size());
+    out.setDevicePixelRatio(under.devicePixelRatio());
     QPainter painter(&out);
     paint(painter, list, index);
     return out;

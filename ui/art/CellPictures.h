@@ -14,14 +14,14 @@ namespace kestrel {
 // thread: a cell is painted from the row's surface, its symbol or frame and the row's shade.
 class CellPictures {
 public:
-    // Takes the layers of a list; the rows they lie on are the same for every list of a scale,
-    // so the first list's are kept.
-    void add(PictureList list, CellLayers layers);
+    // Takes the layers of a list, drawn for a screen of this pixel ratio; the rows they lie on
+    // are the same for every list of a scale, so the first list's are kept.
+    void add(PictureList list, CellLayers layers, qreal ratio = 1.0);
     bool has(PictureList list) const { return isCellList(list) && !groups(list).empty(); }
     void clear();
 
     // Paints picture `index` of a list that has() its layers, its top left corner at the
-    // painter's origin.
+    // painter's origin, each layer pixel on a pixel of the screen.
     void paint(QPainter& painter, PictureList list, int index) const;
     // The same picture made whole.
     QPixmap picture(PictureList list, int index) const;

@@ -61,9 +61,10 @@ ImageParts cutAround(const QImage& image, std::vector<QRect> areas) {
     return parts;
 }
 
-PixmapParts toPixmaps(ImageParts parts) {
+PixmapParts toPixmaps(ImageParts parts, qreal ratio) {
     PixmapParts out;
     out.size = parts.size;
+    out.ratio = ratio;
     out.plain = std::move(parts.plain);
     for (auto& [at, image] : parts.pieces) {
         out.pieces.emplace_back(at, QPixmap::fromImage(std::move(image)));
@@ -71,17 +72,25 @@ PixmapParts toPixmaps(ImageParts parts) {
     return out;
 }
 
+// Painted in the parts' own pixels, which are the screen's: no piece is stretched, and places
+// that fall between two of the painter's units still fall on whole screen pixels.
 void paintParts(QPainter& painter, const PixmapParts& parts, const QRect& exposed) {
+    const QRect inPixels =
+        QRectF(QPointF(exposed.topLeft()) * parts.ratio, QSizeF(exposed.size()) * parts.ratio)
+            .toAlignedRect();
+    painter.save();
+    painter.scale(1 / parts.ratio, 1 / parts.ratio);
     for (const auto& [at, pixmap] : parts.pieces) {
-        if (exposed.intersects(QRect(at, pixmap.size()))) {
+        if (inPixels.intersects(QRect(at, pixmap.size()))) {
             painter.drawPixmap(at, pixmap);
         }
     }
     for (const auto& [area, colour] : parts.plain) {
-        if (exposed.intersects(area)) {
+        if (inPixels.intersects(area)) {
             painter.fillRect(area, colour);
         }
     }
+    painter.restore();
 }
 
 }  // namespace kestrel

@@ -18,6 +18,7 @@ namespace kestrel {
 template <typename Pixels>
 struct Parts {
     QSize size;
+    qreal ratio = 1.0;  // the screen pixels per painted unit
     std::vector<std::pair<QPoint, Pixels>> pieces;
     std::vector<std::pair<QRect, QColor>> plain;
 
@@ -30,10 +31,11 @@ using PixmapParts = Parts<QPixmap>;
 // side in one band of rows (the same top and height, apart from each other); otherwise, or when
 // none of them is one colour, the one piece is the whole image.
 ImageParts cutAround(const QImage& image, std::vector<QRect> areas);
-// The same parts, their pieces made pixmaps (in the window's thread).
-PixmapParts toPixmaps(ImageParts parts);
+// The same parts, their pieces made pixmaps (in the window's thread) for a screen of this pixel
+// ratio: painted, each of their pixels covers one of the screen's.
+PixmapParts toPixmaps(ImageParts parts, qreal ratio = 1.0);
 // Paints the parts with their top left corner at the painter's origin; `exposed` is where
-// painting is needed.
+// painting is needed, in the painter's coordinates.
 void paintParts(QPainter& painter, const PixmapParts& parts, const QRect& exposed);
 
 }  // namespace kestrel

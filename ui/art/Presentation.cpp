@@ -122,18 +122,19 @@ void Presentation::setStyle(QWidget* widget, const QString& logical) {
     widget->setStyleSheet(scale_ == 1.0 ? logical : scaledStyle(logical, scale_));
 }
 
-void Presentation::setScale(qreal scale) {
-    if (scale <= 0 || scale == scale_) {
+void Presentation::setScale(qreal scale, qreal ratio) {
+    if (scale <= 0 || ratio <= 0 || (scale == scale_ && ratio == ratio_)) {
         return;
     }
     scale_ = scale;
+    ratio_ = ratio;
     pictures_.clear();
     background_ = {};
     cells_.clear();
     waiting_.clear();
     asked_.clear();
-    drawing_ = scale != 1.0;
-    if (scale == 1.0) {
+    drawing_ = artScale() != 1.0;
+    if (artScale() == 1.0) {
         if (renderer_) {
             renderer_->stop();
         }
@@ -150,7 +151,7 @@ void Presentation::setScale(qreal scale) {
         }
         // A picture first asked for now is drawn at once; the rest of the first pictures wait
         // for the first frame at the scale, which the stand-ins make quickly on their own.
-        renderer_->start(scale, {});
+        renderer_->start(artScale(), {});
         if (machine_->isVisible()) {
             planPending_ = true;
             machine_->installEventFilter(this);
@@ -185,7 +186,7 @@ void Presentation::setScale(qreal scale) {
 // go as soon as its stand-in is made: the stand-in is a copy of its own, and the picture drawn
 // for the scale replaces it.
 const QPixmap& Presentation::pictureOf(ArtKey key) const {
-    if (scale_ == 1.0) {
+    if (artScale() == 1.0) {
         return original(key);
     }
     const quint32 code = key.code();
@@ -226,8 +227,10 @@ const QPixmap& Presentation::pictureOf(ArtKey key) const {
 QPixmap Presentation::standIn(ArtKey key, const QPixmap& original) const {
     if (key.kind == ArtKey::Kind::List &&
         static_cast<PictureList>(key.which) == PictureList::imagelistcards) {
-        return original.scaled(scaledSize(original.size(), scale_), Qt::IgnoreAspectRatio,
-                               Qt::SmoothTransformation);
+        QPixmap scaled = original.scaled(scaledSize(original.size(), artScale()),
+                                         Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled.setDevicePixelRatio(ratio_);
+        return scaled;
     }
     QPixmap stretched = original;
     stretched.setDevicePixelRatio(original.devicePixelRatio() / scale_);
@@ -243,7 +246,7 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
         if (!drawing.cells.isEmpty()) {
             // A cell list: its stand-ins go, its labels paint from the layers.
             const auto list = static_cast<PictureList>(drawing.key.which);
-            cells_.add(list, std::move(drawing.cells));
+            cells_.add(list, std::move(drawing.cells), ratio_);
             for (int i = 1; i <= kRows * cellGroups(list); ++i) {
                 const quint32 cell = ArtKey::list(list, i).code();
                 pictures_.remove(cell);
@@ -262,7 +265,7 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
         }
         if (!drawing.parts.isEmpty()) {
             // The cabinet: painted from its parts, the stand-in no longer needed.
-            background_ = toPixmaps(std::move(drawing.parts));
+            background_ = toPixmaps(std::move(drawing.parts), ratio_);
             pictures_.remove(code);
             background = true;
         } else if (!drawing.image.isNull()) {
@@ -271,7 +274,9 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
                 waiting_.remove(code);
                 continue;
             }
-            pictures_.insert(code, QPixmap::fromImage(std::move(drawing.image)));
+            QPixmap drawn = QPixmap::fromImage(std::move(drawing.image));
+            drawn.setDevicePixelRatio(ratio_);
+            pictures_.insert(code, std::move(drawn));
         } else {
             continue;
         }
@@ -297,7 +302,7 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
 }
 
 void Presentation::paintBackground(QPainter& painter, const QRect& exposed) const {
-    if (scale_ != 1.0 && !background_.isEmpty()) {
+    if (artScale() != 1.0 && !background_.isEmpty()) {
         paintParts(painter, background_, exposed);
     } else {
         // At its size in the machine: a stand-in is stretched only when drawn into a rectangle.
@@ -368,7 +373,7 @@ void Presentation::showOn(QLabel* label, ArtKey key) {
         return;
     }
     const ArtKey previous = ArtKey::fromCode(shown.toUInt());
-    if (scale_ != 1.0) {
+    if (artScale() != 1.0) {
         letGoUnlessShown(previous);
     } else if (isReelColumn(previous)) {
         // A reel shows the column of its stop for one settle tick before its cells replace it;
@@ -391,9 +396,9 @@ const QPixmap* Presentation::revealFrame(ArtKey key) const {
         return nullptr;
     }
     QImage backImage = back->toImage();
-    backImage.setDevicePixelRatio(scale_);
+    backImage.setDevicePixelRatio(artScale());
     QImage frame = art::cardRevealFrame(backImage, key.index - kFirstRevealFrame + 1);
-    frame.setDevicePixelRatio(1);
+    frame.setDevicePixelRatio(ratio_);
     revealFrame_ = QPixmap::fromImage(std::move(frame));
     return &revealFrame_;
 }
@@ -435,7 +440,7 @@ QPixmap Presentation::disabledCell(const QLabel* label, ArtKey key) const {
 }
 
 bool Presentation::inLayers(ArtKey key) const {
-    return scale_ != 1.0 && key.kind == ArtKey::Kind::List &&
+    return artScale() != 1.0 && key.kind == ArtKey::Kind::List &&
            cells_.has(static_cast<PictureList>(key.which));
 }
 
@@ -450,8 +455,8 @@ bool Presentation::eventFilter(QObject* watched, QEvent* event) {
             // Once this frame is painted and on its way to the screen.
             QMetaObject::invokeMethod(
                 this,
-                [this, scale = scale_] {
-                    if (scale_ == scale && planPending_) {
+                [this, scale = artScale()] {
+                    if (artScale() == scale && planPending_) {
                         planPending_ = false;
                         renderer_->append(firstPictures());
                     }

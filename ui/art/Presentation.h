@@ -28,12 +28,13 @@ namespace kestrel {
 // scale in force; when the scale changes every placed widget and every picture shown through it
 // is done again, and rescaled() tells owners to redo the pictures they compose themselves.
 //
-// At scale 1 the pictures are the art book's own. At any other scale each picture is drawn
-// afresh for the device pixels it covers, on a thread of its own: until it arrives the book's
-// picture stands in, stretched, and when it arrives it takes that one's place wherever it is
-// shown (rescaled() again). The cell lists come in layers (CellPictures): a label showing a cell
-// paints it from them and holds no picture. What the machine shows at once (the cabinet, its
-// buttons, the reels, their markers and symbols) is drawn first, the rest when first asked for.
+// At scale 1 on a screen of ratio 1 the pictures are the art book's own. Otherwise each picture is
+// drawn afresh for the screen pixels it covers, and says so by its device pixel ratio, on a thread
+// of its own: until it arrives the book's picture stands in, stretched, and when it arrives it
+// takes that one's place wherever it is shown (rescaled() again). The cell lists come in layers
+// (CellPictures): a label showing a cell paints it from them and holds no picture. What the machine
+// shows at once (the cabinet, its buttons, the reels, their markers and symbols) is drawn first,
+// the rest when first asked for.
 class Presentation : public QObject {
     Q_OBJECT
 public:
@@ -41,7 +42,12 @@ public:
     ~Presentation() override;
 
     qreal scale() const { return scale_; }
-    void setScale(qreal scale);
+    // The scale of the machine's layout, and the ratio of the screen's pixels to the layout's
+    // (2 on a screen at 200 %): pictures are drawn at scale × ratio, for the screen's pixels.
+    void setScale(qreal scale, qreal ratio = 1.0);
+    qreal ratio() const { return ratio_; }
+    // The scale the pictures are drawn at: 1 shows the art book's own.
+    qreal artScale() const { return scale_ * ratio_; }
 
     // --- the machine's coordinates in device pixels ---
     QRect rect(const QRect& logical) const;
@@ -74,7 +80,7 @@ public:
     void show(QLabel* label, PictureList list, int index);
 
     // Whether every picture shown so far is drawn for the scale (always at 1).
-    bool allSharp() const { return scale_ == 1.0 || waiting_.isEmpty(); }
+    bool allSharp() const { return artScale() == 1.0 || waiting_.isEmpty(); }
     // Whether pictures for the scale are still being drawn in the background.
     bool drawing() const { return drawing_; }
 
@@ -104,6 +110,7 @@ private:
     QWidget* machine_;
     const ArtBook& art_;
     qreal scale_ = 1.0;
+    qreal ratio_ = 1.0;
     mutable QHash<quint32, QPixmap> pictures_;  // at the scale in force, by key code
     PixmapParts background_;                    // the cabinet drawn for the scale, once it came
     CellPictures cells_;                        // the cell lists drawn for the scale, as they came

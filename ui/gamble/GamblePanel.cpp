@@ -18,15 +18,20 @@ const QString kColourWinCaption = QStringLiteral("Black/Red Win = ");
 const QString kSuitWinCaption = QStringLiteral("Suit Win = ");
 const QString kNoWinCaption = QStringLiteral("No Win  ");
 
-// The middle square of a suit icon picture, scaled to side × side.
-QPixmap squareIcon(const QPixmap& picture, int side) {
+// The middle square of a suit icon picture, scaled to side × side units of a screen with this
+// pixel ratio.
+QPixmap squareIcon(const QPixmap& picture, int side, qreal ratio) {
     if (picture.isNull()) {
         return {};
     }
     const int square = std::min(picture.width(), picture.height());
     const QRect middle((picture.width() - square) / 2, (picture.height() - square) / 2, square,
                        square);
-    return picture.copy(middle).scaled(side, side, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    const int pixels = qRound(side * ratio);
+    QPixmap icon =
+        picture.copy(middle).scaled(pixels, pixels, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    icon.setDevicePixelRatio(ratio);
+    return icon;
 }
 
 // A reveal frame drawn over a face: the face shows wherever the back has peeled away.
@@ -142,7 +147,7 @@ GamblePanel::GamblePanel(QWidget* window, Machine& machine, Clock& clock, Sequen
 // A card's suit icon, the middle square of its picture, at `side` pixels of the machine.
 QPixmap GamblePanel::icon(int card, int side) const {
     return squareIcon(presentation_.picture(PictureList::imagelistcards, kFirstSuitIcon + card - 1),
-                      presentation_.length(side));
+                      presentation_.length(side), presentation_.ratio());
 }
 
 void GamblePanel::showIcons() {

@@ -6,9 +6,10 @@
 //   kestrel-timing gamble GAMBLES      plays until GAMBLES wins were gambled and prints peak
 //                                      memory, the gamble's pictures drawn for the screen too
 //   kestrel-timing idle SECONDS        CPU time used while the machine stands idle
-//   kestrel-timing screens SPINS [--rounds=N] [WxH…]
+//   kestrel-timing screens SPINS [--rounds=N] [WxH[@R]…]
 //                                      the first frame and the reels' CPU on screens of these
-//                                      sizes (800x600 1920x1080 3840x2160 unless given), each in a
+//                                      sizes in pixels (800x600 1920x1080 3840x2160 unless given;
+//                                      @R a desktop scaled by R, as 3840x2160@2), each in a
 //                                      fresh copy of the program on the offscreen platform, and
 //                                      the CPU of each beside that of the first; with N rounds
 //                                      (the sizes taken in turn, N times) the median of each,
@@ -79,10 +80,16 @@ void printFiguresWithADecimalPoint() {
     std::setlocale(LC_NUMERIC, "C");
 }
 
+// The screen's size in its own pixels, and the desktop's scale where it has one.
 QString screenOf(const QApplication&) {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    return screen ? QStringLiteral("%1x%2").arg(screen->size().width()).arg(screen->size().height())
-                  : QStringLiteral("none");
+    if (screen == nullptr) {
+        return QStringLiteral("none");
+    }
+    const qreal ratio = screen->devicePixelRatio();
+    const QSize pixels = (QSizeF(screen->size()) * ratio).toSize();
+    const QString size = QStringLiteral("%1x%2").arg(pixels.width()).arg(pixels.height());
+    return ratio == 1.0 ? size : size + u'@' + QString::number(ratio);
 }
 
 // A player record for the run: plenty of credit, sounds off, the chosen speed.
@@ -101,7 +108,7 @@ int usage() {
     std::fprintf(stderr,
                  "usage: kestrel-timing startup LAUNCH_NS | reels SPEED SPINS | gamble GAMBLES | "
                  "idle SECONDS | "
-                 "screens SPINS [--rounds=N] [WxH ...]\n");
+                 "screens SPINS [--rounds=N] [WxH[@R] ...]\n");
     return 2;
 }
 
@@ -371,14 +378,23 @@ struct ScreenFigures {
 // Runs this tool once more on an offscreen screen of the given size and returns what it says.
 QString runOnScreen(const QString& self, const QString& size, const QStringList& arguments) {
     QTemporaryDir dir;
-    const QStringList wh = size.split(u'x');
+    // WxH in the screen's pixels, @R for a desktop scaled by R: the platform takes the size in
+    // the desktop's units.
+    const QStringList sizeAndRatio = size.split(u'@');
+    const QStringList wh = sizeAndRatio[0].split(u'x');
+    bool ratioRead = true;
+    const double ratio = sizeAndRatio.size() == 2 ? sizeAndRatio[1].toDouble(&ratioRead) : 1.0;
     QFile config(dir.filePath("screens.json"));
-    if (wh.size() != 2 || !config.open(QIODevice::WriteOnly)) {
+    if (wh.size() != 2 || sizeAndRatio.size() > 2 || !ratioRead || ratio <= 0 ||
+        !config.open(QIODevice::WriteOnly)) {
         return {};
     }
     config.write(QStringLiteral("{\"screens\": [{\"name\": \"timing\", \"x\": 0, \"y\": 0, "
-                                "\"width\": %1, \"height\": %2, \"dpi\": 96, \"dpr\": 1}]}")
-                     .arg(wh[0], wh[1])
+                                "\"width\": %1, \"height\": %2, \"dpi\": %3, \"dpr\": %4}]}")
+                     .arg(qRound(wh[0].toDouble() / ratio))
+                     .arg(qRound(wh[1].toDouble() / ratio))
+                     .arg(qRound(96 * ratio))
+                     .arg(ratio)
                      .toLatin1());
     config.close();
     QProcess child;

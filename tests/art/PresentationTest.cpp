@@ -157,7 +157,8 @@ TEST(Presentation, TheCabinetInPartsPaintsAsTheWholePicture) {
 // painted there, the cabinet, a picture, a cell and its reel are the machine drawn at twice its
 // size on a screen of ratio 1, pixel for pixel, not the 800 × 600 pictures doubled.
 TEST(Presentation, OnAScreenOfFinerPixelsThePicturesAreDrawnForThem) {
-    const auto paintedAt = [](qreal scale, qreal ratio) {
+    // Enabled, and greyed under a dialog.
+    const auto paintedAt = [](qreal scale, qreal ratio, bool enabled) {
         CabinetWidget machine;
         Presentation& presentation = machine.presentation;
         presentation.setScale(scale, ratio);
@@ -172,16 +173,19 @@ TEST(Presentation, OnAScreenOfFinerPixelsThePicturesAreDrawnForThem) {
         presentation.place(cell, QRect(layout::reelRect(4).topLeft(), layout::kCell));
         presentation.show(cell, PictureList::listsingles, 5);
         EXPECT_TRUE(waitUntilDrawn(presentation));
+        machine.setEnabled(enabled);
         QImage painted(scaledSize(layout::kWindow, scale * ratio), QImage::Format_RGB32);
         painted.setDevicePixelRatio(ratio);
         machine.render(&painted);
         painted.setDevicePixelRatio(1);
         return painted;
     };
-    const QImage atTwiceTheRatio = paintedAt(1.0, 2.0);
-    const QImage atTwiceTheScale = paintedAt(2.0, 1.0);
-    EXPECT_EQ(atTwiceTheRatio.size(), scaledSize(layout::kWindow, 2.0));
-    EXPECT_TRUE(atTwiceTheRatio == atTwiceTheScale);
+    for (const bool enabled : {true, false}) {
+        const QImage atTwiceTheRatio = paintedAt(1.0, 2.0, enabled);
+        const QImage atTwiceTheScale = paintedAt(2.0, 1.0, enabled);
+        EXPECT_EQ(atTwiceTheRatio.size(), scaledSize(layout::kWindow, 2.0));
+        EXPECT_TRUE(atTwiceTheRatio == atTwiceTheScale) << (enabled ? "enabled" : "disabled");
+    }
 }
 
 // Only areas of one colour are left out of the pieces, and the parts paint as the image.

@@ -430,13 +430,12 @@ void Presentation::setOn(QLabel* label, ArtKey key) {
     }
 }
 
-// A disabled cell greys as the label would grey a picture of its own, as at 800 × 600. Made only
-// while a dialog holds the machine, so it is not kept.
-QPixmap Presentation::disabledCell(const QLabel* label, ArtKey key) const {
+// A disabled label's picture greys as the label greys a picture it paints itself, as at
+// 800 × 600. Made only while a dialog holds the machine, so it is not kept.
+QPixmap Presentation::greyed(const QLabel* label, const QPixmap& picture) {
     QStyleOption option;
     option.initFrom(label);
-    return label->style()->generatedIconPixmap(
-        QIcon::Disabled, cells_.picture(static_cast<PictureList>(key.which), key.index), &option);
+    return label->style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
 }
 
 bool Presentation::inLayers(ArtKey key) const {
@@ -445,9 +444,10 @@ bool Presentation::inLayers(ArtKey key) const {
 }
 
 // A label showing a cell drawn in layers paints it from them: three copies where the picture
-// would take one, but no picture made and kept for each cell shown. A label painting a stand-in
-// would first make a smoothed copy of it at its own size; the stand-in is drawn stretched
-// instead, which costs no more than the picture it stands for.
+// would take one, but no picture made and kept for each cell shown. A label painting a picture
+// whose pixels are not the screen's (a stand-in, or any picture on a scaled desktop) would first
+// make a smoothed copy of it at its own size, blurring it; it is drawn into its place instead,
+// which costs no more than the picture itself.
 bool Presentation::eventFilter(QObject* watched, QEvent* event) {
     if (watched == machine_) {
         if (event->type() == QEvent::Paint && planPending_) {
@@ -473,14 +473,16 @@ bool Presentation::eventFilter(QObject* watched, QEvent* event) {
             if (label->isEnabled()) {
                 cells_.paint(painter, static_cast<PictureList>(key.which), key.index);
             } else {
-                painter.drawPixmap(0, 0, disabledCell(label, key));
+                painter.drawPixmap(
+                    0, 0,
+                    greyed(label, cells_.picture(static_cast<PictureList>(key.which), key.index)));
             }
             return true;
         }
         const QPixmap pixmap = label->pixmap();
-        if (!pixmap.isNull() && pixmap.devicePixelRatio() != 1.0 && label->isEnabled()) {
+        if (!pixmap.isNull() && pixmap.devicePixelRatio() != 1.0) {
             QPainter painter(label);
-            painter.drawPixmap(label->rect(), pixmap);
+            painter.drawPixmap(label->rect(), label->isEnabled() ? pixmap : greyed(label, pixmap));
             return true;
         }
     }

@@ -101,7 +101,7 @@ private:
     void showOn(QLabel* label, ArtKey key);
     void setOn(QLabel* label, ArtKey key);
     bool inLayers(ArtKey key) const;
-    QPixmap disabledCell(const QLabel* label, ArtKey key) const;
+    static QPixmap greyed(const QLabel* label, const QPixmap& picture);
     bool shownOnALabel(quint32 code) const;
     const QPixmap* revealFrame(ArtKey key) const;
     void letGoUnlessShown(ArtKey key);

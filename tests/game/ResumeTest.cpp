@@ -73,6 +73,12 @@ const std::vector<Damage> kDamages = {
              ++s.lastSpin->pays;
          }
      }},
+    {"the spin's pay one short",
+     [](PlayerRecord&, GameSnapshot& s) {
+         if (s.lastSpin) {
+             --s.lastSpin->pays;
+         }
+     }},
     {"a stop past the strip",
      [](PlayerRecord&, GameSnapshot& s) {
          if (s.lastSpin) {
@@ -114,6 +120,12 @@ const std::vector<Damage> kDamages = {
          s.featureState = FreeSpins::State::Running;
          s.played = s.awarded + 1;
      }},
+    {"a running feature that has not played its trigger",
+     [](PlayerRecord&, GameSnapshot& s) {
+         s.featureState = FreeSpins::State::Running;
+         s.awarded = std::max(s.awarded, 11);
+         s.played = 0;
+     }},
     {"a feature total below the free spin it holds",
      [](PlayerRecord&, GameSnapshot& s) {
          if (s.featureState != FreeSpins::State::None) {
@@ -129,6 +141,14 @@ const std::vector<Damage> kDamages = {
          s.phase = MachinePhase::Gamble;
          s.staked = 100;
          s.atRisk = 300;
+     }},
+    {"an amount at risk that is no doubling of the stake",
+     [](PlayerRecord&, GameSnapshot& s) {
+         s.phase = MachinePhase::Gamble;
+         s.staked = 100;
+         s.atRisk = 250;
+         s.cards = {};
+         s.cards.add(1);
      }},
     {"a gamble doubled with no card drawn",
      [](PlayerRecord&, GameSnapshot& s) {

@@ -59,6 +59,22 @@ TEST_F(CreditLimit, PaidSpinIsPlayedOnlyWhileItsLargestWinFits) {
     EXPECT_TRUE(machine.canGamble());
 }
 
+// The bet leaves the credit before the spin pays, so the room a spin needs is its largest win
+// less its bet. At the top bet, 25 lines at 20, that win is 760,000: 1,500 a line for five girls
+// on every line and 20 times the 500 bet for five specials.
+TEST_F(CreditLimit, TheBetChargedMakesRoomForItsOwnLargestWin) {
+    constexpr std::int32_t kHighestToPlay = 2'147'483'647 - 760'000 + 500;
+    setCredit(kHighestToPlay);
+    random.pushSpin(kLosingStops);
+    ASSERT_EQ(machine.play(kTopButton), PlayResult::Paid);
+    machine.settle();
+    EXPECT_EQ(machine.player().bank, kHighestToPlay - kTopBet);
+
+    setCredit(kHighestToPlay + 1);
+    EXPECT_EQ(machine.play(kTopButton), PlayResult::CreditFull);
+    EXPECT_EQ(machine.player().bank, kHighestToPlay + 1);
+}
+
 TEST_F(CreditLimit, RefusedForLackOfCreditComesBeforeCreditFull) {
     setCredit(100);
     EXPECT_EQ(machine.play(kTopButton), PlayResult::Refused);

@@ -233,6 +233,23 @@ TEST_F(SavedHistory, AnotherVersionIsSkippedWholeAndKeysPastTheLastPlaceAreNotRe
     EXPECT_EQ(read.snapshot, played.machine.snapshot());
 }
 
+// Once the history is full every save moves each game up a place: all the places are written,
+// the newest game's too, and the game pushed out is gone from the file.
+TEST_F(SavedHistory, AFullHistoryReadsBackWholeAfterEveryGame) {
+    Machine& machine = played.machine;
+    machine.collect();
+    for (int game = 0; game < GameHistory::kGames + 2; ++game) {
+        played.random.pushSpin(kLosingStops);
+        ASSERT_EQ(machine.play(1), PlayResult::Paid);
+        machine.settle();
+        ASSERT_TRUE(records.save(machine));
+        const SavedGame read = readBack();
+        EXPECT_EQ(read.history, machine.history()) << "after game " << machine.player().games;
+        EXPECT_EQ(read.historySkipped, 0) << "after game " << machine.player().games;
+    }
+    EXPECT_EQ(std::ssize(machine.history().entries()), GameHistory::kGames);
+}
+
 // "Delete Current Player" clears the statistics and saves: the slot's games go with them.
 TEST_F(SavedHistory, DeletingThePlayerEmptiesTheSlotsHistory) {
     played.machine.collect();

@@ -53,6 +53,20 @@ TEST(HistoryText, EveryKindOfGameReadsBackAsWritten) {
     EXPECT_TRUE(feature.endsWith(" G collected 275 550 1 R3")) << feature.toStdString();
 }
 
+// A reel's last stop shows the last three places of its strip; it reads back as that stop.
+TEST(HistoryText, TheLastStopOfEveryReelReadsBackAsWritten) {
+    test::ScriptedRandom random;
+    Machine machine(random);
+    machine.switchPlayer(test::playerWithCredit(10000));
+    constexpr std::array<int, kReels> kLastStops = {kStops, kStops, kStops, kStops, kStops};
+    random.pushSpin(kLastStops);
+    ASSERT_EQ(machine.play(1), PlayResult::Paid);
+    machine.settle();
+    const RecordedGame& game = *machine.history().newest();
+    ASSERT_EQ(game.spin.stops, kLastStops);
+    EXPECT_EQ(parseRecordedGame(formatRecordedGame(game)), game);
+}
+
 // Features and gambles far past what is kept read back with their counts.
 TEST(HistoryText, BoundedFeaturesAndGamblesReadBackAsWritten) {
     test::ScriptedRandom random;

@@ -62,5 +62,16 @@ TEST(IniText, HandEditedFileReadsLeniently) {
     EXPECT_EQ(read, expected);
 }
 
+// Editors that save with a byte-order mark put it in front of the first section: that section's
+// records must read as if it were not there.
+TEST(IniText, AByteOrderMarkBeforeTheFirstSectionCostsNothing) {
+    qsizetype skipped = -1;
+    const QSettings::SettingsMap read =
+        parseIni("\xEF\xBB\xBF[player1]\nbank=12345\ngames=3\n", &skipped);
+    const QSettings::SettingsMap expected = {{"player1/bank", "12345"}, {"player1/games", "3"}};
+    EXPECT_EQ(read, expected);
+    EXPECT_EQ(skipped, 0);
+}
+
 }  // namespace
 }  // namespace kestrel

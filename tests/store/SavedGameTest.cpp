@@ -135,6 +135,18 @@ TEST_F(SavedGameTest, SnapshotBesideAnyOtherRecordTextOrEditedIsRefused) {
     EXPECT_TRUE(refusedAfter("game1", "check", QStringLiteral("0123456789abcdef")));
     EXPECT_TRUE(refusedAfter("player1", "bank", QStringLiteral("999999")));
     EXPECT_TRUE(refusedAfter("player1", "currentplayer", QStringLiteral("Ann")));
+    // Every key of the record is under the check, the statistics and settings too.
+    test::MemorySettingsStore recordOnly;
+    ASSERT_TRUE(PlayerRecordStore(recordOnly).write(saved));
+    EXPECT_EQ(recordOnly.writes().size(), 11);
+    for (const QString& written : recordOnly.writes()) {
+        const QString key = written.section(u'/', 1);
+        test::MemorySettingsStore edited = memory;
+        edited.setValue("player1", key, memory.value("player1", key) + u'0');
+        const SavedGame read = PlayerRecordStore(edited).readSaved(PlayerRecord{});
+        EXPECT_TRUE(read.snapshotRefused) << key.toStdString();
+        EXPECT_EQ(read.snapshot, std::nullopt) << key.toStdString();
+    }
     EXPECT_FALSE(refusedAfter("player2", "bank", QStringLiteral("1")));  // another slot's
 
     // The trigger settles and its record is written alone: the decided spin beside it is old.

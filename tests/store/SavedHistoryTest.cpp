@@ -143,6 +143,11 @@ const std::vector<Damage> kDamages = {
      [](const QString& t) { return replacedOnce(t, R"( F (\S+) (\d+) \d+ )", " F \\1 \\2 20 "); }},
     {"a guess no player can call",
      [](const QString& t) { return replacedOnce(t, R"( R(\d))", " X\\1"); }},
+    // A lost gamble's last guess fits any call, so only its letter can give it away.
+    {"the losing call made with a letter beyond Latin-1",
+     [](const QString& t) {
+         return replacedOnce(t, R"(( G lost .*) [RBHCDS](\d)$)", "\\1 \u0100\\2");
+     }},
     {"a game number past the record's count of games",
      [](const QString& t) { return replacedOnce(t, R"(^(\S+) \d+ )", "\\1 99999 "); }},
     {"a game number no play gives",

@@ -225,11 +225,15 @@ TEST_F(MachinePlayers, SwitchingPlayerWithdrawsThePendingGamble) {
 TEST_F(MachinePlayers, ClearingStatisticsKeepsNameAndSettings) {
     machine.renamePlayer("bob");
     machine.changeSettings({-1, 7, 0, 2});
-    spinAndSettle(kLosingStops);
+    ASSERT_TRUE(machine.insertNote());
+    spinAndSettle(test::kTwoSpecials);
+    ASSERT_GT(machine.player().total, 0);
     machine.clearStatistics();
     EXPECT_EQ(machine.player().bank, 0);
     EXPECT_EQ(machine.player().games, 0);
     EXPECT_EQ(machine.player().wager, 0);
+    EXPECT_EQ(machine.player().total, 0);
+    EXPECT_EQ(machine.player().amountinvested, 0);
     EXPECT_EQ(machine.player().currentplayer, "bob");
     EXPECT_EQ(machine.player().soundonoff, -1);
     EXPECT_EQ(machine.player().reelspeed, 2);

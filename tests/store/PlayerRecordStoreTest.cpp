@@ -109,6 +109,8 @@ TEST(PlayerRecordValues, HandEditedValuesTheProgramNeverWritesLeaveTheFieldUncha
         {"reelspeed", "-32769"},
         {"soundonoff", "1x"},
         {"machinepay", "0x4"},
+        {"bank", "0x10"},
+        {"games", "0x7"},
         // a number, but not one the program writes there
         {"machinepay", "0"},
         {"machinepay", "1"},

@@ -157,6 +157,24 @@ TEST_F(SavedGameTest, SnapshotBesideAnyOtherRecordTextOrEditedIsRefused) {
     EXPECT_TRUE(stale.snapshotRefused);
 }
 
+// A win offered to the gamble when the program closed is the player's credit after the restart,
+// not a gamble still to be had.
+TEST_F(SavedGameTest, AGameAtRestTakenUpOffersNoGambleOnItsLastWin) {
+    random.pushSpin(test::kTwoSpecials);
+    ASSERT_EQ(machine.play(1), PlayResult::Paid);
+    ASSERT_EQ(machine.settle().credited, 25);
+    ASSERT_TRUE(machine.canGamble());
+    ASSERT_TRUE(records.save(machine));
+
+    test::ScriptedRandom script;
+    Machine restarted(script);
+    EXPECT_EQ(takeUp(restarted, records.loadAtStartUp(PlayerRecord{}), 25, 1), TakenUp::AtRest);
+    EXPECT_EQ(restarted.player(), machine.player());
+    EXPECT_FALSE(restarted.canGamble());
+    EXPECT_FALSE(restarted.openGamble());
+    EXPECT_EQ(restarted.player().bank, machine.player().bank);
+}
+
 // A hand edit of a record whose game was at rest leaves nothing to take up and nothing to warn
 // of; a damaged snapshot beside it is still damage.
 TEST_F(SavedGameTest, AnEditedRecordAtRestIsNoDamagedGame) {

@@ -339,6 +339,19 @@ TEST_F(GameTakenUp, CoinsStillToDropGoOnDropping) {
     EXPECT_TRUE(control("btnoptions")->isEnabled());
 }
 
+// The press is the player's money from the moment it is taken, before its first coin falls.
+TEST_F(GameTakenUp, APressCutOffBeforeItsFirstCoinStillDropsAllItsCoins) {
+    storePlayer(0);
+    open();
+    press("coinsin");
+    ASSERT_EQ(window->machine().coinsPending(), 14);
+    killAndStartAgain();
+    clock.advance(4000);
+    EXPECT_EQ(window->machine().player().bank, 350);
+    EXPECT_EQ(window->machine().player().amountinvested, 350);
+    EXPECT_EQ(settings.value("player1", "bank"), "350");
+}
+
 TEST_F(GameTakenUp, ADamagedSavedGameIsSaidAndTheRecordStands) {
     storePlayer(1000);
     open();

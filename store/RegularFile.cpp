@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
@@ -211,7 +212,8 @@ int createBeside(const QString& target, QByteArray& name) {
 
 int writeAll(int fd, QByteArrayView text) {
     for (qsizetype done = 0; done < text.size();) {
-        const ssize_t written = ::write(fd, text.data() + done, size_t(text.size() - done));
+        const ssize_t written =
+            saveCalls().write(fd, text.data() + done, size_t(text.size() - done));
         if (written < 0) {
             if (errno == EINTR) {
                 continue;
@@ -234,7 +236,7 @@ int fill(Descriptor& file, std::optional<mode_t> mode, QByteArrayView text) {
     if (const int error = writeAll(file.get(), text)) {
         return error;
     }
-    if (::fsync(file.get()) != 0) {
+    if (saveCalls().fsync(file.get()) != 0) {
         return errno;
     }
     return file.close();
@@ -247,13 +249,22 @@ int flushFolder(const QString& folder) {
     if (!dir.valid()) {
         return errno;
     }
-    if (::fsync(dir.get()) != 0 && errno != EINVAL) {
+    if (saveCalls().fsync(dir.get()) != 0 && errno != EINVAL) {
         return errno;
     }
     return 0;
 }
 
 }  // namespace
+
+SaveCalls& saveCalls() {
+    static SaveCalls calls{
+        [](int fd, const void* data, size_t size) { return ::write(fd, data, size); },
+        [](int fd) { return ::fsync(fd); },
+        [](const char* from, const char* to) { return std::rename(from, to); },
+    };
+    return calls;
+}
 
 FileStamp stampOf(const QString& path) {
     const QByteArray name = native(path);
@@ -349,7 +360,8 @@ std::optional<QString> replaceRegularFile(const QString& path, QByteArrayView te
         return errorInWords(errno);
     }
     int error = fill(file, target.mode, text);
-    if (error == 0 && ::rename(newName.constData(), native(target.path).constData()) != 0) {
+    if (error == 0 &&
+        saveCalls().rename(newName.constData(), native(target.path).constData()) != 0) {
         error = errno;
     }
     if (error != 0) {

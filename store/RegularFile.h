@@ -4,7 +4,10 @@
 #include <QByteArrayView>
 #include <QString>
 
+#include <functional>
 #include <optional>
+
+#include <sys/types.h>
 
 namespace kestrel {
 
@@ -48,6 +51,18 @@ FileRead readRegularFile(const QString& path, qint64 sizeLimit);
 // writable regular file or an empty place is ever replaced. Returns why it failed, in a
 // player's words ("the disk is full"), or nothing when the text is stored.
 std::optional<QString> replaceRegularFile(const QString& path, QByteArrayView text);
+
+// The system calls through which replaceRegularFile() writes its new file, flushes it and the
+// folder to the disk, and renames it into place. A disk that fails in one of them cannot be
+// had on demand (a full file system needs the super-user, a failing flush or rename a failing
+// disk), so a test puts its own here for a while and then the system's back. Nothing else
+// changes them.
+struct SaveCalls {
+    std::function<ssize_t(int fd, const void* data, size_t size)> write;
+    std::function<int(int fd)> fsync;
+    std::function<int(const char* from, const char* to)> rename;
+};
+SaveCalls& saveCalls();
 
 // Removes what replaceRegularFile() leaves behind when the process dies between making its new
 // file and renaming it: "<name>.<random>.new" beside `path` (and beside the file a link there

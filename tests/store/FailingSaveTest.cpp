@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstdio>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "QSettingsStore.h"
 #include "RegularFile.h"
@@ -91,6 +96,65 @@ TEST_F(FailingSaveTest, ADiskFailingAtAnyStepIsReportedAndLeavesTheLastSaveWhole
         EXPECT_EQ(store.lastProblem(), std::nullopt);
         EXPECT_EQ(QSettingsStore(path()).value("player1", "bank"), "250");
     }
+}
+
+// What survives a power cut is what the disk confirmed: the new file's bytes before its name
+// goes over the old one, and the folder holding the new name after the rename.
+TEST_F(FailingSaveTest, ASaveFlushesTheNewFileBeforeTheRenameAndTheFolderAfterIt) {
+    QSettingsStore store(path());
+    store.setValue("player1", "bank", "100");
+    ASSERT_TRUE(store.sync());
+
+    std::vector<std::string> steps;
+    const auto note = [&steps](const std::string& step) {
+        if (steps.empty() || steps.back() != step) {
+            steps.push_back(step);
+        }
+    };
+    store.setValue("player1", "bank", "250");
+    {
+        const SaveCallsSwap swap;
+        SaveCalls& calls = saveCalls();
+        calls.write = [&note](int fd, const void* data, size_t size) {
+            note("write");
+            return ::write(fd, data, size);
+        };
+        calls.fsync = [&note](int fd) {
+            struct stat status {};
+            note(::fstat(fd, &status) == 0 && S_ISDIR(status.st_mode) ? "flush folder"
+                                                                      : "flush file");
+            return ::fsync(fd);
+        };
+        calls.rename = [&note](const char* from, const char* to) {
+            note("rename");
+            return std::rename(from, to);
+        };
+        EXPECT_TRUE(store.sync());
+    }
+    EXPECT_EQ(steps, (std::vector<std::string>{"write", "flush file", "rename", "flush folder"}));
+    EXPECT_EQ(QSettingsStore(path()).value("player1", "bank"), "250");
+}
+
+// A disk may take part of a write, or a signal cut one off before it took anything: the save
+// goes on with the rest and stores all of it.
+TEST_F(FailingSaveTest, WritesCutShortOrInterruptedStillStoreTheWholeText) {
+    const QString name(3000, u'y');
+    QSettingsStore store(path());
+    store.setValue("player1", "currentplayer", name);
+    int writes = 0;
+    {
+        const SaveCallsSwap swap;
+        saveCalls().write = [&writes](int fd, const void* data, size_t size) -> ssize_t {
+            if (++writes % 3 == 0) {
+                errno = EINTR;
+                return -1;
+            }
+            return ::write(fd, data, std::min<size_t>(size, 7));
+        };
+        EXPECT_TRUE(store.sync());
+    }
+    EXPECT_EQ(store.lastProblem(), std::nullopt);
+    EXPECT_EQ(QSettingsStore(path()).value("player1", "currentplayer"), name);
 }
 
 }  // namespace

@@ -11,7 +11,9 @@ namespace kestrel::ui {
 // box while a dialog holds the machine.
 class CabinetPieceLabel final : public QLabel {
 public:
-    using QLabel::QLabel;
+    explicit CabinetPieceLabel(QWidget* parent = nullptr) : QLabel(parent) {
+        Presentation::keepColoursWhileDisabled(this);
+    }
 
 protected:
     void paintEvent(QPaintEvent*) override;

@@ -2,8 +2,10 @@
 
 #include <QApplication>
 #include <QRadioButton>
+#include <QTest>
 
 #include "LineOverlay.h"
+#include "Presentation.h"
 #include "ReelWindow.h"
 #include "Sounds.h"
 #include "WindowFixture.h"
@@ -270,6 +272,27 @@ TEST_F(MenuAndOptions, CabinetPiecesKeepTheirColoursWhileADialogHoldsTheMachine)
     ASSERT_FALSE(window->isEnabled());
     EXPECT_TRUE(look() == before);
     clickInDialog("btnokplayer");
+}
+
+// On a scaled desktop the pictures carry the screen's pixel ratio: the line markers, disabled
+// while the reels are idle, and the meter captions under a dialog still keep their colours.
+TEST_F(MenuAndOptions, CabinetPiecesKeepTheirColoursOnAScaledDesktop) {
+    storePlayer(1000);
+    open();
+    window->setScale(1.0, 2.0);
+    auto* presentation = window->findChild<Presentation*>();
+    ASSERT_NE(presentation, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return !presentation->drawing() && presentation->allSharp(); }, 60'000));
+    for (const char* piece : {"LABLASTBET", "lin3", "lin26"}) {
+        QWidget* label = control(piece);
+        const bool enabled = label->isEnabled();
+        const QImage before = label->grab().toImage();
+        label->setEnabled(!enabled);
+        const QImage after = label->grab().toImage();
+        label->setEnabled(enabled);
+        EXPECT_TRUE(before == after) << piece;
+    }
 }
 
 // The no-credit panel speaks of the player before: another player picked takes it away.

@@ -19,7 +19,8 @@ namespace {
 constexpr char kRect[] = "kestrelLogicalRect";
 constexpr char kFont[] = "kestrelLogicalFont";
 constexpr char kStyle[] = "kestrelLogicalStyle";
-constexpr char kPicture[] = "kestrelPicture";  // the key of the picture a label shows
+constexpr char kPicture[] = "kestrelPicture";            // the key of the picture a label shows
+constexpr char kKeepsColours[] = "kestrelKeepsColours";  // not greyed while disabled
 
 QString scaledStyle(const QString& sheet, qreal scale) {
     static const QRegularExpression length(QStringLiteral(R"((\d+(?:\.\d+)?)px)"));
@@ -430,9 +431,17 @@ void Presentation::setOn(QLabel* label, ArtKey key) {
     }
 }
 
-// A disabled label's picture greys as the label greys a picture it paints itself, as at
-// 800 × 600. Made only while a dialog holds the machine, so it is not kept.
+void Presentation::keepColoursWhileDisabled(QLabel* label) {
+    label->setProperty(kKeepsColours, true);
+}
+
+// The picture as the label shows it: a disabled label's picture greys as the label greys a
+// picture it paints itself, as at 800 × 600, unless the label keeps its colours. Made only while a
+// dialog holds the machine, so it is not kept.
 QPixmap Presentation::greyed(const QLabel* label, const QPixmap& picture) {
+    if (label->isEnabled() || label->property(kKeepsColours).toBool()) {
+        return picture;
+    }
     QStyleOption option;
     option.initFrom(label);
     return label->style()->generatedIconPixmap(QIcon::Disabled, picture, &option);
@@ -482,7 +491,7 @@ bool Presentation::eventFilter(QObject* watched, QEvent* event) {
         const QPixmap pixmap = label->pixmap();
         if (!pixmap.isNull() && pixmap.devicePixelRatio() != 1.0) {
             QPainter painter(label);
-            painter.drawPixmap(label->rect(), label->isEnabled() ? pixmap : greyed(label, pixmap));
+            painter.drawPixmap(label->rect(), greyed(label, pixmap));
             return true;
         }
     }

@@ -75,6 +75,9 @@ public:
     const QPixmap& picture(Picture picture) const;
     const QPixmap& picture(PictureList list, int index) const;
     const QPixmap& button(ButtonArt art, bool enabled) const;
+    // A label whose picture keeps its colours while it is disabled (a piece of the cabinet):
+    // painted by the presentation, it is not greyed either.
+    static void keepColoursWhileDisabled(QLabel* label);
     // The label shows the picture, at every scale to come.
     void show(QLabel* label, Picture picture);
     void show(QLabel* label, PictureList list, int index);

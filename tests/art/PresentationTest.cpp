@@ -153,38 +153,56 @@ TEST(Presentation, TheCabinetInPartsPaintsAsTheWholePicture) {
     EXPECT_EQ(machine.grab().toImage().convertToFormat(whole.format()), whole);
 }
 
-// On a screen at 200 % the machine laid out at its own size is drawn for the screen's pixels:
-// painted there, the cabinet, a picture, a cell and its reel are the machine drawn at twice its
-// size on a screen of ratio 1, pixel for pixel, not the 800 × 600 pictures doubled.
-TEST(Presentation, OnAScreenOfFinerPixelsThePicturesAreDrawnForThem) {
-    // Enabled, and greyed under a dialog.
-    const auto paintedAt = [](qreal scale, qreal ratio, bool enabled) {
-        CabinetWidget machine;
-        Presentation& presentation = machine.presentation;
-        presentation.setScale(scale, ratio);
-        machine.setFixedSize(presentation.size(layout::kWindow));
-        auto* panel = new QLabel(&machine);
-        presentation.place(panel, layout::kMenuPanel);
-        presentation.show(panel, Picture::MenuPanel);
+// The cabinet and a picture, with a cell and its reel unless `cabinetOnly`, laid out at a scale
+// and painted on a screen of this pixel ratio, enabled or greyed under a dialog, in the screen's
+// pixels.
+QImage machinePaintedAt(qreal scale, qreal ratio, bool enabled, bool cabinetOnly = false) {
+    CabinetWidget machine;
+    Presentation& presentation = machine.presentation;
+    presentation.setScale(scale, ratio);
+    machine.setFixedSize(presentation.size(layout::kWindow));
+    auto* panel = new QLabel(&machine);
+    presentation.place(panel, layout::kMenuPanel);
+    presentation.show(panel, Picture::MenuPanel);
+    if (!cabinetOnly) {
         auto* reel = new QLabel(&machine);
         presentation.place(reel, layout::reelRect(2));
         presentation.show(reel, PictureList::spinlist, 3);
         auto* cell = new QLabel(&machine);
         presentation.place(cell, QRect(layout::reelRect(4).topLeft(), layout::kCell));
         presentation.show(cell, PictureList::listsingles, 5);
-        EXPECT_TRUE(waitUntilDrawn(presentation));
-        machine.setEnabled(enabled);
-        QImage painted(scaledSize(layout::kWindow, scale * ratio), QImage::Format_RGB32);
-        painted.setDevicePixelRatio(ratio);
-        machine.render(&painted);
-        painted.setDevicePixelRatio(1);
-        return painted;
-    };
+    }
+    EXPECT_TRUE(waitUntilDrawn(presentation));
+    machine.setEnabled(enabled);
+    QImage painted(scaledSize(layout::kWindow, scale * ratio), QImage::Format_RGB32);
+    painted.setDevicePixelRatio(ratio);
+    machine.render(&painted);
+    painted.setDevicePixelRatio(1);
+    return painted;
+}
+
+// On a screen at 200 % the machine laid out at its own size is drawn for the screen's pixels:
+// painted there, the cabinet, a picture, a cell and its reel are the machine drawn at twice its
+// size on a screen of ratio 1, pixel for pixel, not the 800 × 600 pictures doubled.
+TEST(Presentation, OnAScreenOfFinerPixelsThePicturesAreDrawnForThem) {
     for (const bool enabled : {true, false}) {
-        const QImage atTwiceTheRatio = paintedAt(1.0, 2.0, enabled);
-        const QImage atTwiceTheScale = paintedAt(2.0, 1.0, enabled);
+        const QImage atTwiceTheRatio = machinePaintedAt(1.0, 2.0, enabled);
+        const QImage atTwiceTheScale = machinePaintedAt(2.0, 1.0, enabled);
         EXPECT_EQ(atTwiceTheRatio.size(), scaledSize(layout::kWindow, 2.0));
         EXPECT_TRUE(atTwiceTheRatio == atTwiceTheScale) << (enabled ? "enabled" : "disabled");
+    }
+}
+
+// Laid out at half its size on a screen at 200 % (an 800 × 600 screen so scaled), the machine
+// covers 800 × 600 of the screen's pixels: the book's own pictures, each of their pixels on one
+// of the screen's, not shown at twice their size. (Pieces at odd places of the 800 × 600 machine
+// stand a pixel off at half its size, so only the cabinet and a picture at even places.)
+TEST(Presentation, AtHalfItsSizeOnAScreenAtTwiceTheRatioShowsTheBooksPixels) {
+    for (const bool enabled : {true, false}) {
+        const QImage atHalfTheScale = machinePaintedAt(0.5, 2.0, enabled, true);
+        const QImage atItsOwnSize = machinePaintedAt(1.0, 1.0, enabled, true);
+        EXPECT_EQ(atHalfTheScale.size(), layout::kWindow);
+        EXPECT_TRUE(atHalfTheScale == atItsOwnSize) << (enabled ? "enabled" : "disabled");
     }
 }
 

@@ -187,12 +187,26 @@ void Presentation::setScale(qreal scale, qreal ratio) {
 // go as soon as its stand-in is made: the stand-in is a copy of its own, and the picture drawn
 // for the scale replaces it.
 const QPixmap& Presentation::pictureOf(ArtKey key) const {
-    if (artScale() == 1.0) {
+    if (artScale() == 1.0 && ratio_ == 1.0) {
         return original(key);
     }
     const quint32 code = key.code();
     auto it = pictures_.find(code);
     if (it != pictures_.end()) {
+        return *it;
+    }
+    if (artScale() == 1.0) {
+        // The machine at 800 × 600 of the screen's pixels on a scaled desktop (an 800 × 600
+        // screen at 200 %): the book's pixels are the screen's, and the picture says so, or it
+        // would be shown at the ratio's times its size.
+        const QPixmap& original = this->original(key);
+        if (original.isNull()) {
+            return original;
+        }
+        QPixmap onScreen = original;
+        onScreen.setDevicePixelRatio(ratio_);
+        it = pictures_.insert(code, std::move(onScreen));
+        forgetOriginal(key);
         return *it;
     }
     if (const QPixmap* frame = revealFrame(key)) {
@@ -380,6 +394,7 @@ void Presentation::showOn(QLabel* label, ArtKey key) {
         // A reel shows the column of its stop for one settle tick before its cells replace it;
         // kept, the 110 columns would add up to 20 MB over a session.
         forgetOriginal(previous);
+        pictures_.remove(previous.code());
     }
 }
 

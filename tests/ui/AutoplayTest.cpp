@@ -13,8 +13,7 @@ using test::kTwoSpecials;
 class Autoplay : public test::WindowFixture {};
 
 TEST_F(Autoplay, NoticeIsShownOnceForTheWholeStore) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     random.pushSpin(kTwoSpecials);
     press("autoplayon");
     ASSERT_EQ(messages.shown.size(), 1u);
@@ -41,8 +40,7 @@ TEST_F(Autoplay, NoticeAlreadyInTheStoreIsNotShown) {
 
 // The pace of the spins is checked in EverySpinIsShownAndSettledBeforeTheNextIsCharged.
 TEST_F(Autoplay, RepeatsTheBetWithoutGamblingUntilSwitchedOff) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     random.pushSpin(kTwoSpecials);  // wins: the next spin comes from the timer
     press("autoplayon");
     EXPECT_EQ(window->autoplayState(), 10);
@@ -87,8 +85,7 @@ TEST_F(Autoplay, TheSpaceBarAndAutoplayRepeatTheLastBet) {
 // Autoplay never gambles: a win it settled is not offered once it is switched off either. A spin
 // still turning when it is switched off settles as the player's own and is offered.
 TEST_F(Autoplay, AWinAutoplaySettledIsNotOfferedOnceItIsOff) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     random.pushSpin(kTwoSpecials);
     press("autoplayon");
     clock.advance(1500);  // settled, autoplay waiting
@@ -108,8 +105,7 @@ TEST_F(Autoplay, AWinAutoplaySettledIsNotOfferedOnceItIsOff) {
 // Every spin autoplay pays for turns and settles on screen before the next bet is charged;
 // the next spin comes 1.5 to 1.9 s after a loss and 2.5 to 2.9 s after a win.
 TEST_F(Autoplay, EverySpinIsShownAndSettledBeforeTheNextIsCharged) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     for (int i = 0; i < 4; ++i) {
         random.pushSpin(i == 2 ? kTwoSpecials : kLosingStops);
     }
@@ -146,8 +142,7 @@ TEST_F(Autoplay, EverySpinIsShownAndSettledBeforeTheNextIsCharged) {
 
 // A refused autoplay leaves the cabinet exactly as switching autoplay off does.
 TEST_F(Autoplay, TooLittleCreditStopsItWithThePanelAndGivesEveryControlBack) {
-    storePlayer(10);
-    open();
+    openWith(10);
     press("autoplayon");
     EXPECT_EQ(window->autoplayState(), 0);
     EXPECT_TRUE(control("pannomoney")->isVisible());
@@ -163,8 +158,7 @@ TEST_F(Autoplay, TooLittleCreditStopsItWithThePanelAndGivesEveryControlBack) {
 }
 
 TEST_F(Autoplay, CreditRunningOutOnALossShowsThatSpinBeforeStopping) {
-    storePlayer(50);
-    open();
+    openWith(50);
     random.pushSpin(kLosingStops);
     random.pushSpin(kLosingStops);  // leaves 0: no third spin
     press("autoplayon");
@@ -180,8 +174,7 @@ TEST_F(Autoplay, CreditRunningOutOnALossShowsThatSpinBeforeStopping) {
 }
 
 TEST_F(Autoplay, FeatureUnderAutoplayCountsEveryFreeSpinAndResumesAfterIt) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     random.pushSpin(kThreeSpecials);
     press("autoplayon");
     ASSERT_TRUE(advanceUntil([&] { return window->machine().freeSpins().played() == 1; }, 5000));

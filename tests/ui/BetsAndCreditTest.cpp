@@ -26,8 +26,7 @@ protected:
 };
 
 TEST_F(BetsAndCredit, LineButtonLightsThePlayedMarkersAndDimsTheRest) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kLosingStops);
     press("payline3");
     EXPECT_EQ(window->machine().linesPlayed(), 10);
@@ -45,8 +44,7 @@ TEST_F(BetsAndCredit, LineButtonLightsThePlayedMarkersAndDimsTheRest) {
 }
 
 TEST_F(BetsAndCredit, LineButtonDuringTheScatterDanceKeepsTheLastResultOffTheReels) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin({1, 1, 2, 1, 1});  // two specials: the scatter dances
     ASSERT_TRUE(timer("Timerscatters")->isActive());
     press("payline1");
@@ -56,10 +54,8 @@ TEST_F(BetsAndCredit, LineButtonDuringTheScatterDanceKeepsTheLastResultOffTheRee
 
 // A spin is paid on the lines it was bet on: the line buttons wait for it to settle.
 TEST_F(BetsAndCredit, LineButtonsWaitWhileTheReelsTurn) {
-    storePlayer(1000);
-    open();
-    random.pushSpin({2, 3, 1, 1, 1});  // lines 3 and 7 win
-    press("pplay1");
+    openWith(1000);
+    startSpin({2, 3, 1, 1, 1});  // lines 3 and 7 win
     EXPECT_FALSE(control("payline1")->isEnabled());
     QTest::mousePress(control("payline1"), Qt::LeftButton);  // even if it could be reached
     EXPECT_EQ(window->machine().linesPlayed(), 25);
@@ -73,8 +69,7 @@ TEST_F(BetsAndCredit, LineButtonsWaitWhileTheReelsTurn) {
 }
 
 TEST_F(BetsAndCredit, TwentyFiveLinesAtTwentyNeedFiveHundred) {
-    storePlayer(499);
-    open();
+    openWith(499);
     press("pplay6");
     EXPECT_TRUE(control("pannomoney")->isVisible());
     EXPECT_EQ(window->machine().betPerLine(), 20);
@@ -86,8 +81,7 @@ TEST_F(BetsAndCredit, TwentyFiveLinesAtTwentyNeedFiveHundred) {
 }
 
 TEST_F(BetsAndCredit, NoteAddsFiftyDollarsWithAClick) {
-    storePlayer(0);
-    open();
+    openWith(0);
     sounds.entries.clear();
     press("notes");
     EXPECT_EQ(window->machine().player().bank, 5000);
@@ -100,8 +94,7 @@ TEST_F(BetsAndCredit, NoteAddsFiftyDollarsWithAClick) {
 // Near the most the credit can hold, money is turned away and a bet whose win might not fit is
 // refused, each time with a word to the player; a smaller bet still plays.
 TEST_F(BetsAndCredit, CreditNearItsLimitTurnsMoneyAndLargeBetsAwayAndSaysSo) {
-    storePlayer(std::numeric_limits<std::int32_t>::max() - 7000);
-    open();
+    openWith(std::numeric_limits<std::int32_t>::max() - 7000);
     for (int i = 0; i < 5; ++i) {
         press("notes");
     }
@@ -134,8 +127,7 @@ TEST_F(BetsAndCredit, CreditNearItsLimitTurnsMoneyAndLargeBetsAwayAndSaysSo) {
 // is turned away whole (no coin falls that the credit does not take), and a refused note does
 // not promise that the coins still fit.
 TEST_F(BetsAndCredit, CoinsThatWouldNotAllFitAreTurnedAwayWithThePress) {
-    storePlayer(kHighestCreditToInsert - 4 * kCoinCredits);
-    open();
+    openWith(kHighestCreditToInsert - 4 * kCoinCredits);
     press("notes");
     press("coinsin");
     clock.advance(10000);
@@ -149,8 +141,7 @@ TEST_F(BetsAndCredit, CoinsThatWouldNotAllFitAreTurnedAwayWithThePress) {
 // A win can take the credit past where even one line at one credit plays: the word then offers
 // no smaller bet that does not exist.
 TEST_F(BetsAndCredit, CreditPastTheSmallestBetSaysNoBetFits) {
-    storePlayer(kHighestCreditToInsert + 1);
-    open();
+    openWith(kHighestCreditToInsert + 1);
     press("payline1");
     press("pplay1");
     EXPECT_EQ(window->machine().player().games, 0);
@@ -162,11 +153,9 @@ TEST_F(BetsAndCredit, CreditPastTheSmallestBetSaysNoBetFits) {
 // Where no box can open at once, the word waits: while the reels turn it comes when the spin has
 // settled, and the pay-line view gives way to it.
 TEST_F(BetsAndCredit, MoneyTurnedAwayMidSpinOrOnThePaylineViewIsStillExplained) {
-    storePlayer(kHighestCreditToInsert);
-    open();
+    openWith(kHighestCreditToInsert);
     press("payline1");
-    random.pushSpin(kLosingStops);
-    press("pplay1");
+    startSpin(kLosingStops);
     clock.advance(100);
     press("notes");
     EXPECT_TRUE(messages.shown.empty());
@@ -176,8 +165,7 @@ TEST_F(BetsAndCredit, MoneyTurnedAwayMidSpinOrOnThePaylineViewIsStillExplained) 
     EXPECT_EQ(window->mode(), ui::Mode::Idle);
     EXPECT_EQ(window->machine().player().bank, kHighestCreditToInsert - 1);
 
-    control<QPushButton>("viewpaylines")->click();
-    clock.settle();
+    click("viewpaylines");
     ASSERT_EQ(window->mode(), ui::Mode::PaylineView);
     press("notes");
     ASSERT_EQ(messages.shown.size(), 2u);
@@ -186,8 +174,7 @@ TEST_F(BetsAndCredit, MoneyTurnedAwayMidSpinOrOnThePaylineViewIsStillExplained) 
 }
 
 TEST_F(BetsAndCredit, NoteDuringFreeSpinsDoesNothing) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);
     ASSERT_TRUE(window->machine().freeSpinsActive());
     control("notes")->setEnabled(true);  // even if it could be reached
@@ -198,8 +185,7 @@ TEST_F(BetsAndCredit, NoteDuringFreeSpinsDoesNothing) {
 }
 
 TEST_F(BetsAndCredit, CoinButtonDropsFourteenCoins) {
-    storePlayer(0);
-    open();
+    openWith(0);
     sounds.entries.clear();
     press("coinsin");
     clock.advance(1500);
@@ -219,8 +205,7 @@ TEST_F(BetsAndCredit, CoinButtonDropsFourteenCoins) {
 // The button comes back with the last coin, two ticks before the animation ends: a press then
 // must still drop its coins and leave the options reachable.
 TEST_F(BetsAndCredit, APressAsTheLastCoinDropsDropsItsOwnCoins) {
-    storePlayer(0);
-    open();
+    openWith(0);
     press("coinsin");
     clock.advance(2850);
     ASSERT_EQ(window->machine().coinsPending(), 0);
@@ -234,8 +219,7 @@ TEST_F(BetsAndCredit, APressAsTheLastCoinDropsDropsItsOwnCoins) {
 }
 
 TEST_F(BetsAndCredit, CoinsDroppingIntoAGambleOrThePaylineViewLeaveTheKeysOff) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin({1, 1, 2, 1, 1});  // a win to gamble
     press("coinsin");
     press("doublebutton");
@@ -247,24 +231,21 @@ TEST_F(BetsAndCredit, CoinsDroppingIntoAGambleOrThePaylineViewLeaveTheKeysOff) {
     EXPECT_TRUE(control("pplay1")->isVisible());
     clock.advance(3000);
 
-    control<QPushButton>("cancelbet")->click();
-    clock.settle();
+    click("cancelbet");
     press("coinsin");
     control<QPushButton>("viewpaylines")->click();
     clock.advance(1000);
     EXPECT_FALSE(window->keysEnabled());
     key(Qt::Key_Space);
     EXPECT_EQ(window->machine().phase(), Machine::Phase::Idle);
-    control<QPushButton>("Btnreturn2game")->click();
-    clock.settle();
+    click("Btnreturn2game");
     EXPECT_TRUE(window->keysEnabled());
 }
 
 // A win while the coins fall may leave no room for the last of them near the credit's ceiling:
 // those coins are not credited, so they make no sound, and the player is told once.
 TEST_F(BetsAndCredit, CoinsTurnedAwayAsTheyFallAreNotHeardAndAreExplained) {
-    storePlayer(kHighestCreditToInsert - kCoinPressCredits);
-    open();
+    openWith(kHighestCreditToInsert - kCoinPressCredits);
     press("payline1");
     press("coinsin");
     clock.advance(250);
@@ -289,24 +270,20 @@ TEST_F(BetsAndCredit, CoinsTurnedAwayAsTheyFallAreNotHeardAndAreExplained) {
 // Coins turned away while the last games are open are explained when the view closes, not
 // after some later spin.
 TEST_F(BetsAndCredit, CoinsTurnedAwayBehindTheLastGamesAreExplainedWhenTheyClose) {
-    storePlayer(kHighestCreditToInsert - kCoinPressCredits);
-    open();
+    openWith(kHighestCreditToInsert - kCoinPressCredits);
     press("payline1");
     press("coinsin");
     clock.advance(250);
-    random.pushSpin({5, 5, 5, 1, 1});  // line 1 wins: the last coins have no room left
-    press("pplay1");
+    startSpin({5, 5, 5, 1, 1});  // line 1 wins: the last coins have no room left
     ASSERT_TRUE(advanceUntil([&] { return window->mode() == ui::Mode::Idle; }, 2000));
     ASSERT_GT(window->machine().coinsPending(), 0);
-    control<QPushButton>("lastgames")->click();
-    clock.settle();
+    click("lastgames");
     ASSERT_EQ(window->mode(), ui::Mode::LastGames);
     clock.advance(3000);
     ASSERT_EQ(window->machine().coinsPending(), 0);
     const std::int32_t credited = window->machine().player().amountinvested;
     ASSERT_LT(credited, kCoinPressCredits);
-    control<QPushButton>("lastgamesback")->click();
-    clock.settle();
+    click("lastgamesback");
     ASSERT_EQ(messages.shown.size(), 1u);
     EXPECT_TRUE(messages.shown[0].text.contains(
         QString::number(kCoinsPerPress - credited / kCoinCredits) + " of the coins"));
@@ -319,16 +296,13 @@ TEST_F(BetsAndCredit, CoinsTurnedAwayBehindTheLastGamesAreExplainedWhenTheyClose
 
 // ... and behind a box: the pay table.
 TEST_F(BetsAndCredit, CoinsTurnedAwayBehindThePayTableAreExplainedWhenItCloses) {
-    storePlayer(kHighestCreditToInsert - kCoinPressCredits);
-    open();
+    openWith(kHighestCreditToInsert - kCoinPressCredits);
     press("payline1");
     press("coinsin");
     clock.advance(250);
-    random.pushSpin({5, 5, 5, 1, 1});
-    press("pplay1");
+    startSpin({5, 5, 5, 1, 1});
     ASSERT_TRUE(advanceUntil([&] { return window->mode() == ui::Mode::Idle; }, 2000));
-    control<QPushButton>("mnuviewpaytable")->click();
-    clock.settle();
+    click("mnuviewpaytable");
     ASSERT_EQ(window->mode(), ui::Mode::Dialog);
     clock.advance(3000);
     ASSERT_EQ(window->machine().coinsPending(), 0);
@@ -343,8 +317,7 @@ TEST_F(BetsAndCredit, CoinsTurnedAwayBehindThePayTableAreExplainedWhenItCloses) 
 }
 
 TEST_F(BetsAndCredit, CoinsAreSilentWithSoundsOff) {
-    storePlayer(0, 1, false);
-    open();
+    openWith(0, 1, false);
     press("coinsin");
     clock.advance(4000);
     EXPECT_EQ(window->machine().player().bank, 350);

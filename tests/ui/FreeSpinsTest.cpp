@@ -24,8 +24,7 @@ protected:
 };
 
 TEST_F(FreeSpins, FirstTriggerAnnouncesTenSpinsAndCountsThemDown) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);
     EXPECT_EQ(window->machine().freeSpins().awarded(), 11);
     EXPECT_EQ(window->machine().freeSpins().played(), 1);
@@ -91,16 +90,14 @@ TEST_F(FreeSpins, ACountOfThreeDigitsOrMoreFitsItsWindow) {
 }
 
 TEST_F(FreeSpins, FourSpecialsAwardFifteenMore) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kFourSpecials);
     clock.advance(2500);
     EXPECT_EQ(text("spinsleft"), "15");
 }
 
 TEST_F(FreeSpins, RetriggerExtendsQuietlyAndCountsAsAFeatureWon) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);
     playFreeSpins(1);
     sounds.entries.clear();
@@ -115,8 +112,7 @@ TEST_F(FreeSpins, RetriggerExtendsQuietlyAndCountsAsAFeatureWon) {
 }
 
 TEST_F(FreeSpins, WithSoundsOffTheFeaturePlaysSilently) {
-    storePlayer(1000, 1, false);
-    open();
+    openWith(1000, 1, false);
     spin(kThreeSpecials);
     playFreeSpins(10);
     EXPECT_TRUE(window->machine().featureCompleted());
@@ -125,8 +121,7 @@ TEST_F(FreeSpins, WithSoundsOffTheFeaturePlaysSilently) {
 }
 
 TEST_F(FreeSpins, AutoplayCannotBeSwitchedOnUntilTheWinIsTaken) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);
     random.pushSpin(kLosingStops);
     advanceUntil([&] { return window->machine().phase() == Machine::Phase::Spinning; }, 10000);
@@ -149,40 +144,34 @@ TEST_F(FreeSpins, AutoplayCannotBeSwitchedOnUntilTheWinIsTaken) {
 }
 
 TEST_F(FreeSpins, MenuCannotOpenDuringTheFeature) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);
     hover(control("btnopenmenu"));
     EXPECT_FALSE(visible("menupic"));
 }
 
 TEST_F(FreeSpins, MenuLeftOpenAtTheTriggerClosesAndCannotOpenThePaylineView) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     hover(control("btnopenmenu"));
     ASSERT_TRUE(visible("menupic"));
     spin(kThreeSpecials);
     EXPECT_FALSE(visible("menupic"));
-    control<QPushButton>("viewpaylines")->click();
-    clock.settle();
+    click("viewpaylines");
     EXPECT_FALSE(visible("Btnreturn2game"));
     EXPECT_TRUE(visible("Picture1"));
 }
 
 TEST_F(FreeSpins, PaylineViewWhileTheTotalWaitsComesBackToTheWaitingMachine) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);
     playFreeSpins(10);
     ASSERT_TRUE(window->machine().featureCompleted());
-    control<QPushButton>("viewpaylines")->click();
-    clock.settle();
+    click("viewpaylines");
     EXPECT_FALSE(visible("takewin"));
     EXPECT_FALSE(visible("freespinscompleted1"));  // it would cover Return to Game
     QWidget* back = control("Btnreturn2game");
     EXPECT_EQ(window->childAt(back->geometry().center()), back);
-    control<QPushButton>("Btnreturn2game")->click();
-    clock.settle();
+    click("Btnreturn2game");
     EXPECT_TRUE(visible("takewin"));
     EXPECT_TRUE(visible("freespinscompleted1"));
     EXPECT_FALSE(visible("panfreespin"));
@@ -193,8 +182,7 @@ TEST_F(FreeSpins, PaylineViewWhileTheTotalWaitsComesBackToTheWaitingMachine) {
 }
 
 TEST_F(FreeSpins, ClosingMidFeaturePaysTheWholeFeatureBeforeSaving) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);
     playFreeSpins(3);
     for (int i = 0; i < 7; ++i) {
@@ -206,8 +194,7 @@ TEST_F(FreeSpins, ClosingMidFeaturePaysTheWholeFeatureBeforeSaving) {
 }
 
 TEST_F(FreeSpins, ClosingWhileTheWinWaitsPaysIt) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);
     playFreeSpins(10);
     ASSERT_TRUE(window->machine().featureCompleted());
@@ -219,8 +206,7 @@ TEST_F(FreeSpins, ClosingWhileTheWinWaitsPaysIt) {
 // announcement gives way to the total waiting for take-win, not to a machine that never moves on.
 TEST_F(FreeSpins, AFeatureEndedByItsTriggerWaitsForTakeWin) {
     const std::int32_t start = highestCreditToPlay(25, 1);
-    storePlayer(start);
-    open();
+    openWith(start);
     spin(kThreeSpecials);
     clock.advance(3000);
     ASSERT_TRUE(window->machine().featureCompleted());

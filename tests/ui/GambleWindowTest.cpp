@@ -12,8 +12,7 @@ using test::kTwoSpecials;
 class GambleWindow : public test::WindowFixture {
 protected:
     void openGambleOnAWin() {
-        storePlayer(1000);
-        open();
+        openWith(1000);
         spin(kTwoSpecials);  // 25 credits
         press("doublebutton");
         ASSERT_TRUE(control("pandouble")->isVisible());
@@ -64,8 +63,7 @@ TEST_F(GambleWindow, CollectPaysTheDoubledStakeAndFreesTheMachine) {
 // A bet refused for too little credit leaves its panel up; gambling the last win takes it down,
 // as the panel would show around the gamble's and outlast it.
 TEST_F(GambleWindow, OpeningTakesDownTheNoCreditPanel) {
-    storePlayer(25);
-    open();
+    openWith(25);
     spin(kTwoSpecials);  // 25 in, 25 won
     press("pplay2");     // 50: too much
     ASSERT_TRUE(control("pannomoney")->isVisible());

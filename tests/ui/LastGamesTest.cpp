@@ -25,12 +25,7 @@ class LastGames : public test::WindowFixture {
 protected:
     void openView() {
         hover(control("btnopenmenu"));
-        control<QPushButton>("lastgames")->click();
-        clock.settle();
-    }
-    void click(const QString& name) {
-        control<QPushButton>(name)->click();
-        clock.settle();
+        click("lastgames");
     }
     QString title() const { return text("lastgamestitle"); }
     QString figures() const { return text("lastgamesfigures"); }
@@ -77,8 +72,7 @@ protected:
 };
 
 TEST_F(LastGames, ASessionsFeatureAndGambleAreFoundGameByGameAndNothingChanges) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     playASession();
     const PlayerRecord record = window->machine().player();
     const int writes = settings.writes().size();
@@ -137,8 +131,7 @@ TEST_F(LastGames, ASessionsFeatureAndGambleAreFoundGameByGameAndNothingChanges) 
 // A double click on Return to Game: the first click closes the panel, the second lands on the
 // cabinet button that was under it, which must not take it for a press of its own.
 TEST_F(LastGames, ADoubleClickOnReturnToGamePressesNothingUnderneath) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     openView();
     auto* back = control<QPushButton>("lastgamesback");
     QTest::mousePress(back, Qt::LeftButton);
@@ -155,8 +148,7 @@ TEST_F(LastGames, ADoubleClickOnReturnToGamePressesNothingUnderneath) {
 
 // The panel lies over the cabinet's bottom, not over any line marker beside the reels.
 TEST_F(LastGames, ThePanelCoversNoLineMarker) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     openView();
     const QRect panel = control("lastgamesview")->geometry();
     for (int m = 1; m <= ui::kMarkers; ++m) {
@@ -166,8 +158,7 @@ TEST_F(LastGames, ThePanelCoversNoLineMarker) {
 }
 
 TEST_F(LastGames, WinningLinesAreDrawnTogetherInTheirColours) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(test::kTwoLineWin, 5);
     spin(kLosingStops);
     openView();
@@ -185,15 +176,13 @@ TEST_F(LastGames, WinningLinesAreDrawnTogetherInTheirColours) {
 }
 
 TEST_F(LastGames, OpenOnlyAtRestAndLeaveTheRestingMachineAsItWas) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     openView();  // nothing played yet
     EXPECT_TRUE(title().startsWith("No game has been played yet."));
     EXPECT_FALSE(control<QPushButton>("lastgamesprevious")->isEnabled());
     click("lastgamesback");
 
-    random.pushSpin(kTwoSpecials);
-    press("pplay1");
+    startSpin(kTwoSpecials);
     openView();  // the reels turn
     EXPECT_EQ(window->mode(), ui::Mode::Spinning);
     clock.advance(5000);
@@ -221,8 +210,7 @@ TEST_F(LastGames, OpenOnlyAtRestAndLeaveTheRestingMachineAsItWas) {
 }
 
 TEST_F(LastGames, AFeatureWaitingToBeTakenStillWaitsAfterTheView) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);
     playFreeSpins(10);
     clock.advance(3000);
@@ -241,8 +229,7 @@ TEST_F(LastGames, AFeatureWaitingToBeTakenStillWaitsAfterTheView) {
 
 // The program dies; the next one shows the same games, less a line damaged in between.
 TEST_F(LastGames, TheGamesOutliveTheProgramAndADamagedOneIsLeftOut) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(test::kTwoLineWin, 5);
     spin(kTwoSpecials);
     spin(kLosingStops);
@@ -272,8 +259,7 @@ TEST_F(LastGames, TheGamesOutliveTheProgramAndADamagedOneIsLeftOut) {
 }
 
 TEST_F(LastGames, DeletingThePlayerLeavesNoGameToRecall) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kTwoSpecials);
     press("btnoptions");
     messages.answers.push_back(true);

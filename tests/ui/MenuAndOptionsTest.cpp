@@ -20,10 +20,8 @@ using test::kTwoSpecials;
 class MenuAndOptions : public test::WindowFixture {};
 
 TEST_F(MenuAndOptions, OptionsCannotOpenWhileASpinIsUnsettled) {
-    storePlayer(1000);
-    open();
-    random.pushSpin(kTwoSpecials);
-    press("pplay1");
+    openWith(1000);
+    startSpin(kTwoSpecials);
     press("btnoptions");
     EXPECT_EQ(topLevel("frmkestreloptions"), nullptr);
     EXPECT_TRUE(window->isEnabled());
@@ -36,8 +34,7 @@ TEST_F(MenuAndOptions, OptionsCannotOpenWhileASpinIsUnsettled) {
 }
 
 TEST_F(MenuAndOptions, ClosingTheOptionsWithAPendingGambleWithdrawsIt) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kTwoSpecials);
     ASSERT_TRUE(control("doublebutton")->isEnabled());
     press("btnoptions");
@@ -53,8 +50,7 @@ TEST_F(MenuAndOptions, PaylineViewDuringARollUpShowsTheWholeWin) {
     open();
     spin(kTwoSpecials, 5);  // 250, counting one credit a tick
     ASSERT_LT(text("LABWIN").toInt(), 250);
-    control<QPushButton>("viewpaylines")->click();
-    clock.settle();
+    click("viewpaylines");
     EXPECT_EQ(text("LABWIN"), "250");
     EXPECT_EQ(text("PANELBANK"), "1000");
     clock.advance(1000);
@@ -78,8 +74,7 @@ TEST_F(MenuAndOptions, OptionsDuringARollUpShowTheWholeWin) {
 // What the player sets in the options is what the next spin does: the reels' pace, the
 // sounds, the win counter rolling up.
 TEST_F(MenuAndOptions, SettingsChosenInTheOptionsGovernTheNextSpin) {
-    storePlayer(1000, 1, true);
-    open();
+    openWith(1000, 1, true);
     press("btnoptions");
     clickInDialog("setspeed1");  // slower
     clickInDialog("wincounter1");
@@ -100,8 +95,7 @@ TEST_F(MenuAndOptions, SettingsChosenInTheOptionsGovernTheNextSpin) {
     clickInDialog("wincounter2");
     clickInDialog("btnokplayer");
     sounds.entries.clear();
-    random.pushSpin(kTwoSpecials);
-    press("pplay5");
+    startSpin(kTwoSpecials, 5);
     clock.advance(2000);  // at the fast pace the reels have stopped and the spin settled
     EXPECT_NE(window->mode(), ui::Mode::Spinning);
     EXPECT_EQ(text("LABWIN"), "250");  // at once
@@ -109,8 +103,7 @@ TEST_F(MenuAndOptions, SettingsChosenInTheOptionsGovernTheNextSpin) {
 }
 
 TEST_F(MenuAndOptions, PickingAnEmptySlotShowsItsEmptyCreditInTheWindow) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kTwoSpecials);
     ASSERT_EQ(text("LABWIN"), "25");
     press("btnoptions");
@@ -134,8 +127,7 @@ TEST_F(MenuAndOptions, PickingAnEmptySlotShowsItsEmptyCreditInTheWindow) {
 // Wherever the focus went with a dialog, it comes back to the machine when the dialog closes, so
 // the space bar plays again.
 TEST_F(MenuAndOptions, TheKeysComeBackToTheMachineWhenADialogCloses) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     press("btnoptions");
     QWidget elsewhere;
     elsewhere.show();
@@ -148,8 +140,7 @@ TEST_F(MenuAndOptions, TheKeysComeBackToTheMachineWhenADialogCloses) {
 }
 
 TEST_F(MenuAndOptions, MenuOpensOnHoverAndClosesOverTheCabinet) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     hover(control("btnopenmenu"));
     EXPECT_TRUE(control("menupic")->isVisible());
     hover(control("menupic"), QPoint(80, 60));  // passes through the panel to the window
@@ -160,11 +151,9 @@ TEST_F(MenuAndOptions, MenuOpensOnHoverAndClosesOverTheCabinet) {
 }
 
 TEST_F(MenuAndOptions, PaylineViewDrawsAHoveredLineAndReturnsToIdleReels) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kLosingStops);
-    control<QPushButton>("viewpaylines")->click();
-    clock.settle();
+    click("viewpaylines");
     EXPECT_FALSE(control("Picture1")->isVisible());
     EXPECT_TRUE(control("Btnreturn2game")->isVisible());
     EXPECT_FALSE(window->keysEnabled());
@@ -176,8 +165,7 @@ TEST_F(MenuAndOptions, PaylineViewDrawsAHoveredLineAndReturnsToIdleReels) {
     }
     EXPECT_FALSE(overlay.segment(5).visible);
     EXPECT_EQ(overlay.segment(1).colour, QColor(0xFF, 0x00, 0x00));
-    control<QPushButton>("Btnreturn2game")->click();
-    clock.settle();
+    click("Btnreturn2game");
     EXPECT_FALSE(control("lin7")->isEnabled());
     EXPECT_TRUE(control("Picture1")->isVisible());
     EXPECT_FALSE(control("flasher1")->isVisible());
@@ -190,10 +178,8 @@ TEST_F(MenuAndOptions, PaylineViewDrawsAHoveredLineAndReturnsToIdleReels) {
 
 // The way back from the pay-line view covers none of the lines the view draws.
 TEST_F(MenuAndOptions, ReturnToGameHidesNoLineOfThePaylineView) {
-    storePlayer(1000);
-    open();
-    control<QPushButton>("viewpaylines")->click();
-    clock.settle();
+    openWith(1000);
+    click("viewpaylines");
     const QRect button = control("Btnreturn2game")->geometry().adjusted(-5, -5, 5, 5);
     EXPECT_FALSE(control("panfreespin")->isVisible());
     const ui::LineOverlay& overlay = window->lineOverlay();
@@ -215,12 +201,10 @@ TEST_F(MenuAndOptions, ReturnToGameHidesNoLineOfThePaylineView) {
 // The no-credit panel stands over the middle of the reels, where the pay-line view draws its
 // lines: the view takes it away, as the last games do.
 TEST_F(MenuAndOptions, PaylineViewTakesTheNoCreditPanelAway) {
-    storePlayer(0);
-    open();
+    openWith(0);
     press("pplay1");
     ASSERT_TRUE(control("pannomoney")->isVisible());
-    control<QPushButton>("viewpaylines")->click();
-    clock.settle();
+    click("viewpaylines");
     ASSERT_EQ(window->mode(), ui::Mode::PaylineView);
     EXPECT_FALSE(control("pannomoney")->isVisible());
     hover(control("lin1"));
@@ -229,8 +213,7 @@ TEST_F(MenuAndOptions, PaylineViewTakesTheNoCreditPanelAway) {
 }
 
 TEST_F(MenuAndOptions, DancingScattersLeaveWithTheReelsForThePaylineView) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kTwoSpecials);
     ASSERT_TRUE(timer("Timerscatters")->isActive());
     control<QPushButton>("viewpaylines")->click();
@@ -242,10 +225,8 @@ TEST_F(MenuAndOptions, DancingScattersLeaveWithTheReelsForThePaylineView) {
 }
 
 TEST_F(MenuAndOptions, BetPressedOnThePaylineViewBringsTheReelsBackAndSpins) {
-    storePlayer(1000);
-    open();
-    control<QPushButton>("viewpaylines")->click();
-    clock.settle();
+    openWith(1000);
+    click("viewpaylines");
     spin(kLosingStops);
     EXPECT_TRUE(control("Picture1")->isVisible());
     EXPECT_FALSE(control("Btnreturn2game")->isVisible());
@@ -258,8 +239,7 @@ TEST_F(MenuAndOptions, BetPressedOnThePaylineViewBringsTheReelsBackAndSpins) {
 // While a dialog holds the machine, the meter captions and the line markers are pieces of the
 // cabinet like the captions painted on it: they keep their colours rather than grey into boxes.
 TEST_F(MenuAndOptions, CabinetPiecesKeepTheirColoursWhileADialogHoldsTheMachine) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     const auto look = [&] {
         std::vector<QImage> pictures;
         for (const char* piece : {"LABLASTBET", "lin3", "lin26"}) {
@@ -277,8 +257,7 @@ TEST_F(MenuAndOptions, CabinetPiecesKeepTheirColoursWhileADialogHoldsTheMachine)
 // On a scaled desktop the pictures carry the screen's pixel ratio: the line markers, disabled
 // while the reels are idle, and the meter captions under a dialog still keep their colours.
 TEST_F(MenuAndOptions, CabinetPiecesKeepTheirColoursOnAScaledDesktop) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     window->setScale(1.0, 2.0);
     auto* presentation = window->findChild<Presentation*>();
     ASSERT_NE(presentation, nullptr);
@@ -310,11 +289,9 @@ TEST_F(MenuAndOptions, PickingAnotherPlayerTakesTheNoCreditPanelAway) {
 }
 
 TEST_F(MenuAndOptions, PayTableAndAboutClosedByTheirCloseBoxGiveTheWindowBack) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     for (const char* item : {"mnuviewpaytable", "about"}) {
-        control<QPushButton>(item)->click();
-        clock.settle();
+        click(item);
         EXPECT_FALSE(window->isEnabled()) << item;
         QWidget* secondary =
             topLevel(item == std::string("about") ? "aboutkestrel" : "kestrelpays");

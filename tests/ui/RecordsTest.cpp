@@ -47,8 +47,7 @@ TEST_F(Records, AnUnreadableFileIsNamedAndTheGameGoesOn) {
 
 // A save that fails is shown until one succeeds.
 TEST_F(Records, AFailedSaveIsShownUntilTheNextOneSucceeds) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     EXPECT_EQ(notice(), "");
     settings.failWrites("the disk is full");
     saveThroughTheOptions();
@@ -82,8 +81,7 @@ TEST_F(Records, UnreadableMoneyOfAPlayerPickedInTheOptionsIsSaid) {
 
 // A notice naming a long path and reason shows every line of it, not the middle ones only.
 TEST_F(Records, ALongNoticeShowsAllItsLines) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     settings.failWrites(
         "the folder /home/somebody-with-a-long-name/.config/kestrelslot/"
         "a/folder/nested/deeper/than/most/people/keep/their/records cannot be "
@@ -104,8 +102,7 @@ TEST_F(Records, ALongNoticeShowsAllItsLines) {
 // The record on the disk follows the credit: after a settled spin, a note, coins, a take-win and
 // every step of a gamble, without the program ever exiting.
 TEST_F(Records, TheRecordOnTheDiskFollowsEveryStep) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     const auto stored = [&] { return settings.value("player1", "bank").toInt(); };
     spin(kTwoSpecials);
     EXPECT_EQ(stored(), 1000);
@@ -121,19 +118,16 @@ TEST_F(Records, TheRecordOnTheDiskFollowsEveryStep) {
     random.push({1});  // hearts: red wins
     control<QPushButton>("betred")->click();
     clock.advance(1000);
-    control<QPushButton>("cancelbet")->click();
-    clock.settle();
+    click("cancelbet");
     EXPECT_EQ(stored(), 6350 + 25);
 }
 
 // Money is saved the moment it goes in: while the reels turn (with the spin beside it), and in
 // the moment a losing spin rests before saying so.
 TEST_F(Records, MoneyPutInIsSavedAtOnceWhetherTheReelsTurnOrNot) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     const auto stored = [&] { return settings.value("player1", "bank").toInt(); };
-    random.pushSpin(kLosingStops);
-    press("pplay1");
+    startSpin(kLosingStops);
     press("notes");
     EXPECT_EQ(stored(), 5975);
     for (int t = 0; t < 500 && window->machine().phase() == Machine::Phase::Spinning; ++t) {
@@ -163,10 +157,8 @@ protected:
 };
 
 TEST_F(GameTakenUp, ASpinCutOffWhileTheReelsTurnTurnsOntoItsStopsAndIsPaidOnce) {
-    storePlayer(1000);
-    open();
-    random.pushSpin(kTwoSpecials);
-    press("pplay5");  // 250 on 25 lines at 10
+    openWith(1000);
+    startSpin(kTwoSpecials, 5);  // 250 on 25 lines at 10
     clock.advance(600);
     ASSERT_EQ(settings.value("player1", "bank"), "750");  // charged and saved before it showed
     killAndStartAgain();  // nothing left in the script: a second draw would fail the test
@@ -190,10 +182,8 @@ TEST_F(GameTakenUp, ASpinCutOffWhileTheReelsTurnTurnsOntoItsStopsAndIsPaidOnce) 
 // spin settles keeps it. Coins still dropping when a spin starts are saved as still to drop, so
 // a cut then neither loses nor doubles one.
 TEST_F(GameTakenUp, MoneyPutInWhileTheReelsTurnSurvivesACut) {
-    storePlayer(1000);
-    open();
-    random.pushSpin(kLosingStops);
-    press("pplay1");
+    openWith(1000);
+    startSpin(kLosingStops);
     press("notes");
     ASSERT_EQ(window->machine().player().bank, 5975);
     killAndStartAgain();
@@ -205,8 +195,7 @@ TEST_F(GameTakenUp, MoneyPutInWhileTheReelsTurnSurvivesACut) {
     for (int t = 0; t < 100 && window->machine().coinsPending() > 10; ++t) {
         clock.advance(10);
     }
-    random.pushSpin(kLosingStops);
-    press("pplay1");
+    startSpin(kLosingStops);
     ASSERT_EQ(window->mode(), ui::Mode::Spinning);
     ASSERT_GT(window->machine().coinsPending(), 0);
     killAndStartAgain();
@@ -218,8 +207,7 @@ TEST_F(GameTakenUp, MoneyPutInWhileTheReelsTurnSurvivesACut) {
 // A free spin cut off while its reels turn shows its win, and the feature total it makes, only
 // once its reels have stopped, as it would have without the cut.
 TEST_F(GameTakenUp, AFreeSpinCutOffWhileItTurnsShowsItsWinOnlyOnceItHasStopped) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);           // 125 into the feature
     random.pushSpin(kTwoSpecials);  // the first free spin pays 25
     advanceUntil([&] { return window->mode() == ui::Mode::Spinning; }, 10000);
@@ -248,11 +236,9 @@ TEST_F(GameTakenUp, AFreeSpinCutOffWhileItTurnsShowsItsWinOnlyOnceItHasStopped) 
 // Another player's spin cut off while her reels turned goes on when the program starts again:
 // the machine starts on her slot rather than slot 1, and the win is paid once, to her.
 TEST_F(GameTakenUp, AnotherPlayersCutOffSpinGoesOnAtTheNextStart) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     seatPlayerTwo();
-    random.pushSpin(kTwoSpecials);
-    press("pplay5");  // 250 on 25 lines at 10
+    startSpin(kTwoSpecials, 5);  // 250 on 25 lines at 10
     clock.advance(600);
     ASSERT_EQ(settings.value("player2", "bank"), "4750");
     killAndStartAgain();
@@ -268,8 +254,7 @@ TEST_F(GameTakenUp, AnotherPlayersCutOffSpinGoesOnAtTheNextStart) {
 }
 
 TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kThreeSpecials);  // 125 into the feature, ten spins to come
     playFreeSpins(3);
     ASSERT_EQ(window->machine().freeSpins().played(), 4);
@@ -302,8 +287,7 @@ TEST_F(GameTakenUp, AFeatureGoesOnWhereItWasAndPaysItsTotal) {
 }
 
 TEST_F(GameTakenUp, AnOpenGambleReopensWithItsAmountAndItsCards) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kTwoSpecials);
     press("doublebutton");
     random.push({3});  // diamonds: red doubles 25 to 50
@@ -317,15 +301,13 @@ TEST_F(GameTakenUp, AnOpenGambleReopensWithItsAmountAndItsCards) {
     EXPECT_EQ(text("LABWIN"), "25");   // as before the cut
     EXPECT_EQ(text("lbllast"), "25");  // the bet that won what is at risk
     EXPECT_TRUE(control("historypic1")->isVisible());
-    control<QPushButton>("cancelbet")->click();
-    clock.settle();
+    click("cancelbet");
     EXPECT_EQ(window->machine().player().bank, 1025);
     EXPECT_EQ(settings.value("player1", "bank"), "1025");
 }
 
 TEST_F(GameTakenUp, CoinsStillToDropGoOnDropping) {
-    storePlayer(0);
-    open();
+    openWith(0);
     press("coinsin");
     clock.advance(1000);  // five coins in
     ASSERT_EQ(settings.value("player1", "bank"), "125");
@@ -341,8 +323,7 @@ TEST_F(GameTakenUp, CoinsStillToDropGoOnDropping) {
 
 // The press is the player's money from the moment it is taken, before its first coin falls.
 TEST_F(GameTakenUp, APressCutOffBeforeItsFirstCoinStillDropsAllItsCoins) {
-    storePlayer(0);
-    open();
+    openWith(0);
     press("coinsin");
     ASSERT_EQ(window->machine().coinsPending(), 14);
     killAndStartAgain();
@@ -353,10 +334,8 @@ TEST_F(GameTakenUp, APressCutOffBeforeItsFirstCoinStillDropsAllItsCoins) {
 }
 
 TEST_F(GameTakenUp, ADamagedSavedGameIsSaidAndTheRecordStands) {
-    storePlayer(1000);
-    open();
-    random.pushSpin(kTwoSpecials);
-    press("pplay1");
+    openWith(1000);
+    startSpin(kTwoSpecials);
     settings.setValue("game1", "spinpays", "30000");  // no longer what the stops pay
     killAndStartAgain();
     ASSERT_FALSE(messages.shown.empty());
@@ -367,11 +346,9 @@ TEST_F(GameTakenUp, ADamagedSavedGameIsSaidAndTheRecordStands) {
 
 // The same is said when the player with the damaged game is picked in the options.
 TEST_F(GameTakenUp, ADamagedSavedGameOfAnotherPlayerIsSaidWhenTheyArePicked) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     seatPlayerTwo();
-    random.pushSpin(kTwoSpecials);
-    press("pplay1");
+    startSpin(kTwoSpecials);
     settings.setValue("game2", "check", "0");  // the second player's game, damaged
     killAndStartAgain();
     ASSERT_EQ(window->playernumber(), "1");

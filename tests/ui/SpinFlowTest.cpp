@@ -60,8 +60,7 @@ TEST_F(SpinFlow, FirstRunStartsEmptyWithTwentyFiveLinesAtOneCredit) {
 }
 
 TEST_F(SpinFlow, OpeningShowsTheStoredPlayerAndPlaysTheOpeningSound) {
-    storePlayer(1234);
-    open();
+    openWith(1234);
     EXPECT_EQ(window->windowTitle(), "Current Player       bob");
     EXPECT_EQ(text("PANELBANK"), "1234");
     EXPECT_EQ(text("Lblcredit"), "$ 12.34");
@@ -69,8 +68,7 @@ TEST_F(SpinFlow, OpeningShowsTheStoredPlayerAndPlaysTheOpeningSound) {
 }
 
 TEST_F(SpinFlow, BetEqualToCreditIsAcceptedOneCreditMoreIsRefused) {
-    storePlayer(25);
-    open();
+    openWith(25);
     spin(kLosingStops);
     EXPECT_EQ(window->machine().player().bank, 0);
     EXPECT_FALSE(control("pannomoney")->isVisible());
@@ -84,8 +82,7 @@ TEST_F(SpinFlow, BetEqualToCreditIsAcceptedOneCreditMoreIsRefused) {
 }
 
 TEST_F(SpinFlow, SpaceTwiceStartsOneSpin) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     random.pushSpin(kLosingStops);
     QTest::keyClick(window.get(), Qt::Key_Space);
     QTest::keyClick(window.get(), Qt::Key_Space);
@@ -97,8 +94,7 @@ TEST_F(SpinFlow, SpaceTwiceStartsOneSpin) {
 
 // A refused bet leaves the space bar working as soon as there is credit again.
 TEST_F(SpinFlow, NoteAfterARefusedBetLetsTheSpaceBarPlay) {
-    storePlayer(10);
-    open();
+    openWith(10);
     press("pplay1");
     ASSERT_TRUE(control("pannomoney")->isVisible());
     press("notes");
@@ -112,8 +108,7 @@ TEST_F(SpinFlow, NoteAfterARefusedBetLetsTheSpaceBarPlay) {
 // The desktop's keys: F11 in and out of full screen, Escape out of it, Ctrl+Q out of the game,
 // which saves as the exit picture does. None of them plays.
 TEST_F(SpinFlow, FullScreenAndQuitKeysTouchNoGame) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     key(Qt::Key_F11);
     EXPECT_EQ(display.switches, 1);
     key(Qt::Key_F11);
@@ -144,8 +139,7 @@ TEST_F(SpinFlow, FullScreenAndQuitKeysTouchNoGame) {
 // then fits the machine to the window it leaves, which must not lay the closing machine out
 // again at another scale.
 TEST_F(SpinFlow, AClosingMachineIsNotLaidOutAgain) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     window->setScale(1.5);
     const QSize fullScreen = window->size();
     window->shutdown();
@@ -173,13 +167,11 @@ double meanDifference(const QImage& a, const QRect& inA, const QImage& b, const 
 // size settles on the same cells with the same line drawn over them, each where it is at
 // 800 × 600.
 TEST_F(SpinFlow, ASpinPlayedFullScreenShowsWhatItShowsAt800x600) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     auto* presentation = window->findChild<Presentation*>();
     ASSERT_NE(presentation, nullptr);
     const auto playToItsFirstLine = [&] {
-        random.pushSpin(test::kTwoLineWin);
-        press("pplay1");
+        startSpin(test::kTwoLineWin);
         clock.advance(2000);  // settled, the first winning line drawn
         ASSERT_EQ(window->mode(), ui::Mode::Idle);
         ASSERT_TRUE(window->lineOverlay().isVisible());
@@ -219,8 +211,7 @@ TEST_F(SpinFlow, ASpinPlayedFullScreenShowsWhatItShowsAt800x600) {
 // their places: the cabinet, its buttons and the gamble's panel are where the sharp ones will be,
 // not drawn at their old size in a corner of their place.
 TEST_F(SpinFlow, StandInsFillThePlacesOfThePicturesStillToCome) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     spin(kTwoSpecials);
     auto* presentation = window->findChild<Presentation*>();
     ASSERT_NE(presentation, nullptr);
@@ -262,8 +253,7 @@ TEST_F(SpinFlow, StandInsFillThePlacesOfThePicturesStillToCome) {
 }
 
 TEST_F(SpinFlow, OtherKeysDoNothing) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     for (Qt::Key k : {Qt::Key_Return, Qt::Key_A, Qt::Key_1, Qt::Key_Escape}) {
         key(k);
     }
@@ -278,8 +268,7 @@ struct Pace {
 class ReelPace : public test::WindowFixture, public ::testing::WithParamInterface<Pace> {};
 
 TEST_P(ReelPace, ReelsStopOneAfterAnotherWithTheirThunks) {
-    storePlayer(1000, GetParam().reelspeed);
-    open();
+    openWith(1000, GetParam().reelspeed);
     random.pushSpin(kLosingStops);
     const qint64 pressed = clock.now();
     press("pplay1");
@@ -297,10 +286,8 @@ INSTANTIATE_TEST_SUITE_P(FastAndSlow, ReelPace,
                          ::testing::Values(Pace{0, 250}, Pace{1, 250}, Pace{2, 750}));
 
 TEST_F(SpinFlow, AStoppedReelNeverShowsABlurFrameAgain) {
-    storePlayer(1000, 2);
-    open();
-    random.pushSpin(kLosingStops);
-    press("pplay1");
+    openWith(1000, 2);
+    startSpin(kLosingStops);
     std::array<bool, kReels + 1> stopped{};
     for (int t = 0; t < 80; ++t) {
         clock.advance(50);
@@ -326,13 +313,10 @@ TEST_F(SpinFlow, AStoppedReelNeverShowsABlurFrameAgain) {
 // From the press of the next spin until it settles, each reel shows its last cells, a blur
 // frame, its column or its new cells: never the empty reel under the cells on its own.
 TEST_F(SpinFlow, ReelsNeverStandEmptyBetweenOneSpinAndTheNext) {
-    storePlayer(1000, 2);
-    open();
-    random.pushSpin(kLosingStops);
-    press("pplay1");
+    openWith(1000, 2);
+    startSpin(kLosingStops);
     clock.advance(5000);
-    random.pushSpin(kTwoSpecials);
-    press("pplay1");
+    startSpin(kTwoSpecials);
     const qint64 empty = art().picture(PictureList::spinlist, 11).cacheKey();
     for (int t = 0; t < 400; ++t) {
         for (int r = 1; r <= kReels; ++r) {
@@ -350,10 +334,8 @@ TEST_F(SpinFlow, ReelsNeverStandEmptyBetweenOneSpinAndTheNext) {
 }
 
 TEST_F(SpinFlow, LosingSpinShowsNoWinAndOffersNoGamble) {
-    storePlayer(1000);
-    open();
-    random.pushSpin(kLosingStops);
-    press("pplay1");
+    openWith(1000);
+    startSpin(kLosingStops);
     EXPECT_EQ(text("LABWIN"), "Good Luck");
     EXPECT_EQ(text("lblwin"), " ");
     EXPECT_EQ(text("lbllast"), "25");
@@ -368,10 +350,8 @@ TEST_F(SpinFlow, LosingSpinShowsNoWinAndOffersNoGamble) {
 }
 
 TEST_F(SpinFlow, WinningSpinIsCreditedAtSettlingWithItsSound) {
-    storePlayer(1000);
-    open();
-    random.pushSpin(kTwoSpecials);
-    press("pplay1");
+    openWith(1000);
+    startSpin(kTwoSpecials);
     EXPECT_EQ(window->machine().player().bank, 975);  // charged when decided
     clock.advance(5000);
     EXPECT_EQ(window->machine().player().bank, 1000);
@@ -380,10 +360,8 @@ TEST_F(SpinFlow, WinningSpinIsCreditedAtSettlingWithItsSound) {
 }
 
 TEST_F(SpinFlow, PressWhileReelsTurnStopsThemAndTheSpinIsCredited) {
-    storePlayer(1000);
-    open();
-    random.pushSpin(kTwoSpecials);
-    press("pplay1");
+    openWith(1000);
+    startSpin(kTwoSpecials);
     clock.advance(100);
     sounds.entries.clear();
     press("pplay3");  // stops the reels; does not start another spin
@@ -412,8 +390,7 @@ TEST_F(SpinFlow, ADoubleClickedBetSpinsOnceAndLetsTheReelsTurn) {
         QTest::mouseRelease(button, Qt::LeftButton);
         clock.settle();
     };
-    storePlayer(1000);
-    open();
+    openWith(1000);
     random.pushSpin(kLosingStops);
     doubleClick("pplay1");
     clock.advance(300);
@@ -444,8 +421,7 @@ protected:
 };
 
 TEST_F(HeldSpaceBar, PlaysOneSpinThatTurnsItsFullTime) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     random.pushSpin(kLosingStops);
     holdSpace(1400);
     EXPECT_EQ(window->mode(), ui::Mode::Spinning);
@@ -457,8 +433,7 @@ TEST_F(HeldSpaceBar, PlaysOneSpinThatTurnsItsFullTime) {
 // Under X11 each repeat is a release and a press at the same instant; when the desktop is busy
 // the toolkit does not pair them and reports the press as a fresh one.
 TEST_F(HeldSpaceBar, RepeatsThatComeAsFreshPressesPlayNoFurtherSpin) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     for (int i = 0; i < 30; ++i) {
         random.pushSpin(kLosingStops);
     }
@@ -486,8 +461,7 @@ TEST_F(HeldSpaceBar, RepeatsThatComeAsFreshPressesPlayNoFurtherSpin) {
 }
 
 TEST_F(HeldSpaceBar, WithoutCreditBuzzesOnce) {
-    storePlayer(10);
-    open();
+    openWith(10);
     holdSpace(2000);
     EXPECT_EQ(sounds.count(sound::kRefused), 1);
     EXPECT_TRUE(control("pannomoney")->isVisible());
@@ -540,10 +514,8 @@ TEST_P(Exits, SaveTheRecordStopTimersAndRestoreTheDisplay) {
 }
 
 TEST_P(Exits, MidSpinCreditsTheDecidedWinBeforeSaving) {
-    storePlayer(1000);
-    open();
-    random.pushSpin(kTwoSpecials);
-    press("pplay1");
+    openWith(1000);
+    startSpin(kTwoSpecials);
     clock.advance(400);
     leave();
     EXPECT_EQ(settings.value("player1", "bank"), "1000");
@@ -558,8 +530,7 @@ INSTANTIATE_TEST_SUITE_P(AllThree, Exits,
 TEST_F(SpinFlow, ThePressThatEndsTheGameIsOnTheExitButtonNotBesideIt) {
     for (const bool full : {false, true}) {
         display = full ? test::FakeDisplay({3840, 2160}) : test::FakeDisplay();
-        storePlayer(1000);
-        open();
+        openWith(1000);
         auto* exit = control<ui::PictureButton>("cmdexit");
         for (const QPoint corner :
              {QPoint(1, 1), QPoint(exit->width() - 2, 1), QPoint(1, exit->height() - 2),
@@ -585,8 +556,7 @@ TEST_F(SpinFlow, ScreenOfAnotherSizeGetsTheFullScreenPresentation) {
 // The real frame around the machine: leaving full screen puts the window back exactly where and
 // as large as it was.
 TEST_F(SpinFlow, TheWindowComesBackAsItWasAfterFullScreen) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     showInFrame();
     const QRect before = frame->geometry();
     frame->switchTo800x600();
@@ -599,8 +569,7 @@ TEST_F(SpinFlow, TheWindowComesBackAsItWasAfterFullScreen) {
 // screen made smaller while the game runs full screen must still show the whole machine, where
 // the mouse can reach every control.
 TEST_F(SpinFlow, FullScreenFollowsTheScreenWhenItsSizeChanges) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     showInFrame();
     frame->switchTo800x600();
     QScreen* screen = frame->screen();
@@ -618,8 +587,7 @@ TEST_F(SpinFlow, FullScreenFollowsTheScreenWhenItsSizeChanges) {
 // The ordinary window is never larger than its screen, at start or when the screen is made
 // smaller later; and one the smaller screen leaves outside comes back onto it.
 TEST_F(SpinFlow, TheWindowComesOntoAScreenMadeTooSmallForIt) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     showInFrame();
     QScreen* screen = frame->screen();
     ASSERT_NE(screen, nullptr);
@@ -639,8 +607,7 @@ TEST_F(SpinFlow, TheWindowComesOntoAScreenMadeTooSmallForIt) {
 // few pixels a symbol cell has none, and the thread drawing the reels' blur for the scale died
 // dividing by it, taking the program with it.
 TEST_F(SpinFlow, AFrameSqueezedToASliverKeepsTheMachineDrawable) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     showInFrame();
     frame->resize(800, 2);
     EXPECT_EQ(window->size(), QSize(100, 75));

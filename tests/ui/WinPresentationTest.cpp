@@ -97,8 +97,7 @@ protected:
         storePlayer(1000);
         settings.setValue("player1", "winroll", "1");
         open();
-        random.pushSpin({1, 1, 2, 1, 1});
-        press("pplay5");
+        startSpin({1, 1, 2, 1, 1}, 5);
         clock.advance(1550);  // reels done, settled, the count under way
     }
 };
@@ -135,11 +134,9 @@ TEST_F(WinPresentation, MoneyInsertedDuringTheCountLeavesTheWinToTheCount) {
 }
 
 TEST_F(WinPresentation, FlashAlternatesTheWinningLinesAboutASecondEach) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     press("payline3");  // ten lines: 3 (two nines) and 7 win
-    random.pushSpin({2, 3, 1, 1, 1});
-    press("pplay1");
+    startSpin({2, 3, 1, 1, 1});
     clock.advance(1500);
     ASSERT_TRUE(timer("tmrlineflash")->isActive());
     std::vector<int> order;
@@ -160,12 +157,10 @@ TEST_F(WinPresentation, FlashAlternatesTheWinningLinesAboutASecondEach) {
 // A new win is shown from its first winning line, drawn on the first tick and given its whole
 // turn, wherever the flash of the win before it was cut off by the press.
 TEST_F(WinPresentation, EveryWinFlashesFromItsFirstLineWhereverTheLastFlashStopped) {
-    storePlayer(1000);
-    open();
+    openWith(1000);
     press("payline3");  // ten lines: 3 and 7 win
     const auto spinAndWaitForTheFlash = [&] {
-        random.pushSpin({2, 3, 1, 1, 1});
-        press("pplay1");
+        startSpin({2, 3, 1, 1, 1});
         ASSERT_TRUE(advanceUntil([&] { return timer("tmrlineflash")->isActive(); }, 3000));
     };
     spinAndWaitForTheFlash();
@@ -184,10 +179,8 @@ TEST_F(WinPresentation, EveryWinFlashesFromItsFirstLineWhereverTheLastFlashStopp
 }
 
 TEST_F(WinPresentation, LineOneBlinksBothItsMarkersAgainstTheLine) {
-    storePlayer(1000);
-    open();
-    random.pushSpin({5, 5, 5, 1, 1});  // only line 1 wins, three symbols
-    press("pplay1");
+    openWith(1000);
+    startSpin({5, 5, 5, 1, 1});  // only line 1 wins, three symbols
     clock.advance(1500);
     bool sawLit = false, sawDark = false;
     for (int t = 0; t < 10; ++t) {
@@ -202,10 +195,8 @@ TEST_F(WinPresentation, LineOneBlinksBothItsMarkersAgainstTheLine) {
 }
 
 TEST_F(WinPresentation, TwoSymbolWinBlinksOnlyReelsOneAndTwo) {
-    storePlayer(1000);
-    open();
-    random.pushSpin({2, 5, 2, 1, 1});  // line 19 wins with two nines
-    press("pplay1");
+    openWith(1000);
+    startSpin({2, 5, 2, 1, 1});  // line 19 wins with two nines
     clock.advance(1500);
     const int cells[] = {lineCell(19, 1), lineCell(19, 2), lineCell(19, 3), lineCell(19, 4),
                          lineCell(19, 5)};
@@ -224,10 +215,8 @@ TEST_F(WinPresentation, TwoSymbolWinBlinksOnlyReelsOneAndTwo) {
 }
 
 TEST_F(WinPresentation, CompletingWildStaysLitWhileTheOthersBlink) {
-    storePlayer(1000);
-    open();
-    random.pushSpin({2, 6, 10, 1, 1});  // line 6: the wild on reel 3 completes three
-    press("pplay1");
+    openWith(1000);
+    startSpin({2, 6, 10, 1, 1});  // line 6: the wild on reel 3 completes three
     clock.advance(1500);
     const int wild = window->machine().records().wildCell[3];
     ASSERT_EQ(wild, lineCell(6, 3));
@@ -241,10 +230,8 @@ TEST_F(WinPresentation, CompletingWildStaysLitWhileTheOthersBlink) {
 }
 
 TEST_F(WinPresentation, ScatterOnlyWinStartsNoFlash) {
-    storePlayer(1000);
-    open();
-    random.pushSpin({1, 1, 2, 1, 1});
-    press("pplay1");
+    openWith(1000);
+    startSpin({1, 1, 2, 1, 1});
     clock.advance(1500);
     EXPECT_GT(window->machine().spinWin(), 0);
     EXPECT_FALSE(timer("tmrlineflash")->isActive());
@@ -265,10 +252,8 @@ class FlashInterrupted : public WinPresentation,
                          public ::testing::WithParamInterface<Interruption> {};
 
 TEST_P(FlashInterrupted, LeavesNoLineAndEveryMarker) {
-    storePlayer(1000);
-    open();
-    random.pushSpin({5, 5, 5, 1, 1});  // only line 1 wins
-    press("pplay1");
+    openWith(1000);
+    startSpin({5, 5, 5, 1, 1});  // only line 1 wins
     clock.advance(1500);
     for (int t = 0; t < 20 && control("lin1")->isVisible(); ++t) {
         clock.advance(200);
@@ -303,11 +288,7 @@ INSTANTIATE_TEST_SUITE_P(
         Interruption{"Gamble", [](test::WindowFixture& f) { f.press("doublebutton"); }, true},
         Interruption{"Coins", [](test::WindowFixture& f) { f.press("coinsin"); }, true},
         Interruption{"LineButton", [](test::WindowFixture& f) { f.press("payline2"); }, false},
-        Interruption{"NextSpin",
-                     [](test::WindowFixture& f) {
-                         f.random.pushSpin(kLosingStops);
-                         f.press("pplay1");
-                     },
+        Interruption{"NextSpin", [](test::WindowFixture& f) { f.startSpin(kLosingStops); },
                      std::nullopt}),
     [](const ::testing::TestParamInfo<Interruption>& info) { return info.param.name; });
 

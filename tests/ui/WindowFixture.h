@@ -52,6 +52,11 @@ public:  // parameterised tests act on the fixture from outside it
         settings.setValue("player1", "soundonoff", soundsOn ? "-1" : "0");
         settings.setValue("player1", "currentplayer", "bob");
     }
+    // That player, then the window.
+    void openWith(int bank, int reelspeed = 1, bool soundsOn = true) {
+        storePlayer(bank, reelspeed, soundsOn);
+        open();
+    }
 
     template <typename T = QWidget>
     T* control(const QString& name) const {
@@ -65,6 +70,11 @@ public:  // parameterised tests act on the fixture from outside it
         auto* button = control<ui::PictureButton>(name);
         QTest::mousePress(button, Qt::LeftButton);
         QTest::mouseRelease(button, Qt::LeftButton);
+        clock.settle();
+    }
+    // A click on a push button (the menu's items, the views' buttons).
+    void click(const QString& name) {
+        control<QAbstractButton>(name)->click();
         clock.settle();
     }
     // A dialog or window a failed test left open is closed while its machine is still there.
@@ -118,10 +128,14 @@ public:  // parameterised tests act on the fixture from outside it
         clock.settle();
     }
 
-    // Plays one paid spin with play button k onto the given stops, through to its settling.
-    void spin(const std::array<int, kReels>& stops, int k = 1, int acceptance = 1) {
+    // Presses play button k for a paid spin onto the given stops.
+    void startSpin(const std::array<int, kReels>& stops, int k = 1, int acceptance = 1) {
         random.pushSpin(stops, acceptance);
         press(QStringLiteral("pplay%1").arg(k));
+    }
+    // ... and lets it turn and settle.
+    void spin(const std::array<int, kReels>& stops, int k = 1, int acceptance = 1) {
+        startSpin(stops, k, acceptance);
         clock.advance(5000);
     }
     // Advances the clock in 100 ms steps until `done` holds or `limitMs` have passed; returns

@@ -207,11 +207,7 @@ TEST_F(WinPresentation, TwoSymbolWinBlinksOnlyReelsOneAndTwo) {
             everHidden[r] |= !control(QStringLiteral("flasher%1").arg(cells[r]))->isVisible();
         }
     }
-    EXPECT_TRUE(everHidden[0]);
-    EXPECT_TRUE(everHidden[1]);
-    EXPECT_FALSE(everHidden[2]);
-    EXPECT_FALSE(everHidden[3]);
-    EXPECT_FALSE(everHidden[4]);
+    EXPECT_EQ(everHidden, (std::array<bool, 5>{true, true, false, false, false}));
 }
 
 TEST_F(WinPresentation, CompletingWildStaysLitWhileTheOthersBlink) {

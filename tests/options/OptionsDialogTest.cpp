@@ -20,7 +20,7 @@ protected:
     }
 };
 
-TEST_F(OptionsDialog, OpeningWritesTheRecordListsTheSlotsAndFillsTheStatistics) {
+TEST_F(OptionsDialog, OpeningWritesTheRecordListsTheSlotsAndShowsThePlayer) {
     makeBob();
     storeSlot(3, "Alice");
     open();
@@ -47,11 +47,7 @@ TEST_F(OptionsDialog, OpeningWritesTheRecordListsTheSlotsAndFillsTheStatistics) 
     EXPECT_EQ(text("lblreturned"), "Returned To Player     % 79");
     EXPECT_EQ(text("lblinvested"), "Total Invested             5000");
     EXPECT_EQ(text("lblfreespins"), "Freespins Won            1");
-}
 
-TEST_F(OptionsDialog, OpeningMarksThePlayersSettings) {
-    makeBob();
-    open();
     EXPECT_TRUE(marked("wincounter1"));
     EXPECT_EQ(caption("wincounter1"), " ON ");
     EXPECT_EQ(caption("wincounter2"), "");

@@ -21,16 +21,6 @@ TEST(CellNumbering, RunsDownOddReelsAndUpEvenReels) {
     }
 }
 
-TEST(Paylines, ReelOneCellsCarryTheirListedLines) {
-    auto lines = [](Row row) {
-        const auto& through = kLinesThrough[0][static_cast<int>(row)];
-        return std::vector<int>(through.lines.begin(), through.lines.begin() + through.count);
-    };
-    EXPECT_EQ(lines(Row::Top), (std::vector<int>{2, 4, 6, 12, 14, 18, 24}));
-    EXPECT_EQ(lines(Row::Middle), (std::vector<int>{1, 8, 9, 10, 11, 15, 17, 20, 21, 22, 23}));
-    EXPECT_EQ(lines(Row::Bottom), (std::vector<int>{3, 5, 7, 13, 16, 19, 25}));
-}
-
 TEST(ReelRecords, ReelOneStopOneRecordsScatterAndLineSums) {
     SpinRecords records;
     recordReel(records, 1, 1);  // SC, S9, S7

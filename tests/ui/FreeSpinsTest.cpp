@@ -14,7 +14,6 @@ namespace {
 
 namespace sound = ui::sound;
 
-using test::kFourSpecials;
 using test::kLosingStops;
 using test::kThreeSpecials;
 
@@ -87,13 +86,6 @@ TEST_F(FreeSpins, ACountOfThreeDigitsOrMoreFitsItsWindow) {
     banners->showSpinsLeft(99);
     EXPECT_EQ(count->font().pixelSize(), fullSize);
     EXPECT_LE(count->fontMetrics().horizontalAdvance(count->text()), count->width());
-}
-
-TEST_F(FreeSpins, FourSpecialsAwardFifteenMore) {
-    openWith(1000);
-    spin(kFourSpecials);
-    clock.advance(2500);
-    EXPECT_EQ(text("spinsleft"), "15");
 }
 
 TEST_F(FreeSpins, RetriggerExtendsQuietlyAndCountsAsAFeatureWon) {

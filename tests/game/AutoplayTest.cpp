@@ -6,8 +6,6 @@
 namespace kestrel {
 namespace {
 
-using test::kLosingStops;
-using test::kThreeSpecials;
 using Next = Autoplay::Next;
 using Action = Autoplay::Action;
 
@@ -65,17 +63,6 @@ TEST_F(AutoplayGamble, WinOfABetOfTheWholeCreditIsOffered) {
     EXPECT_TRUE(mayOfferGamble(machine, Autoplay{}));
     EXPECT_TRUE(machine.openGamble());
     EXPECT_EQ(machine.player().bank, 0);
-}
-
-TEST_F(AutoplayGamble, PlayerMaySwitchOnlyWhenNothingIsOwedInTheSlot) {
-    EXPECT_TRUE(machine.maySwitchPlayer());
-    random.pushSpin(kLosingStops);
-    ASSERT_EQ(machine.play(1), PlayResult::Paid);
-    EXPECT_FALSE(machine.maySwitchPlayer());  // decided, not settled
-    machine.settle();
-    EXPECT_TRUE(machine.maySwitchPlayer());
-    spinAndSettle(kThreeSpecials);
-    EXPECT_FALSE(machine.maySwitchPlayer());  // a feature runs
 }
 
 }  // namespace

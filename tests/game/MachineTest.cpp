@@ -27,13 +27,6 @@ TEST_F(MachinePlay, BetEqualToCreditIsAcceptedOneCreditShortIsRefused) {
     EXPECT_EQ(machine.phase(), Machine::Phase::Idle);
 }
 
-TEST_F(MachinePlay, RefusedPressStillSetsTheBetPerLine) {
-    setCredit(499);
-    EXPECT_EQ(machine.play(6), PlayResult::Refused);
-    EXPECT_EQ(machine.betPerLine(), 20);
-    EXPECT_EQ(machine.totalBet(), 500);
-}
-
 TEST_F(MachinePlay, PaidSpinChargesAtDecisionAndCreditsAtSettling) {
     setCredit(1000);
     random.pushSpin(kThreeSpecials);               // pays 5 × the total bet, a feature trigger
@@ -220,24 +213,6 @@ TEST_F(MachinePlayers, SwitchingPlayerWithdrawsThePendingGamble) {
     EXPECT_FALSE(machine.canGamble());
     EXPECT_FALSE(machine.openGamble());
     EXPECT_EQ(machine.player().bank, 5000);
-}
-
-TEST_F(MachinePlayers, ClearingStatisticsKeepsNameAndSettings) {
-    machine.renamePlayer("bob");
-    machine.changeSettings({-1, 7, 0, 2});
-    ASSERT_TRUE(machine.insertNote());
-    spinAndSettle(test::kTwoSpecials);
-    ASSERT_GT(machine.player().total, 0);
-    machine.clearStatistics();
-    EXPECT_EQ(machine.player().bank, 0);
-    EXPECT_EQ(machine.player().games, 0);
-    EXPECT_EQ(machine.player().wager, 0);
-    EXPECT_EQ(machine.player().total, 0);
-    EXPECT_EQ(machine.player().amountinvested, 0);
-    EXPECT_EQ(machine.player().currentplayer, "bob");
-    EXPECT_EQ(machine.player().soundonoff, -1);
-    EXPECT_EQ(machine.player().reelspeed, 2);
-    EXPECT_EQ(machine.player().machinepay, 7);
 }
 
 }  // namespace

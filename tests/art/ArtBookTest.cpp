@@ -1,13 +1,11 @@
 #include <gtest/gtest.h>
 #include <QColor>
-#include <QPainter>
 
 #include "ArtCatalogue.h"
 #include "ArtTestSupport.h"
 #include "ButtonPlaces.h"
 #include "Geometry.h"
 #include "LineColours.h"
-#include "ReelStrips.h"
 
 namespace kestrel {
 namespace {
@@ -52,26 +50,6 @@ TEST(ArtBook, aPictureAskedForTwiceIsTheSamePicture) {
     const QPixmap& again = book().picture(PictureList::bouncethree, 7);
     EXPECT_EQ(&first, &again);
     EXPECT_EQ(first.cacheKey(), again.cacheKey());
-}
-
-// Each column picture must show exactly the three cells of its stop, in order, or the reel
-// would come to rest on one picture and settle into another.
-TEST(ArtBook, eachColumnIsTheThreeCellsOfItsStop) {
-    for (int reel = 1; reel <= kReels; ++reel) {
-        for (int stop = 1; stop <= kStops; ++stop) {
-            QImage expected(layout::kReelPicture, QImage::Format_ARGB32_Premultiplied);
-            expected.fill(Qt::transparent);
-            QPainter p(&expected);
-            for (Row row : {Row::Top, Row::Middle, Row::Bottom}) {
-                p.drawPixmap(0, 125 * static_cast<int>(row),
-                             book().picture(PictureList::listsingles,
-                                            pictureIndex(stopSymbol(reel, stop, row), row)));
-            }
-            p.end();
-            ASSERT_EQ(argb(book().picture(columnList(reel), stop)), expected)
-                << "reel " << reel << " stop " << stop;
-        }
-    }
 }
 
 TEST(ArtBook, litMarkersShineInTheirLinesColourAndDimmedOnesDoNot) {

@@ -267,53 +267,45 @@ TEST_F(BetsAndCredit, CoinsTurnedAwayAsTheyFallAreNotHeardAndAreExplained) {
     EXPECT_EQ(messages.shown.size(), 1u);
 }
 
-// Coins turned away while the last games are open are explained when the view closes, not
-// after some later spin.
-TEST_F(BetsAndCredit, CoinsTurnedAwayBehindTheLastGamesAreExplainedWhenTheyClose) {
-    openWith(kHighestCreditToInsert - kCoinPressCredits);
-    press("payline1");
-    press("coinsin");
-    clock.advance(250);
-    startSpin({5, 5, 5, 1, 1});  // line 1 wins: the last coins have no room left
-    ASSERT_TRUE(advanceUntil([&] { return window->mode() == ui::Mode::Idle; }, 2000));
-    ASSERT_GT(window->machine().coinsPending(), 0);
-    click("lastgames");
-    ASSERT_EQ(window->mode(), ui::Mode::LastGames);
-    clock.advance(3000);
-    ASSERT_EQ(window->machine().coinsPending(), 0);
-    const std::int32_t credited = window->machine().player().amountinvested;
-    ASSERT_LT(credited, kCoinPressCredits);
-    click("lastgamesback");
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains(
-        QString::number(kCoinsPerPress - credited / kCoinCredits) + " of the coins"));
-    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+// Coins turned away while the last games or the pay table are open are explained when they
+// close, not after some later spin.
+TEST_F(BetsAndCredit, CoinsTurnedAwayBehindTheLastGamesOrThePayTableAreExplainedWhenTheyClose) {
+    for (const bool payTable : {false, true}) {
+        SCOPED_TRACE(payTable ? "pay table" : "last games");
+        settings = {};
+        messages.shown.clear();
+        openWith(kHighestCreditToInsert - kCoinPressCredits);
+        press("payline1");
+        press("coinsin");
+        clock.advance(250);
+        startSpin({5, 5, 5, 1, 1});  // line 1 wins: the last coins have no room left
+        ASSERT_TRUE(advanceUntil([&] { return window->mode() == ui::Mode::Idle; }, 2000));
+        ASSERT_GT(window->machine().coinsPending(), 0);
+        click(payTable ? "mnuviewpaytable" : "lastgames");
+        ASSERT_EQ(window->mode(), payTable ? ui::Mode::Dialog : ui::Mode::LastGames);
+        clock.advance(3000);
+        ASSERT_EQ(window->machine().coinsPending(), 0);
+        EXPECT_TRUE(messages.shown.empty());
+        const std::int32_t credited = window->machine().player().amountinvested;
+        ASSERT_LT(credited, kCoinPressCredits);
+        if (payTable) {
+            QWidget* pays = topLevel("kestrelpays");
+            ASSERT_NE(pays, nullptr);
+            pays->close();
+            clock.settle();
+        } else {
+            click("lastgamesback");
+        }
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_TRUE(messages.shown[0].text.contains(
+            QString::number(kCoinsPerPress - credited / kCoinCredits) + " of the coins"));
+        EXPECT_EQ(window->mode(), ui::Mode::Idle);
 
-    spin(kLosingStops);  // nothing is left to tell after the next spin
-    EXPECT_EQ(window->machine().player().games, 2);
-    EXPECT_EQ(messages.shown.size(), 1u);
-}
-
-// ... and behind a box: the pay table.
-TEST_F(BetsAndCredit, CoinsTurnedAwayBehindThePayTableAreExplainedWhenItCloses) {
-    openWith(kHighestCreditToInsert - kCoinPressCredits);
-    press("payline1");
-    press("coinsin");
-    clock.advance(250);
-    startSpin({5, 5, 5, 1, 1});
-    ASSERT_TRUE(advanceUntil([&] { return window->mode() == ui::Mode::Idle; }, 2000));
-    click("mnuviewpaytable");
-    ASSERT_EQ(window->mode(), ui::Mode::Dialog);
-    clock.advance(3000);
-    ASSERT_EQ(window->machine().coinsPending(), 0);
-    EXPECT_TRUE(messages.shown.empty());
-    QWidget* pays = topLevel("kestrelpays");
-    ASSERT_NE(pays, nullptr);
-    pays->close();
-    clock.settle();
-    ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_TRUE(messages.shown[0].text.contains("of the coins"));
-    EXPECT_EQ(window->mode(), ui::Mode::Idle);
+        spin(kLosingStops);  // nothing is left to tell after the next spin
+        EXPECT_EQ(window->machine().player().games, 2);
+        EXPECT_EQ(messages.shown.size(), 1u);
+        window.reset();
+    }
 }
 
 TEST_F(BetsAndCredit, CoinsAreSilentWithSoundsOff) {

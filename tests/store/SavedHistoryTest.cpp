@@ -67,7 +67,6 @@ TEST(HistoryText, TheLastStopOfEveryReelReadsBackAsWritten) {
     EXPECT_EQ(parseRecordedGame(formatRecordedGame(game)), game);
 }
 
-// Features and gambles far past what is kept read back with their counts.
 TEST(HistoryText, BoundedFeaturesAndGamblesReadBackAsWritten) {
     test::ScriptedRandom random;
     Machine machine(random);

@@ -45,7 +45,6 @@ TEST_F(Records, AnUnreadableFileIsNamedAndTheGameGoesOn) {
     EXPECT_TRUE(notice().contains("could not be read"));
 }
 
-// A save that fails is shown until one succeeds.
 TEST_F(Records, AFailedSaveIsShownUntilTheNextOneSucceeds) {
     openWith(1000);
     EXPECT_EQ(notice(), "");
@@ -79,7 +78,6 @@ TEST_F(Records, UnreadableMoneyOfAPlayerPickedInTheOptionsIsSaid) {
     EXPECT_EQ(window->mode(), ui::Mode::Idle);
 }
 
-// A notice naming a long path and reason shows every line of it, not the middle ones only.
 TEST_F(Records, ALongNoticeShowsAllItsLines) {
     openWith(1000);
     settings.failWrites(

@@ -18,17 +18,6 @@ namespace {
 
 using test::kLosingStops;
 
-TEST(RollUp, HundredTakesAHundredTicksAndHundredAndOneOneMore) {
-    for (const int win : {100, 101}) {
-        ui::RollUp roll{0, 1};
-        int ticks = 1;
-        while (!roll.tick(win, true)) {
-            ++ticks;
-        }
-        EXPECT_EQ(ticks, win);
-    }
-}
-
 // The overlay is masked to its lines, so that showing or hiding it repaints only what they cover;
 // the mask must hold every pixel a line paints, at any scale, or the line would be cut.
 TEST(LineOverlayMask, HoldsEveryPixelOfTheLinesAndLittleElse) {

@@ -5,6 +5,7 @@
 #include "ArtTestSupport.h"
 #include "ButtonPlaces.h"
 #include "Geometry.h"
+#include "Layout.h"
 #include "LineColours.h"
 
 namespace kestrel {
@@ -89,6 +90,81 @@ TEST(ArtBook, disabledButtonsAreGreyedVersionsOfTheirButtons) {
         // Same outline: where one is transparent, so is the other.
         EXPECT_EQ(raised.pixelColor(0, 0).alpha(), disabled.pixelColor(0, 0).alpha());
         EXPECT_EQ(raised.pixelColor(raised.width() / 2, raised.height() / 2).alpha(), 255);
+    }
+}
+
+// The free-spin banners end short of the counter's chromed window beside them: shown over the
+// cabinet they must not cover its frame.
+TEST(Cabinet, freeSpinBannersLeaveTheCountersWindowClear) {
+    const QRect window = layout::kSpinsLeftCount.adjusted(-4, -4, 4, 4);
+    for (const auto& [picture, place] :
+         {std::pair{Picture::ctlfrees1, layout::kFreeSpinsWon},
+          std::pair{Picture::ctrlfreesleft1, layout::kFreeSpinsLeft},
+          std::pair{Picture::freespinscompleted1, layout::kFreeSpinsCompleted}}) {
+        const QImage image = argb(book().picture(picture));
+        const QRect overlap = window.intersected(place).translated(-place.topLeft());
+        for (int y = overlap.top(); y <= overlap.bottom(); ++y) {
+            for (int x = overlap.left(); x <= overlap.right(); ++x) {
+                ASSERT_EQ(image.pixelColor(x, y).alpha(), 0)
+                    << art::entry(picture).name << " at " << x << "," << y;
+            }
+        }
+    }
+}
+
+// Under every reel the cabinet is dark, so a reel picture that failed to show would be obvious,
+// and every marker place has a socket darker than the lit marker that covers it.
+TEST(Cabinet, hasAnUnlitSocketAtEveryMarkerPlace) {
+    const QImage background = argb(book().picture(Picture::Background));
+    for (int marker = 1; marker < static_cast<int>(layout::kMarkerPlace.size()); ++marker) {
+        const QRect place = layout::markerRect(marker);
+        const QColor socket = background.pixelColor(place.center());
+        const int line = marker == 26 ? 1 : marker;
+        const QColor lit = argb(book().picture(PictureList::linepics, line)).pixelColor(7, 14);
+        EXPECT_LT(socket.value(), lit.value()) << "marker " << marker;
+        EXPECT_LT(socket.value(), 80) << "marker " << marker;
+    }
+}
+
+constexpr int kBack = 5;
+constexpr int kFirstReveal = 10;
+constexpr int kLastReveal = 24;
+
+int transparentPixels(const QImage& image) {
+    int n = 0;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            n += image.pixelColor(x, y).alpha() == 0;
+        }
+    }
+    return n;
+}
+
+TEST(CardReveal, theBackPeelsAwayFurtherWithEveryFrame) {
+    const int cardArea = 103 * 156;
+    const int backGone =
+        transparentPixels(argb(book().picture(PictureList::imagelistcards, kBack)));
+    int previous = backGone;
+    for (int k = kFirstReveal; k <= kLastReveal; ++k) {
+        const int gone = transparentPixels(argb(book().picture(PictureList::imagelistcards, k)));
+        EXPECT_GT(gone, previous) << "frame " << k;
+        previous = gone;
+    }
+    // The first frame lifts only a corner; by the last, most of the face shows.
+    EXPECT_LT(transparentPixels(argb(book().picture(PictureList::imagelistcards, kFirstReveal))),
+              backGone + cardArea / 20);
+    EXPECT_GT(previous, cardArea / 2);
+}
+
+// Outside its rounded corners a card is see-through, faces and back alike, so the felt shows.
+TEST(CardReveal, cardsAreTransparentOutsideTheirRoundedCorners) {
+    for (int k = 1; k <= 5; ++k) {
+        const QImage card = argb(book().picture(PictureList::imagelistcards, k));
+        for (const QPoint corner :
+             {QPoint(0, 0), QPoint(102, 0), QPoint(0, 155), QPoint(102, 155)}) {
+            EXPECT_EQ(card.pixelColor(corner).alpha(), 0) << "card " << k;
+        }
+        EXPECT_EQ(card.pixelColor(51, 78).alpha(), 255) << "card " << k;
     }
 }
 

@@ -135,18 +135,13 @@ TEST_F(FreeSpins, AutoplayCannotBeSwitchedOnUntilTheWinIsTaken) {
     EXPECT_TRUE(control("autoplayon")->isEnabled());
 }
 
-TEST_F(FreeSpins, MenuCannotOpenDuringTheFeature) {
-    openWith(1000);
-    spin(kThreeSpecials);
-    hover(control("btnopenmenu"));
-    EXPECT_FALSE(visible("menupic"));
-}
-
-TEST_F(FreeSpins, MenuLeftOpenAtTheTriggerClosesAndCannotOpenThePaylineView) {
+TEST_F(FreeSpins, MenuLeftOpenAtTheTriggerClosesAndCannotOpenAgainNorOpenThePaylineView) {
     openWith(1000);
     hover(control("btnopenmenu"));
     ASSERT_TRUE(visible("menupic"));
     spin(kThreeSpecials);
+    EXPECT_FALSE(visible("menupic"));
+    hover(control("btnopenmenu"));
     EXPECT_FALSE(visible("menupic"));
     click("viewpaylines");
     EXPECT_FALSE(visible("Btnreturn2game"));

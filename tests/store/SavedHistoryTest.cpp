@@ -53,8 +53,9 @@ TEST(HistoryText, EveryKindOfGameReadsBackAsWritten) {
     EXPECT_TRUE(feature.endsWith(" G collected 275 550 1 R3")) << feature.toStdString();
 }
 
-// A reel's last stop shows the last three places of its strip; it reads back as that stop.
-TEST(HistoryText, TheLastStopOfEveryReelReadsBackAsWritten) {
+// A reel's last stop shows the last three places of its strip; it reads back as that stop. Features
+// and gambles far past what is kept read back with their counts.
+TEST(HistoryText, TheLastStopsAndBoundedFeaturesAndGamblesReadBackAsWritten) {
     test::ScriptedRandom random;
     Machine machine(random);
     machine.switchPlayer(test::playerWithCredit(10000));
@@ -62,19 +63,14 @@ TEST(HistoryText, TheLastStopOfEveryReelReadsBackAsWritten) {
     random.pushSpin(kLastStops);
     ASSERT_EQ(machine.play(1), PlayResult::Paid);
     machine.settle();
-    const RecordedGame& game = *machine.history().newest();
-    ASSERT_EQ(game.spin.stops, kLastStops);
-    EXPECT_EQ(parseRecordedGame(formatRecordedGame(game)), game);
-}
+    const RecordedGame& atTheEnds = *machine.history().newest();
+    ASSERT_EQ(atTheEnds.spin.stops, kLastStops);
+    EXPECT_EQ(parseRecordedGame(formatRecordedGame(atTheEnds)), atTheEnds);
 
-TEST(HistoryText, BoundedFeaturesAndGamblesReadBackAsWritten) {
-    test::ScriptedRandom random;
-    Machine machine(random);
-    machine.switchPlayer(test::playerWithCredit(10000));
     test::playLongFeatureAndGamble(machine, random);
-    const RecordedGame& game = *machine.history().newest();
-    ASSERT_GT(game.gamble->guessCount, RecordedGamble::kKeptGuesses);
-    EXPECT_EQ(parseRecordedGame(formatRecordedGame(game)), game);
+    const RecordedGame& bounded = *machine.history().newest();
+    ASSERT_GT(bounded.gamble->guessCount, RecordedGamble::kKeptGuesses);
+    EXPECT_EQ(parseRecordedGame(formatRecordedGame(bounded)), bounded);
 }
 
 // Every number at its widest, every free spin and guess kept: one line of the worst case, as the

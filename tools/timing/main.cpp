@@ -104,6 +104,13 @@ void prepareSettings(const QTemporaryDir& dir, int reelspeed) {
     }
 }
 
+// A run ended before it was done (a signal ends the program as it would end the game) has no
+// figures to print: said on standard error, and the exit status says so too.
+int cutOff(const QString& when) {
+    std::fprintf(stderr, "kestrel-timing: the run was cut off %s; no figures\n", qPrintable(when));
+    return 1;
+}
+
 int usage() {
     std::fprintf(stderr,
                  "usage: kestrel-timing startup LAUNCH_NS | reels SPEED SPINS | gamble GAMBLES | "
@@ -230,6 +237,10 @@ int reels(int argc, char* argv[], int speed, int spins) {
     });
     QTimer::singleShot(500, [&] { playNext(machine); });
     QApplication::exec();
+    if (played < spins + warmUp) {
+        return cutOff(
+            QStringLiteral("after %1 of %2 spins").arg(std::max(0, played - warmUp)).arg(spins));
+    }
     const double expected = speed == 1 ? 250 : 750;
     std::sort(gaps.begin(), gaps.end());
     double worst = 0;
@@ -320,6 +331,9 @@ int gamble(int argc, char* argv[], int gambles) {
     QObject::connect(panel, &kestrel::ui::GamblePanel::collected, gambleOver);
     QTimer::singleShot(500, [&] { playNext(machine); });
     QApplication::exec();
+    if (gambled < gambles) {
+        return cutOff(QStringLiteral("after %1 of %2 gambles").arg(gambled).arg(gambles));
+    }
     std::sort(reveals.begin(), reveals.end());
     std::printf(
         "screen %s: %d gambles in %d spins; card reveals %s ms (15 frames of %d ms); peak "
@@ -342,12 +356,14 @@ int idle(int argc, char* argv[], int seconds) {
     printFiguresWithADecimalPoint();
     kestrel::ui::MachineApp machine(kSeed);
     double used = 0;
+    bool measured = false;
     // Measured from a second after start, or a second after the pictures for the screen are
     // all drawn and shown, and read before the program's shutdown begins.
     const auto measure = [&] {
         const double cpuBefore = cpuSeconds();
-        QTimer::singleShot(seconds * 1000, [&used, cpuBefore] {
+        QTimer::singleShot(seconds * 1000, [&used, &measured, cpuBefore] {
             used = cpuSeconds() - cpuBefore;
+            measured = true;
             QApplication::quit();
         });
     };
@@ -361,6 +377,9 @@ int idle(int argc, char* argv[], int seconds) {
         }
     });
     QApplication::exec();
+    if (!measured) {
+        return cutOff(QStringLiteral("before the idle time was measured"));
+    }
     std::printf("screen %s, idle %d s: CPU %.3f s (%.2f %% of one core); peak memory %ld KiB\n",
                 qPrintable(screenOf(app)), seconds, used, 100.0 * used / seconds, peakKilobytes());
     return 0;

@@ -2,17 +2,9 @@
 
 #include <QPainter>
 
+#include "PictureParts.h"
+
 namespace kestrel {
-
-namespace {
-
-QPixmap onScreenOf(QImage image, qreal ratio) {
-    QPixmap pixmap = QPixmap::fromImage(std::move(image));
-    pixmap.setDevicePixelRatio(ratio);
-    return pixmap;
-}
-
-}  // namespace
 
 void CellPictures::add(PictureList list, CellLayers layers, qreal ratio) {
     if (!isCellList(list) || layers.isEmpty()) {
@@ -20,14 +12,14 @@ void CellPictures::add(PictureList list, CellLayers layers, qreal ratio) {
     }
     if (under_[0].isNull()) {
         for (int row = 0; row < kRows; ++row) {
-            under_[row] = onScreenOf(std::move(layers.under[row]), ratio);
-            shade_[row] = onScreenOf(std::move(layers.shade[row]), ratio);
+            under_[row] = pixmapForScreen(std::move(layers.under[row]), ratio);
+            shade_[row] = pixmapForScreen(std::move(layers.shade[row]), ratio);
         }
     }
     std::vector<Layer>& kept = groups(list);
     kept.clear();
     for (CellLayers::Layer& layer : layers.layers) {
-        kept.push_back({layer.at, onScreenOf(std::move(layer.image), ratio)});
+        kept.push_back({layer.at, pixmapForScreen(std::move(layer.image), ratio)});
     }
 }
 

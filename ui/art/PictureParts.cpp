@@ -72,6 +72,12 @@ PixmapParts toPixmaps(ImageParts parts, qreal ratio) {
     return out;
 }
 
+QPixmap pixmapForScreen(QImage image, qreal ratio) {
+    QPixmap pixmap = QPixmap::fromImage(std::move(image));
+    pixmap.setDevicePixelRatio(ratio);
+    return pixmap;
+}
+
 // Painted in the parts' own pixels, which are the screen's: no piece is stretched, and places
 // that fall between two of the painter's units still fall on whole screen pixels.
 void paintParts(QPainter& painter, const PixmapParts& parts, const QRect& exposed) {

@@ -34,6 +34,9 @@ ImageParts cutAround(const QImage& image, std::vector<QRect> areas);
 // The same parts, their pieces made pixmaps (in the window's thread) for a screen of this pixel
 // ratio: painted, each of their pixels covers one of the screen's.
 PixmapParts toPixmaps(ImageParts parts, qreal ratio = 1.0);
+// An image drawn for a screen of this pixel ratio, made a pixmap that says so: shown, each of its
+// pixels covers one of the screen's.
+QPixmap pixmapForScreen(QImage image, qreal ratio);
 // Paints the parts with their top left corner at the painter's origin; `exposed` is where
 // painting is needed, in the painter's coordinates.
 void paintParts(QPainter& painter, const PixmapParts& parts, const QRect& exposed);

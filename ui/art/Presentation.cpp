@@ -289,9 +289,7 @@ void Presentation::receive(ArtRenderer::Drawn drawn, bool done) {
                 waiting_.remove(code);
                 continue;
             }
-            QPixmap drawn = QPixmap::fromImage(std::move(drawing.image));
-            drawn.setDevicePixelRatio(ratio_);
-            pictures_.insert(code, std::move(drawn));
+            pictures_.insert(code, pixmapForScreen(std::move(drawing.image), ratio_));
         } else {
             continue;
         }
@@ -413,9 +411,8 @@ const QPixmap* Presentation::revealFrame(ArtKey key) const {
     }
     QImage backImage = back->toImage();
     backImage.setDevicePixelRatio(artScale());
-    QImage frame = art::cardRevealFrame(backImage, key.index - kFirstRevealFrame + 1);
-    frame.setDevicePixelRatio(ratio_);
-    revealFrame_ = QPixmap::fromImage(std::move(frame));
+    revealFrame_ =
+        pixmapForScreen(art::cardRevealFrame(backImage, key.index - kFirstRevealFrame + 1), ratio_);
     return &revealFrame_;
 }
 

@@ -67,6 +67,17 @@ protected:
         }
         return false;
     }
+    // How a copy that did not come up ended, for the failure's message: its exit, its error, and
+    // what it wrote on standard error.
+    static std::string howItEnded(QProcess& process) {
+        const QString ended = process.state() != QProcess::NotRunning
+                                  ? QStringLiteral("still running")
+                              : process.exitStatus() == QProcess::CrashExit
+                                  ? QStringLiteral("crashed (%1)").arg(process.errorString())
+                                  : QStringLiteral("exit code %1").arg(process.exitCode());
+        return (ended + u'\n' + QString::fromLocal8Bit(process.readAllStandardError().right(2000)))
+            .toStdString();
+    }
     static void tell(QProcess& process, const QByteArray& word) {
         process.write(word + '\n');
         ASSERT_TRUE(process.waitForBytesWritten(2000));
@@ -128,7 +139,7 @@ TEST_F(Program, KilledAnywhereItComesBackWithEveryCreditAndGame) {
     qint64 games = 0;
     for (int kill = 0; kill < 5; ++kill) {
         auto program = start();
-        ASSERT_TRUE(says(*program, "up")) << "start " << kill;
+        ASSERT_TRUE(says(*program, "up")) << "start " << kill << ": " << howItEnded(*program);
         tell(*program, "autoplay");
         QThread::msleep(static_cast<unsigned long>(after(chance)));
         signal(*program, SIGKILL);
@@ -139,7 +150,7 @@ TEST_F(Program, KilledAnywhereItComesBackWithEveryCreditAndGame) {
     }
     EXPECT_GT(games, 0);
     auto program = start();
-    ASSERT_TRUE(says(*program, "up"));
+    ASSERT_TRUE(says(*program, "up")) << howItEnded(*program);
     // The last game played before the last cut is the newest of the last games, once a game
     // that was left in progress has come to rest. A feature left running plays on by itself, a
     // free spin every few seconds, and with a re-trigger may take well over a minute.
@@ -168,7 +179,7 @@ TEST_F(Program, KilledAnywhereItComesBackWithEveryCreditAndGame) {
 // both in the record; a second copy on the same records ends while the first plays on.
 TEST_F(Program, TerminationSavesAndASecondCopyStandsAside) {
     auto first = start();
-    ASSERT_TRUE(says(*first, "up"));
+    ASSERT_TRUE(says(*first, "up")) << howItEnded(*first);
     tell(*first, "note");
     auto second = start();
     ASSERT_TRUE(second->waitForFinished(10000));
@@ -199,7 +210,7 @@ TEST_F(Program, ASaveCutOffLeavesNothingBehindOnceTheGameStartsAgain) {
         file.write("[player1]\nbank=1\n");
     }
     auto program = start();
-    ASSERT_TRUE(says(*program, "up"));
+    ASSERT_TRUE(says(*program, "up")) << howItEnded(*program);
     QStringList expected = kept + QStringList{"kestrelslot.conf", "kestrelslot.lock"};
     expected.sort();
     EXPECT_EQ(folder.entryList(QDir::Files, QDir::Name).join(" | ").toStdString(),
@@ -226,7 +237,7 @@ TEST_F(Program, ASaveOverTheFileSizeLimitIsSaidAndThePlayGoesOn) {
         limit.rlim_cur = 1024;
         ::setrlimit(RLIMIT_FSIZE, &limit);
     });
-    ASSERT_TRUE(says(*program, "up"));
+    ASSERT_TRUE(says(*program, "up")) << howItEnded(*program);
     tell(*program, "note");
     tell(*program, "spin");
     ASSERT_EQ(program->state(), QProcess::Running);

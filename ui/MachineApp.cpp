@@ -11,11 +11,11 @@ MachineApp::MachineApp() : MachineApp(StdRandom()) {}
 
 MachineApp::MachineApp(std::uint64_t seed) : MachineApp(StdRandom(seed)) {}
 
-MachineApp::MachineApp(StdRandom random) : lock_(settings_.fileName()), random_(random) {
-    // Under a limit on the size of the files a process writes (`ulimit -f`), a write past it
-    // would end the program with SIGXFSZ and the credit since the last save with it. Ignored,
-    // the write fails with EFBIG instead: the records say so on screen and the game goes on.
+MachineApp::FileSizeSignalIgnored::FileSizeSignalIgnored() {
     std::signal(SIGXFSZ, SIG_IGN);
+}
+
+MachineApp::MachineApp(StdRandom random) : lock_(settings_.fileName()), random_(random) {
     const SingleInstanceLock::Result locked = lock_.tryLock();
     if (locked == SingleInstanceLock::Result::HeldByAnotherCopy) {
         refuseSecondCopy();

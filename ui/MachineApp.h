@@ -37,6 +37,14 @@ private:
     void start();
     void refuseSecondCopy();
 
+    // Under a limit on the size of the files a process writes (`ulimit -f`), a write past it
+    // would end the program with SIGXFSZ. Ignored, the write fails with EFBIG instead: the
+    // records say so on screen and the game goes on. First of the members, so that it holds
+    // before the sounds are made: making them starts the sound system, which sets up shared
+    // memory larger than such a limit, at times before a later member's constructor has run.
+    struct FileSizeSignalIgnored {
+        FileSizeSignalIgnored();
+    } fileSizeSignal_;
     QtClock clock_;
     QtSoundPlayer sound_;
     QSettingsStore settings_;

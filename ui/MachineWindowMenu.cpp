@@ -12,6 +12,7 @@
 #include "PayTableWindow.h"
 #include "ReelAnimation.h"
 #include "ReelWindow.h"
+#include "ScreenPicture.h"
 #include "Sounds.h"
 
 namespace kestrel::ui {
@@ -177,8 +178,14 @@ void MachineWindow::onPayTable() {
     }
     playSound(sound::kClick);
     cabinet_.showNoCredit(false);
-    openSecondary(
-        new PayTableWindow(services_.art.picture(Picture::PayTable), services_.dialogParent));
+    auto* pays =
+        new PayTableWindow(services_.art.picture(Picture::PayTable), services_.dialogParent);
+    openSecondary(pays);
+    // The book's pay table is made for a screen of ratio 1; on a scaled desktop one drawn for the
+    // screen's pixels takes its place when it is ready, and goes with the window.
+    auto* sharp = new ScreenPicture(Picture::PayTable, pays);
+    connect(sharp, &ScreenPicture::drawn, pays, &PayTableWindow::setPicture);
+    sharp->drawFor(pays->devicePixelRatioF());
 }
 
 void MachineWindow::onAbout() {

@@ -15,6 +15,7 @@
 #include "PictureParts.h"
 #include "Presentation.h"
 #include "ScaledArt.h"
+#include "ScreenPicture.h"
 
 namespace kestrel {
 namespace {
@@ -453,6 +454,35 @@ TEST(Presentation, RevealFramesAreMadeFromTheBackWhenShown) {
     EXPECT_EQ(argb(presentation.picture(PictureList::imagelistcards, 5)),
               art.picture(PictureList::imagelistcards, 5)
                   .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+}
+
+// A window of its own (the pay table) on a desktop scaled to 200 % gets its picture drawn for
+// the screen's pixels, pixel for pixel what the scaled art draws. At ratio 1 the book's picture
+// stays: a drawing given up for it never arrives, nor one whose window went away.
+TEST(ScreenPicture, IsDrawnForTheScreensPixelsOnlyOnAScaledDesktop) {
+    QObject window;
+    auto* sharp = new ScreenPicture(Picture::PayTable, &window);
+    QSignalSpy drawn(sharp, &ScreenPicture::drawn);
+    sharp->drawFor(2.0);
+    ASSERT_TRUE(drawn.wait(kDrawingMs));
+    const auto picture = drawn.takeFirst().at(0).value<QPixmap>();
+    EXPECT_EQ(picture.devicePixelRatio(), 2.0);
+    EXPECT_EQ(picture.deviceIndependentSize().toSize(), book().picture(Picture::PayTable).size());
+    QImage pixels = argb(picture);
+    pixels.setDevicePixelRatio(1.0);
+    EXPECT_EQ(pixels, art::ScaledArt(2.0)
+                          .picture(Picture::PayTable)
+                          .convertToFormat(QImage::Format_ARGB32_Premultiplied));
+
+    sharp->drawFor(2.0);
+    sharp->drawFor(1.0);
+    auto* gone = new ScreenPicture(Picture::PayTable, &window);
+    QSignalSpy goneDrawn(gone, &ScreenPicture::drawn);
+    gone->drawFor(2.0);
+    delete gone;
+    QTest::qWait(300);  // time for a stray delivery to arrive, if one could
+    EXPECT_EQ(drawn.count(), 0);
+    EXPECT_EQ(goneDrawn.count(), 0);
 }
 
 // Closing the window while its pictures are being drawn waits for the one in hand only, and

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLabel>
 #include <QRadioButton>
 #include <QTest>
 
 #include "LineOverlay.h"
+#include "PayTableWindow.h"
 #include "Presentation.h"
 #include "ReelWindow.h"
 #include "Sounds.h"
@@ -296,6 +298,30 @@ TEST_F(MenuAndOptions, PayTableAndAboutClosedByTheirCloseBoxGiveTheWindowBack) {
         clock.settle();
         EXPECT_TRUE(window->isEnabled()) << item;
     }
+}
+
+// The pay table and the about box are windows of their own, shown at their own size: on a
+// desktop scaled to 200 % their pictures take the screen's pixels, not the book's stretched.
+// This case runs at 100 % and again, on its own, at 200 %.
+TEST_F(MenuAndOptions, PayTableAndAboutAreDrawnForTheScreensPixels) {
+    openWith(1000);
+    click("mnuviewpaytable");
+    auto* pays = qobject_cast<ui::PayTableWindow*>(topLevel("kestrelpays"));
+    ASSERT_NE(pays, nullptr);
+    const qreal ratio = pays->devicePixelRatioF();
+    EXPECT_EQ(ratio, qEnvironmentVariable("QT_SCALE_FACTOR", "1").toDouble());
+    ASSERT_TRUE(
+        QTest::qWaitFor([&] { return pays->picture().devicePixelRatio() == ratio; }, 60'000));
+    EXPECT_EQ(pays->picture().size(), QSize(600, 450) * ratio);
+    pays->close();
+    clock.settle();
+
+    click("about");
+    QWidget* about = topLevel("aboutkestrel");
+    ASSERT_NE(about, nullptr);
+    const QPixmap icon = about->findChild<QLabel*>("picIcon")->pixmap();
+    EXPECT_EQ(icon.devicePixelRatio(), ratio);
+    EXPECT_EQ(icon.size(), QSize(96, 96) * ratio);
 }
 
 }  // namespace

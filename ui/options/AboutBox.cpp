@@ -24,6 +24,7 @@ AboutBox::AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages, Q
     : SecondaryWindow(parent, Qt::Dialog),
       links_(links),
       messages_(messages),
+      icon_(icon),
       picIcon_(namedLabel(QStringLiteral("picIcon"), {}, this)),
       lblTitle_(namedLabel(QStringLiteral("lblTitle"), QApplication::applicationName(), this)),
       cmdOK_(new QPushButton(QStringLiteral("OK"), this)),
@@ -33,8 +34,7 @@ AboutBox::AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages, Q
     setWindowTitle(QStringLiteral("About ") + QApplication::applicationName());
     setStyleSheet(secondaryWindowStyleSheet());
 
-    picIcon_->setPixmap(
-        icon.scaled(kIconSide, kIconSide, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    showIconFor(devicePixelRatioF());
     const QString version = QApplication::applicationVersion();
     auto* lblVersion =
         namedLabel(QStringLiteral("lblVersion"),
@@ -70,6 +70,22 @@ AboutBox::AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages, Q
 
     connect(cmdOK_, &QPushButton::clicked, this, &QWidget::close);
     connect(cmdLink_, &QPushButton::clicked, this, &AboutBox::openProjectPage);
+}
+
+// Shown, the box is on its screen: on a desktop scaled to 200 % the icon takes twice the pixels,
+// made from the large icon rather than stretched from the small one.
+void AboutBox::showEvent(QShowEvent* event) {
+    if (picIcon_->pixmap().devicePixelRatio() != devicePixelRatioF()) {
+        showIconFor(devicePixelRatioF());
+    }
+    SecondaryWindow::showEvent(event);
+}
+
+void AboutBox::showIconFor(qreal ratio) {
+    QPixmap shown = icon_.scaled(QSize(kIconSide, kIconSide) * ratio, Qt::KeepAspectRatio,
+                                 Qt::SmoothTransformation);
+    shown.setDevicePixelRatio(ratio);
+    picIcon_->setPixmap(shown);
 }
 
 void AboutBox::openProjectPage() {

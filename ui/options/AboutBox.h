@@ -19,11 +19,16 @@ public:
 
     AboutBox(const QPixmap& icon, LinkOpener& links, Messages& messages, QWidget* parent = nullptr);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void openProjectPage();
+    void showIconFor(qreal ratio);
 
     LinkOpener& links_;
     Messages& messages_;
+    QPixmap icon_;  // the icon as large as it comes, made smaller for the window
     QLabel* picIcon_;
     QLabel* lblTitle_;
     QPushButton* cmdOK_;

@@ -19,25 +19,30 @@ PayTableWindow::PayTableWindow(const QPixmap& payTable, QWidget* parent)
     // the machine it holds, full screen or not, and gives it no button to minimise it.
     : SecondaryWindow(parent, Qt::Dialog),
       payTable_(payTable),
+      pictureSize_(payTable.deviceIndependentSize().toSize()),
       btnunloadpays_(new QPushButton(QStringLiteral(" EXIT"), this)) {
     setObjectName(QStringLiteral("kestrelpays"));
     setWindowTitle(QStringLiteral("Pay Table"));
     setStyleSheet(secondaryWindowStyleSheet());
-    const QSize picture = payTable_.deviceIndependentSize().toSize();
-    setFixedSize(picture.width(), picture.height() + kFooter);
+    setFixedSize(pictureSize_.width(), pictureSize_.height() + kFooter);
     btnunloadpays_->setObjectName(QStringLiteral("btnunloadpays"));
     btnunloadpays_->setCursor(Qt::PointingHandCursor);
     btnunloadpays_->setProperty("primary", true);
     btnunloadpays_->setGeometry((width() - kButton.width()) / 2,
-                                picture.height() + (kFooter - kButton.height()) / 2,
+                                pictureSize_.height() + (kFooter - kButton.height()) / 2,
                                 kButton.width(), kButton.height());
     connect(btnunloadpays_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void PayTableWindow::setPicture(const QPixmap& payTable) {
+    payTable_ = payTable;
+    update();
 }
 
 void PayTableWindow::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), kCream);
-    painter.drawPixmap(0, 0, payTable_);
+    painter.drawPixmap(QRect(QPoint(0, 0), pictureSize_), payTable_);
     const int strip = height() - kFooter;
     painter.fillRect(0, strip, width(), 3, kCherry);
 }

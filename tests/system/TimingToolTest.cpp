@@ -111,5 +111,56 @@ TEST(TimingTool, RunCutOffByASignalSaysSoInsteadOfPrintingFigures) {
     EXPECT_TRUE(timing.readAllStandardError().contains("cut off")) << "nothing said on stderr";
 }
 
+// The copy of the tool a `screens` run has started with these arguments, or 0.
+qint64 childRunning(qint64 parent, const QByteArray& arguments) {
+    QFile children(QStringLiteral("/proc/%1/task/%1/children").arg(parent));
+    if (!children.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    for (const QByteArray& pid : children.readAll().simplified().split(' ')) {
+        QFile cmdline(QStringLiteral("/proc/%1/cmdline").arg(QString::fromLatin1(pid)));
+        if (cmdline.open(QIODevice::ReadOnly) &&
+            cmdline.readAll().replace('\0', ' ').contains(arguments)) {
+            return pid.toLongLong();
+        }
+    }
+    return 0;
+}
+
+// `screens` sums up runs of its own on each screen. One that ends without figures (cut off by a
+// signal here) is said so, and no table of zeros is printed as if it were measured.
+TEST(TimingTool, ScreensRunWithoutFiguresFailsInsteadOfPrintingATable) {
+    QProcess timing;
+    timing.start(QStringLiteral(KESTREL_TIMING_EXECUTABLE), {"screens", "5", "800x600"});
+    ASSERT_TRUE(timing.waitForStarted(10000));
+    QElapsedTimer waited;
+    waited.start();
+    qint64 reels = 0;
+    while ((reels = childRunning(timing.processId(), "reels 1 5")) == 0 ||
+           !catches(reels, SIGTERM)) {
+        ASSERT_LT(waited.elapsed(), 60000) << "no run on the screen came up";
+        QThread::msleep(5);
+    }
+    ::kill(static_cast<pid_t>(reels), SIGTERM);
+    ASSERT_TRUE(timing.waitForFinished(120000));
+
+    EXPECT_EQ(timing.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(timing.exitCode(), 0);
+    const QByteArray out = timing.readAllStandardOutput();
+    EXPECT_FALSE(out.contains("first frame")) << out.constData();
+    EXPECT_TRUE(timing.readAllStandardError().contains("no figures"));
+}
+
+// A size that is not WxH[@R] (a capital X, a scale of 0) is a usage error, not a row of zeros.
+TEST(TimingTool, ScreensRefusesASizeItCannotRead) {
+    for (const char* size : {"1920X1080", "1920x", "800x600@0", "800x600@two"}) {
+        QProcess timing;
+        timing.start(QStringLiteral(KESTREL_TIMING_EXECUTABLE), {"screens", "1", size});
+        ASSERT_TRUE(timing.waitForFinished(60000)) << size;
+        EXPECT_EQ(timing.exitCode(), 2) << size;
+        EXPECT_TRUE(timing.readAllStandardOutput().isEmpty()) << size;
+    }
+}
+
 }  // namespace
 }  // namespace kestrel

@@ -16,6 +16,7 @@
 //                                      and of the ratio per round with its lowest and highest
 // It runs the same program the player runs, on a throw-away settings folder, with a fixed
 // seed so that runs can be compared spin for spin.
+#include <sys/prctl.h>
 #include <sys/resource.h>
 #include <unistd.h>
 #include <QApplication>
@@ -31,8 +32,10 @@
 #include <algorithm>
 #include <clocale>
 #include <cmath>
+#include <csignal>
 #include <cstdio>
 #include <ctime>
+#include <optional>
 #include <vector>
 
 #include "Durations.h"
@@ -394,47 +397,103 @@ struct ScreenFigures {
     long peakKib = 0;
 };
 
-// Runs this tool once more on an offscreen screen of the given size and returns what it says.
-QString runOnScreen(const QString& self, const QString& size, const QStringList& arguments) {
-    QTemporaryDir dir;
-    // WxH in the screen's pixels, @R for a desktop scaled by R: the platform takes the size in
-    // the desktop's units.
-    const QStringList sizeAndRatio = size.split(u'@');
-    const QStringList wh = sizeAndRatio[0].split(u'x');
-    bool ratioRead = true;
-    const double ratio = sizeAndRatio.size() == 2 ? sizeAndRatio[1].toDouble(&ratioRead) : 1.0;
-    QFile config(dir.filePath("screens.json"));
-    if (wh.size() != 2 || sizeAndRatio.size() > 2 || !ratioRead || ratio <= 0 ||
-        !config.open(QIODevice::WriteOnly)) {
-        return {};
+// A screen size as `screens` takes it: WxH in the screen's pixels, @R for a desktop scaled by R.
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+    double ratio = 1.0;
+};
+
+std::optional<ScreenSize> screenSizeOf(const QString& text) {
+    static const QRegularExpression pattern(
+        QStringLiteral(R"(^([1-9][0-9]{0,4})x([1-9][0-9]{0,4})(?:@([0-9]+(?:\.[0-9]+)?))?$)"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch()) {
+        return std::nullopt;
     }
+    ScreenSize size{m.captured(1).toInt(), m.captured(2).toInt(), 1.0};
+    if (m.hasCaptured(3)) {
+        size.ratio = m.captured(3).toDouble();
+    }
+    if (size.ratio <= 0 || qRound(size.width / size.ratio) < 1 ||
+        qRound(size.height / size.ratio) < 1) {
+        return std::nullopt;
+    }
+    return size;
+}
+
+// What a copy of this tool run on one screen printed, or why it printed nothing to go by.
+struct ScreenRun {
+    QString output;
+    QString failure;  // empty when the copy ran to its end
+};
+
+constexpr int kScreenRunTimeoutMs = 600000;
+
+// Runs this tool once more on an offscreen screen of the given size and returns what it says.
+ScreenRun runOnScreen(const QString& self, const ScreenSize& size, const QStringList& arguments) {
+    QTemporaryDir dir;
+    QFile config(dir.filePath("screens.json"));
+    if (!config.open(QIODevice::WriteOnly)) {
+        return {{}, QStringLiteral("cannot write its screen description in %1").arg(dir.path())};
+    }
+    // The platform takes the size in the desktop's units.
     config.write(QStringLiteral("{\"screens\": [{\"name\": \"timing\", \"x\": 0, \"y\": 0, "
                                 "\"width\": %1, \"height\": %2, \"dpi\": %3, \"dpr\": %4}]}")
-                     .arg(qRound(wh[0].toDouble() / ratio))
-                     .arg(qRound(wh[1].toDouble() / ratio))
-                     .arg(qRound(96 * ratio))
-                     .arg(ratio)
+                     .arg(qRound(size.width / size.ratio))
+                     .arg(qRound(size.height / size.ratio))
+                     .arg(qRound(96 * size.ratio))
+                     .arg(size.ratio)
                      .toLatin1());
     config.close();
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
     child.setProcessEnvironment(environment);
+    // The copy ends with this one: a signal that ends the run leaves nothing playing behind it.
+    child.setChildProcessModifier([] { ::prctl(PR_SET_PDEATHSIG, SIGTERM); });
     child.start(self, arguments);
-    child.waitForFinished(600000);
-    return QString::fromLocal8Bit(child.readAllStandardOutput());
+    ScreenRun run;
+    if (!child.waitForFinished(kScreenRunTimeoutMs)) {
+        run.failure =
+            child.state() == QProcess::NotRunning
+                ? QStringLiteral("could not be started: %1").arg(child.errorString())
+                : QStringLiteral("did not end within %1 s").arg(kScreenRunTimeoutMs / 1000);
+        child.kill();
+        child.waitForFinished();
+    } else if (child.exitStatus() != QProcess::NormalExit) {
+        run.failure = QStringLiteral("crashed");
+    } else if (child.exitCode() != 0) {
+        const QString said = QString::fromLocal8Bit(child.readAllStandardError()).trimmed();
+        run.failure = QStringLiteral("failed (exit status %1)").arg(child.exitCode());
+        if (!said.isEmpty()) {
+            run.failure += QStringLiteral(", saying\n  ") + said.section(u'\n', -1);
+        }
+    }
+    run.output = QString::fromLocal8Bit(child.readAllStandardOutput());
+    return run;
 }
 
-double firstNumberAfter(const QString& text, const QString& label) {
+std::optional<double> numberAfter(const QString& text, const QString& label) {
     const QRegularExpressionMatch m =
         QRegularExpression(QRegularExpression::escape(label) + QStringLiteral(R"(\s*([0-9.]+))"))
             .match(text);
-    return m.hasMatch() ? m.captured(1).toDouble() : 0;
+    bool ok = false;
+    const double value = m.hasMatch() ? m.captured(1).toDouble(&ok) : 0;
+    return ok ? std::optional(value) : std::nullopt;
 }
 
 double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// A run on one screen that printed no figures to go by: said on standard error, with what the
+// copy said, and no table (a row of zeros would read as figures).
+int screenRunFailed(const QString& size, const QString& what) {
+    std::fprintf(stderr, "kestrel-timing: no figures: the run on %s %s\n", qPrintable(size),
+                 qPrintable(what));
+    return 1;
 }
 
 int screens(int argc, char* argv[], int spins, int rounds, QStringList sizes) {
@@ -451,14 +510,28 @@ int screens(int argc, char* argv[], int spins, int rounds, QStringList sizes) {
         for (qsizetype i = 0; i < sizes.size(); ++i) {
             ScreenFigures f;
             f.size = sizes[i];
-            const QString start =
-                runOnScreen(self, f.size, {"startup", QString::number(realtimeNs())});
-            f.firstFrameMs = firstNumberAfter(start, "first frame");
-            const QString play = runOnScreen(self, f.size, {"reels", "1", QString::number(spins)});
-            const double played = firstNumberAfter(play, "s for");
-            f.cpuPercent = played > 0 ? 100 * firstNumberAfter(play, "CPU") / played : 0;
-            f.peakKib = static_cast<long>(firstNumberAfter(play, "peak memory"));
-            std::fputs(qPrintable(start + play), stdout);
+            const ScreenSize size = *screenSizeOf(f.size);
+            const ScreenRun start =
+                runOnScreen(self, size, {"startup", QString::number(realtimeNs())});
+            if (!start.failure.isEmpty()) {
+                return screenRunFailed(f.size, start.failure);
+            }
+            const ScreenRun play = runOnScreen(self, size, {"reels", "1", QString::number(spins)});
+            if (!play.failure.isEmpty()) {
+                return screenRunFailed(f.size, play.failure);
+            }
+            const std::optional<double> firstFrame = numberAfter(start.output, "first frame");
+            const std::optional<double> played = numberAfter(play.output, "s for");
+            const std::optional<double> cpu = numberAfter(play.output, "CPU");
+            const std::optional<double> peak = numberAfter(play.output, "peak memory");
+            if (!firstFrame || !played || !cpu || !peak) {
+                return screenRunFailed(f.size, QStringLiteral("printed no figures"));
+            }
+            f.firstFrameMs = *firstFrame;
+            f.cpuPercent = *played > 0 ? 100 * *cpu / *played : 0;
+            f.peakKib = static_cast<long>(*peak);
+            std::fputs(qPrintable(start.output + play.output), stdout);
+            std::fflush(stdout);
             runs[static_cast<size_t>(i)].push_back(f);
         }
     }
@@ -537,8 +610,12 @@ int main(int argc, char* argv[]) {
             const QString argument = QString::fromLocal8Bit(argv[i]);
             if (argument.startsWith("--rounds=")) {
                 rounds = argument.mid(9).toInt();
-            } else {
+            } else if (screenSizeOf(argument)) {
                 sizes << argument;
+            } else {
+                std::fprintf(stderr, "kestrel-timing: %s is not a screen size WxH[@R]\n",
+                             qPrintable(argument));
+                return usage();
             }
         }
         return ok && spins > 0 && rounds > 0 ? screens(argc, argv, spins, rounds, sizes) : usage();

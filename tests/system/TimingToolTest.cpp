@@ -162,5 +162,26 @@ TEST(TimingTool, ScreensRefusesASizeItCannotRead) {
     }
 }
 
+// An idle time longer than a timer can wait is refused, rather than measured over a wrapped-around
+// fraction of a second (4294968 s) or waited for forever (2147484 s).
+TEST(TimingTool, IdleRefusesATimeNoTimerCanWait) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    for (const char* seconds : {"4294968", "2147484"}) {
+        QProcess timing;
+        timing.setProcessEnvironment(environment);
+        timing.start(QStringLiteral(KESTREL_TIMING_EXECUTABLE), {"idle", seconds});
+        ASSERT_TRUE(timing.waitForStarted(10000));
+        if (!timing.waitForFinished(20000)) {
+            timing.kill();
+            timing.waitForFinished();
+            ADD_FAILURE() << "idle " << seconds << " is still waiting";
+            continue;
+        }
+        EXPECT_EQ(timing.exitCode(), 2) << seconds;
+        EXPECT_TRUE(timing.readAllStandardOutput().isEmpty()) << seconds;
+    }
+}
+
 }  // namespace
 }  // namespace kestrel

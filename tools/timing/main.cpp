@@ -35,6 +35,7 @@
 #include <csignal>
 #include <cstdio>
 #include <ctime>
+#include <limits>
 #include <optional>
 #include <vector>
 
@@ -599,8 +600,11 @@ int main(int argc, char* argv[]) {
         return ok && gambles > 0 ? gamble(argc, argv, gambles) : usage();
     }
     if (mode == "idle") {
+        // The idle time is waited for by one timer, whose interval in ms is an int.
+        constexpr int kLongestIdleSeconds = std::numeric_limits<int>::max() / 1000;
         const int seconds = QByteArray(argv[2]).toInt(&ok);
-        return ok && seconds > 0 ? idle(argc, argv, seconds) : usage();
+        return ok && seconds > 0 && seconds <= kLongestIdleSeconds ? idle(argc, argv, seconds)
+                                                                   : usage();
     }
     if (mode == "screens") {
         const int spins = QByteArray(argv[2]).toInt(&ok);

@@ -36,7 +36,7 @@ build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	./$(BUILD)/kestrel
+	$(BUILD)/kestrel
 
 # The rules engine's tests a second time under AddressSanitizer and UBSan (no Qt needed there).
 $(ASAN_BUILD)/build.ninja: | deps
@@ -58,8 +58,8 @@ test: format-check build test-asan
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: build
-	./$(BUILD)/kestrel-bench
-	./$(BUILD)/kestrel-par
+	$(BUILD)/kestrel-bench
+	$(BUILD)/kestrel-par
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

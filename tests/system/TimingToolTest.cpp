@@ -1,6 +1,7 @@
 // kestrel-timing run as a developer runs it, in a locale that writes numbers with a decimal comma.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -125,6 +126,38 @@ qint64 childRunning(qint64 parent, const QByteArray& arguments) {
         }
     }
     return 0;
+}
+
+// A start-up run ended before its first frame (here on a screen of no height, where none comes)
+// prints no time and says it was cut off, as the other runs do.
+TEST(TimingTool, StartupCutOffBeforeTheFirstFrameSaysSo) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    QFile config(dir.filePath("screens.json"));
+    ASSERT_TRUE(config.open(QIODevice::WriteOnly));
+    config.write(R"({"screens": [{"name": "flat", "x": 0, "y": 0, "width": 1920, "height": 0,)"
+                 R"( "dpi": 96, "dpr": 1}]})");
+    config.close();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
+    QProcess timing;
+    timing.setProcessEnvironment(environment);
+    timing.start(QStringLiteral(KESTREL_TIMING_EXECUTABLE),
+                 {"startup", QString::number(QDateTime::currentMSecsSinceEpoch() * 1000000)});
+    ASSERT_TRUE(timing.waitForStarted(10000));
+    QElapsedTimer waited;
+    waited.start();
+    while (!catches(timing.processId(), SIGTERM) && waited.elapsed() < 30000) {
+        QThread::msleep(5);
+    }
+    ASSERT_TRUE(catches(timing.processId(), SIGTERM));
+    timing.terminate();
+    ASSERT_TRUE(timing.waitForFinished(60000));
+
+    EXPECT_EQ(timing.exitStatus(), QProcess::NormalExit);
+    EXPECT_NE(timing.exitCode(), 0);
+    EXPECT_FALSE(timing.readAllStandardOutput().contains("first frame"));
+    EXPECT_TRUE(timing.readAllStandardError().contains("cut off")) << "nothing said on stderr";
 }
 
 // `screens` sums up runs of its own on each screen. One that ends without figures (cut off by a

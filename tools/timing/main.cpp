@@ -134,16 +134,19 @@ public:
             QTimer::singleShot(0, [this] {
                 std::printf("screen %s: first frame %.1f ms after launch\n", qPrintable(screen_),
                             (realtimeNs() - launchNs_) / 1e6);
+                printed_ = true;
                 QApplication::quit();
             });
         }
         return false;
     }
+    bool printed() const { return printed_; }
 
 private:
     qint64 launchNs_;
     QString screen_;
     bool seen_ = false;
+    bool printed_ = false;
 };
 
 int startup(int argc, char* argv[], qint64 launchNs) {
@@ -154,7 +157,8 @@ int startup(int argc, char* argv[], qint64 launchNs) {
     FirstPaint watcher(launchNs, screenOf(app));
     kestrel::ui::MachineApp machine(kSeed);
     machine.window().installEventFilter(&watcher);
-    return QApplication::exec();
+    QApplication::exec();
+    return watcher.printed() ? 0 : cutOff(QStringLiteral("before the first frame"));
 }
 
 // The next paid spin: a finished feature's win is taken first (it waits for the player).

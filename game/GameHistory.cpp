@@ -72,7 +72,13 @@ bool featureCouldHaveBeenPlayed(const RecordedFeature& feature, const RecordedSp
         total += spin.pays;
     }
     if (feature.played == kept) {
-        return feature.awarded == awarded && feature.total == total;
+        // A free spin is kept as it is decided, with its win in the total, but what a re-trigger
+        // among its specials adds is counted only as it settles: while the last spin of a
+        // running feature turns, its award may be missing yet.
+        const bool lastMayTurn = feature.stage == RecordedFeature::Stage::Running && kept > 0;
+        const int turning = lastMayTurn ? freeSpinAward(feature.spins.back().specials) : 0;
+        return (feature.awarded == awarded || feature.awarded == awarded - turning) &&
+               feature.total == total;
     }
     return feature.awarded >= awarded && feature.total >= total;
 }

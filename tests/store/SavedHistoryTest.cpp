@@ -264,6 +264,39 @@ TEST_F(SavedHistory, AFullHistoryReadsBackWholeAfterEveryGame) {
     EXPECT_EQ(std::ssize(machine.history().entries()), GameHistory::kGames);
 }
 
+// A free spin is saved as it is decided, before its reels turn; the spins a re-trigger among its
+// specials adds are booked only as it settles. A restart in between finds the game that started
+// the feature in the history, and the rest of the feature goes on in its entry.
+TEST_F(SavedHistory, AGameSavedWhileARetriggeringFreeSpinTurnsComesBackAndGoesOn) {
+    Machine& machine = played.machine;
+    test::ScriptedRandom& random = played.random;
+    ASSERT_TRUE(machine.collect());
+    random.pushSpin(test::kThreeSpecials);
+    ASSERT_EQ(machine.play(1), PlayResult::Paid);
+    ASSERT_TRUE(machine.settle().firstTrigger);
+    random.pushSpin(test::kThreeSpecials);
+    ASSERT_EQ(machine.play(1), PlayResult::Free);
+    ASSERT_TRUE(records.save(machine));
+
+    const SavedGame read = readBack();
+    EXPECT_EQ(read.history, machine.history());
+    EXPECT_EQ(read.historySkipped, 0);
+
+    test::ScriptedRandom script;
+    Machine resumed(script);
+    ASSERT_EQ(takeUp(resumed, read, 25, 1), TakenUp::InProgress);
+    EXPECT_TRUE(resumed.settle().triggered);
+    script.pushSpin(kLosingStops);
+    ASSERT_EQ(resumed.play(1), PlayResult::Free);
+    resumed.settle();
+    const RecordedGame& game = *resumed.history().newest();
+    EXPECT_EQ(game.game, machine.player().games);
+    ASSERT_TRUE(game.feature.has_value());
+    EXPECT_EQ(game.feature->played, 2);
+    EXPECT_EQ(game.feature->awarded, resumed.freeSpins().awarded() - 1);
+    EXPECT_TRUE(couldHaveBeenPlayed(game));
+}
+
 // "Delete Current Player" clears the statistics and saves: the slot's games go with them.
 TEST_F(SavedHistory, DeletingThePlayerEmptiesTheSlotsHistory) {
     played.machine.collect();

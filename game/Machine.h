@@ -82,6 +82,9 @@ public:
     int linesPlayed() const { return linesPlayed_; }
     int betPerLine() const { return betPerLine_; }
     int totalBet() const { return linesPlayed_ * betPerLine_; }
+    // The total bet of the last spin decided: the one turning, or the one whose win is offered
+    // or gambled; the lines or the bet may have been changed since. 0 before any spin.
+    int spinTotalBet() const { return spinLines_ * spinBet_; }
     // Lines 1, 5, 10, 15 or 25; refused inside a feature, while a decided spin has not settled
     // and while a gamble is open.
     bool setLinesPlayed(int lines);

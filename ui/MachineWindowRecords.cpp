@@ -57,7 +57,7 @@ void MachineWindow::presentGameInProgress() {
     idleTicks_ = 0;
     const bool feature = machine_.freeSpinsActive() || machine_.featureCompleted();
     if (feature || machine_.gambleOpen() || machine_.phase() == Machine::Phase::Spinning) {
-        bet_->showLastBet(machine_.totalBet());  // the bet of the game taken up
+        bet_->showLastBet(machine_.spinTotalBet());  // the bet of the game taken up
     }
     if (feature) {
         // A free spin still turning has its win in the feature total already; the meters show

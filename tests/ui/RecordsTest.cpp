@@ -304,6 +304,22 @@ TEST_F(GameTakenUp, AnOpenGambleReopensWithItsAmountAndItsCards) {
     EXPECT_EQ(settings.value("player1", "bank"), "1025");
 }
 
+// Lines changed after a win do not change the bet that won it: a gamble taken up after a cut
+// shows that bet beside the stake, as it did before.
+TEST_F(GameTakenUp, AGambleTakenUpShowsTheBetOfItsGameAfterTheLinesChanged) {
+    openWith(1000);
+    spin(kTwoSpecials);  // 25 on 25 lines at 1
+    press("payline1");   // one line from now on
+    ASSERT_EQ(window->machine().totalBet(), 1);
+    press("doublebutton");
+    ASSERT_EQ(window->mode(), ui::Mode::Gamble);
+    ASSERT_EQ(text("lbllast"), "25");
+    killAndStartAgain();
+    ASSERT_EQ(window->mode(), ui::Mode::Gamble);
+    EXPECT_EQ(text("lbllast"), "25");
+    EXPECT_EQ(text("LABWIN"), "25");
+}
+
 TEST_F(GameTakenUp, CoinsStillToDropGoOnDropping) {
     openWith(0);
     press("coinsin");

@@ -56,7 +56,10 @@ void MachineWindow::presentGameInProgress() {
     tmrtick_->start();
     idleTicks_ = 0;
     const bool feature = machine_.freeSpinsActive() || machine_.featureCompleted();
-    if (feature || machine_.gambleOpen() || machine_.phase() == Machine::Phase::Spinning) {
+    // A win still on offer to the gamble (coins were dropping at the cut) is shown as it was.
+    const bool offered = machine_.canGamble();
+    if (feature || offered || machine_.gambleOpen() ||
+        machine_.phase() == Machine::Phase::Spinning) {
         bet_->showLastBet(machine_.spinTotalBet());  // the bet of the game taken up
     }
     if (feature) {
@@ -91,6 +94,9 @@ void MachineWindow::presentGameInProgress() {
         // The win meter as the gamble left it: its stake (the panel shows what is at risk).
         win_->show(machine_.gambleStaked());
         mode_.resume(Mode::Gamble);
+    } else if (offered) {
+        reels_->showResult(machine_.records());
+        win_->show(machine_.gambleStake());
     } else if (feature) {
         reels_->showResult(machine_.records());
         if (machine_.featureCompleted()) {

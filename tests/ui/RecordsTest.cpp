@@ -336,6 +336,24 @@ TEST_F(GameTakenUp, CoinsStillToDropGoOnDropping) {
 }
 
 // The press is the player's money from the moment it is taken, before its first coin falls.
+// Coins inserted after a win keep the game in progress, and with it the win's gamble offer: the
+// window taken up shows that win and its bet, as before the cut, beside the gamble button.
+TEST_F(GameTakenUp, AWinOnOfferWhileCoinsDropIsShownAfterACut) {
+    openWith(1000);
+    spin(kTwoSpecials, 2);  // 50 on 25 lines at 2
+    press("payline1");      // 2 from now on
+    press("coinsin");
+    clock.advance(150);
+    ASSERT_GT(window->machine().coinsPending(), 0);
+    ASSERT_EQ(text("LABWIN"), "50");
+    killAndStartAgain();
+    ASSERT_TRUE(control("doublebutton")->isEnabled());
+    EXPECT_EQ(text("LABWIN"), "50");
+    EXPECT_EQ(text("lbllast"), "50");
+    press("doublebutton");
+    EXPECT_EQ(text("risklab"), "At Risk  50");
+}
+
 TEST_F(GameTakenUp, APressCutOffBeforeItsFirstCoinStillDropsAllItsCoins) {
     openWith(0);
     press("coinsin");

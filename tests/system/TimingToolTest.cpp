@@ -85,18 +85,10 @@ bool catches(qint64 pid, int signal) {
     return false;
 }
 
-// A run ended by a signal before its spins were played (Ctrl-C at the terminal) prints no
-// figures: it says on standard error that it was cut off, and exits with a failure.
-TEST(TimingTool, RunCutOffByASignalSaysSoInsteadOfPrintingFigures) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("QT_QPA_PLATFORM", "offscreen");
-    QProcess timing;
-    timing.setProcessEnvironment(environment);
-    timing.start(QStringLiteral(KESTREL_TIMING_EXECUTABLE), {"reels", "1", "5"});
+// Sends SIGTERM to a started run once it catches it (the machine is up), and expects the run
+// to end saying it was cut off, with a failure and without its `figures`.
+void expectCutOffBySigterm(QProcess& timing, const char* figures) {
     ASSERT_TRUE(timing.waitForStarted(10000));
-    // The program catches SIGTERM once the machine is up; five spins take many seconds more.
     QElapsedTimer waited;
     waited.start();
     while (!catches(timing.processId(), SIGTERM) && waited.elapsed() < 30000) {
@@ -108,8 +100,20 @@ TEST(TimingTool, RunCutOffByASignalSaysSoInsteadOfPrintingFigures) {
 
     EXPECT_EQ(timing.exitStatus(), QProcess::NormalExit);
     EXPECT_NE(timing.exitCode(), 0);
-    EXPECT_FALSE(timing.readAllStandardOutput().contains("reel-stop intervals"));
+    EXPECT_FALSE(timing.readAllStandardOutput().contains(figures));
     EXPECT_TRUE(timing.readAllStandardError().contains("cut off")) << "nothing said on stderr";
+}
+
+// A run ended by a signal before its spins were played (Ctrl-C at the terminal) prints no
+// figures: it says on standard error that it was cut off, and exits with a failure.
+TEST(TimingTool, RunCutOffByASignalSaysSoInsteadOfPrintingFigures) {
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    QProcess timing;
+    timing.setProcessEnvironment(environment);
+    timing.start(QStringLiteral(KESTREL_TIMING_EXECUTABLE), {"reels", "1", "5"});
+    // Five spins take many seconds more than coming up.
+    expectCutOffBySigterm(timing, "reel-stop intervals");
 }
 
 // The copy of the tool a `screens` run has started with these arguments, or 0.
@@ -144,20 +148,7 @@ TEST(TimingTool, StartupCutOffBeforeTheFirstFrameSaysSo) {
     timing.setProcessEnvironment(environment);
     timing.start(QStringLiteral(KESTREL_TIMING_EXECUTABLE),
                  {"startup", QString::number(QDateTime::currentMSecsSinceEpoch() * 1000000)});
-    ASSERT_TRUE(timing.waitForStarted(10000));
-    QElapsedTimer waited;
-    waited.start();
-    while (!catches(timing.processId(), SIGTERM) && waited.elapsed() < 30000) {
-        QThread::msleep(5);
-    }
-    ASSERT_TRUE(catches(timing.processId(), SIGTERM));
-    timing.terminate();
-    ASSERT_TRUE(timing.waitForFinished(60000));
-
-    EXPECT_EQ(timing.exitStatus(), QProcess::NormalExit);
-    EXPECT_NE(timing.exitCode(), 0);
-    EXPECT_FALSE(timing.readAllStandardOutput().contains("first frame"));
-    EXPECT_TRUE(timing.readAllStandardError().contains("cut off")) << "nothing said on stderr";
+    expectCutOffBySigterm(timing, "first frame");
 }
 
 // `screens` sums up runs of its own on each screen. One that ends without figures (cut off by a

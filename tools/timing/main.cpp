@@ -404,6 +404,7 @@ struct ScreenFigures {
 
 // A screen size as `screens` takes it: WxH in the screen's pixels, @R for a desktop scaled by R.
 struct ScreenSize {
+    QString text;  // as given
     int width = 0;
     int height = 0;
     double ratio = 1.0;
@@ -416,7 +417,7 @@ std::optional<ScreenSize> screenSizeOf(const QString& text) {
     if (!m.hasMatch()) {
         return std::nullopt;
     }
-    ScreenSize size{m.captured(1).toInt(), m.captured(2).toInt(), 1.0};
+    ScreenSize size{text, m.captured(1).toInt(), m.captured(2).toInt(), 1.0};
     if (m.hasCaptured(3)) {
         size.ratio = m.captured(3).toDouble();
     }
@@ -501,21 +502,23 @@ int screenRunFailed(const QString& size, const QString& what) {
     return 1;
 }
 
-int screens(int argc, char* argv[], int spins, int rounds, QStringList sizes) {
+int screens(int argc, char* argv[], int spins, int rounds, std::vector<ScreenSize> sizes) {
     QCoreApplication app(argc, argv);
     printFiguresWithADecimalPoint();
-    if (sizes.isEmpty()) {
-        sizes = {"800x600", "1920x1080", "3840x2160"};
+    if (sizes.empty()) {
+        for (const char* size : {"800x600", "1920x1080", "3840x2160"}) {
+            sizes.push_back(*screenSizeOf(QString::fromLatin1(size)));
+        }
     }
     const QString self = QCoreApplication::applicationFilePath();
     // Per size, per round. The sizes are taken in turn in every round, so that whatever else
     // the machine does meanwhile weighs on all of them alike.
-    std::vector<std::vector<ScreenFigures>> runs(static_cast<size_t>(sizes.size()));
+    std::vector<std::vector<ScreenFigures>> runs(sizes.size());
     for (int round = 0; round < rounds; ++round) {
-        for (qsizetype i = 0; i < sizes.size(); ++i) {
+        for (size_t i = 0; i < sizes.size(); ++i) {
+            const ScreenSize& size = sizes[i];
             ScreenFigures f;
-            f.size = sizes[i];
-            const ScreenSize size = *screenSizeOf(f.size);
+            f.size = size.text;
             const ScreenRun start =
                 runOnScreen(self, size, {"startup", QString::number(realtimeNs())});
             if (!start.failure.isEmpty()) {
@@ -537,7 +540,7 @@ int screens(int argc, char* argv[], int spins, int rounds, QStringList sizes) {
             f.peakKib = static_cast<long>(*peak);
             std::fputs(qPrintable(start.output + play.output), stdout);
             std::fflush(stdout);
-            runs[static_cast<size_t>(i)].push_back(f);
+            runs[i].push_back(f);
         }
     }
     std::vector<ScreenFigures> figures;
@@ -613,13 +616,13 @@ int main(int argc, char* argv[]) {
     if (mode == "screens") {
         const int spins = QByteArray(argv[2]).toInt(&ok);
         int rounds = 1;
-        QStringList sizes;
+        std::vector<ScreenSize> sizes;
         for (int i = 3; i < argc; ++i) {
             const QString argument = QString::fromLocal8Bit(argv[i]);
             if (argument.startsWith("--rounds=")) {
                 rounds = argument.mid(9).toInt();
-            } else if (screenSizeOf(argument)) {
-                sizes << argument;
+            } else if (const std::optional<ScreenSize> size = screenSizeOf(argument)) {
+                sizes.push_back(*size);
             } else {
                 std::fprintf(stderr, "kestrel-timing: %s is not a screen size WxH[@R]\n",
                              qPrintable(argument));

@@ -1,9 +1,12 @@
 #include "QtSoundPlayer.h"
 
+#include <QAudioDevice>
+#include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 #include <algorithm>
 #include <iterator>
+#include <optional>
 
 #include "SoundResources.h"
 
@@ -18,30 +21,41 @@ QtSoundPlayer::QtSoundPlayer() {
 
 QtSoundPlayer::~QtSoundPlayer() = default;
 
-QSoundEffect* QtSoundPlayer::find(int resource) const {
+std::optional<std::size_t> QtSoundPlayer::indexOf(int resource) {
     const auto* at = std::find(std::begin(kSoundResources), std::end(kSoundResources), resource);
     if (at == std::end(kSoundResources)) {
-        return nullptr;
+        return std::nullopt;
     }
-    return effects_[static_cast<std::size_t>(at - std::begin(kSoundResources))].get();
+    return static_cast<std::size_t>(at - std::begin(kSoundResources));
 }
 
 const QSoundEffect* QtSoundPlayer::effectOf(int resource) const {
-    return find(resource);
+    const std::optional<std::size_t> i = indexOf(resource);
+    return i ? effects_[*i].get() : nullptr;
 }
 
 void QtSoundPlayer::play(int resource, bool loop) {
-    QSoundEffect* effect = find(resource);
-    if (effect == nullptr || effect->status() == QSoundEffect::Error) {
+    const std::optional<std::size_t> i = indexOf(resource);
+    if (!i || effects_[*i]->status() == QSoundEffect::Error) {
         return;
     }
+    std::unique_ptr<QSoundEffect>& effect = effects_[*i];
     if (current_ != nullptr) {
-        // Also when the same sound plays again: play() on a playing effect would not restart it.
         current_->stop();
+    }
+    // On a sound output an effect stopped and started again keeps what it had queued for the
+    // output: a sound played again plays its cut-off rest first, and one restarted over itself
+    // soon falls silent for good (the coins). Each play therefore gets an effect of its own,
+    // made from the recording already decoded; the one it replaces goes, and its output with it.
+    // Without an output nothing is heard and a new effect would only complain of it.
+    if (!QMediaDevices::defaultAudioOutput().isNull()) {
+        auto fresh = std::make_unique<QSoundEffect>();
+        fresh->setSource(effect->source());
+        effect = std::move(fresh);
     }
     effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
     effect->play();
-    current_ = effect;
+    current_ = effect.get();
 }
 
 }  // namespace kestrel

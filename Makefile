@@ -6,7 +6,7 @@ JOBS       ?= $(shell nproc)
 # Debian packages the build and the tests need; `deps` installs whichever are missing.
 PACKAGES = cmake g++ ninja-build pkg-config clang-format \
            qt6-base-dev qt6-multimedia-dev qt6-svg-dev \
-           libgtest-dev libbenchmark-dev fonts-dejavu-core
+           libgtest-dev libbenchmark-dev fonts-dejavu-core pulseaudio
 
 # The C++ sources whose layout .clang-format keeps.
 SOURCES = $(shell find game store platform ui tools tests bench assets -name '*.cpp' -o -name '*.h')

@@ -1,10 +1,15 @@
 #include "QtSoundPlayer.h"
 
 #include <QAudioDevice>
+#include <QAudioFormat>
+#include <QAudioSink>
+#include <QByteArray>
+#include <QFile>
+#include <QIODevice>
 #include <QMediaDevices>
-#include <QSoundEffect>
-#include <QUrl>
+#include <QtEndian>
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <optional>
 
@@ -12,10 +17,129 @@
 
 namespace kestrel {
 
+struct Recording {
+    QAudioFormat format;
+    QByteArray samples;
+};
+
+namespace {
+
+// What is left of a sound in the output's queue when its stream closes is lost; this much
+// silence after a sound played once makes sure that is silence only.
+constexpr int kTailMilliseconds = 250;
+
+// The samples of a PCM WAVE image (8-bit unsigned or 16-bit signed), or nullopt for anything
+// else. Chunk sizes are trusted no further than the image goes.
+std::optional<Recording> parseWave(const QByteArray& image) {
+    const auto u16 = [&](qsizetype at) {
+        return qFromLittleEndian<quint16>(image.constData() + at);
+    };
+    const auto u32 = [&](qsizetype at) {
+        return qFromLittleEndian<quint32>(image.constData() + at);
+    };
+    if (image.size() < 12 || !image.startsWith("RIFF") || image.mid(8, 4) != "WAVE") {
+        return std::nullopt;
+    }
+    std::optional<QAudioFormat> format;
+    qsizetype at = 12;
+    while (at + 8 <= image.size()) {
+        const QByteArray id = image.mid(at, 4);
+        const qsizetype size = std::min<qsizetype>(u32(at + 4), image.size() - at - 8);
+        const qsizetype body = at + 8;
+        if (id == "fmt " && size >= 16) {
+            const int tag = u16(body);
+            const int channels = u16(body + 2);
+            const int rate = static_cast<int>(u32(body + 4));
+            const int bits = u16(body + 14);
+            if (tag != 1 || channels < 1 || channels > 2 || rate < 1000 || rate > 192000 ||
+                (bits != 8 && bits != 16)) {
+                return std::nullopt;
+            }
+            QAudioFormat f;
+            f.setSampleRate(rate);
+            f.setChannelCount(channels);
+            f.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+            format = f;
+        } else if (id == "data" && format) {
+            const qsizetype frame = format->bytesPerFrame();
+            QByteArray samples = image.mid(body, size - size % frame);
+            if (samples.isEmpty()) {
+                return std::nullopt;
+            }
+            return Recording{*format, samples};
+        }
+        at = body + size + size % 2;
+    }
+    return std::nullopt;
+}
+
+std::unique_ptr<const Recording> load(int resource) {
+    QFile file(soundResourcePath(resource));
+    if (!file.open(QIODevice::ReadOnly)) {
+        return nullptr;
+    }
+    std::optional<Recording> recording = parseWave(file.readAll());
+    return recording ? std::make_unique<const Recording>(std::move(*recording)) : nullptr;
+}
+
+}  // namespace
+
+// Hands a recording's samples to the output: once and then a short silence, after which it
+// has nothing more, or round and round.
+class PcmSource final : public QIODevice {
+public:
+    PcmSource(const Recording& recording, bool loop)
+        : samples_(recording.samples),
+          loop_(loop),
+          silence_(recording.format.sampleFormat() == QAudioFormat::UInt8 ? 0x80 : 0),
+          end_(loop ? 0
+                    : samples_.size() +
+                          recording.format.bytesForDuration(kTailMilliseconds * qint64{1000})) {
+        open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    }
+
+    bool isSequential() const override { return true; }
+    bool exhausted() const { return !loop_ && at_ >= end_; }
+    qint64 bytesAvailable() const override {
+        return (loop_ ? samples_.size() : end_ - at_) + QIODevice::bytesAvailable();
+    }
+
+protected:
+    qint64 readData(char* data, qint64 maxSize) override {
+        qint64 done = 0;
+        while (done < maxSize) {
+            if (loop_ && at_ == samples_.size()) {
+                at_ = 0;
+            }
+            if (at_ < samples_.size()) {
+                const qint64 n = std::min(maxSize - done, samples_.size() - at_);
+                std::memcpy(data + done, samples_.constData() + at_, static_cast<std::size_t>(n));
+                done += n;
+                at_ += n;
+            } else if (at_ < end_) {
+                const qint64 n = std::min(maxSize - done, end_ - at_);
+                std::memset(data + done, silence_, static_cast<std::size_t>(n));
+                done += n;
+                at_ += n;
+            } else {
+                break;
+            }
+        }
+        return done;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    const QByteArray samples_;
+    const bool loop_;
+    const char silence_;
+    const qint64 end_;
+    qint64 at_ = 0;
+};
+
 QtSoundPlayer::QtSoundPlayer() {
-    for (std::size_t i = 0; i < effects_.size(); ++i) {
-        effects_[i] = std::make_unique<QSoundEffect>();
-        effects_[i]->setSource(QUrl(soundResourceUrl(kSoundResources[i])));
+    for (std::size_t i = 0; i < recordings_.size(); ++i) {
+        recordings_[i] = load(kSoundResources[i]);
     }
 }
 
@@ -29,33 +153,55 @@ std::optional<std::size_t> QtSoundPlayer::indexOf(int resource) {
     return static_cast<std::size_t>(at - std::begin(kSoundResources));
 }
 
-const QSoundEffect* QtSoundPlayer::effectOf(int resource) const {
+std::optional<double> QtSoundPlayer::lengthOf(int resource) const {
     const std::optional<std::size_t> i = indexOf(resource);
-    return i ? effects_[*i].get() : nullptr;
+    if (!i || !recordings_[*i]) {
+        return std::nullopt;
+    }
+    const Recording& r = *recordings_[*i];
+    return r.format.durationForBytes(static_cast<qint32>(r.samples.size())) / 1000.0;
+}
+
+bool QtSoundPlayer::streaming() const {
+    return sink_ != nullptr && sink_->state() != QAudio::StoppedState;
 }
 
 void QtSoundPlayer::play(int resource, bool loop) {
     const std::optional<std::size_t> i = indexOf(resource);
-    if (!i || effects_[*i]->status() == QSoundEffect::Error) {
+    if (!i || !recordings_[*i]) {
         return;
     }
-    std::unique_ptr<QSoundEffect>& effect = effects_[*i];
-    if (current_ != nullptr) {
-        current_->stop();
+    // Closing the stream drops what it still had queued: the sound replaced stops at once.
+    sink_.reset();
+    source_.reset();
+    current_ = resource;
+    currentLoops_ = loop;
+    const QAudioDevice output = QMediaDevices::defaultAudioOutput();
+    if (output.isNull()) {
+        return;
     }
-    // On a sound output an effect stopped and started again keeps what it had queued for the
-    // output: a sound played again plays its cut-off rest first, and one restarted over itself
-    // soon falls silent for good (the coins). Each play therefore gets an effect of its own,
-    // made from the recording already decoded; the one it replaces goes, and its output with it.
-    // Without an output nothing is heard and a new effect would only complain of it.
-    if (!QMediaDevices::defaultAudioOutput().isNull()) {
-        auto fresh = std::make_unique<QSoundEffect>();
-        fresh->setSource(effect->source());
-        effect = std::move(fresh);
-    }
-    effect->setLoopCount(loop ? QSoundEffect::Infinite : 1);
-    effect->play();
-    current_ = effect.get();
+    const Recording& recording = *recordings_[*i];
+    source_ = std::make_unique<PcmSource>(recording, loop);
+    sink_ = std::make_unique<QAudioSink>(output, recording.format);
+    QAudioSink* sink = sink_.get();
+    PcmSource* source = source_.get();
+    // The sink falls idle when its source has nothing more, the silence after the sound
+    // included; the stream is then closed, so that no idle stream keeps the output busy. Not
+    // from within the sink's own signal, and not if a new sound has replaced it meanwhile
+    // (the sink is then gone, and the call with it).
+    QObject::connect(sink, &QAudioSink::stateChanged, sink, [sink, source](QAudio::State state) {
+        if (state == QAudio::IdleState && source->exhausted()) {
+            QMetaObject::invokeMethod(
+                sink,
+                [sink] {
+                    if (sink->state() == QAudio::IdleState) {
+                        sink->stop();
+                    }
+                },
+                Qt::QueuedConnection);
+        }
+    });
+    sink->start(source);
 }
 
 }  // namespace kestrel

@@ -1,8 +1,9 @@
 #!/bin/sh
 # Runs a test with a sound output of its own: a private PulseAudio server whose only sink
-# discards what it is given. Build and CI machines have no sound card, and Qt then plays into
-# nothing and cannot show what a listener would hear. Without pulseaudio installed the test
-# runs as it is (and skips what needs an output).
+# discards what it is given, while its monitor lets a test record what it played. Build and CI
+# machines have no sound card, and Qt then plays into nothing and cannot show what a listener
+# would hear. Without pulseaudio installed the test runs as it is (and skips what needs an
+# output).
 set -u
 if ! command -v pulseaudio >/dev/null 2>&1; then
     exec "$@"
@@ -19,6 +20,8 @@ HOME=$dir XDG_RUNTIME_DIR=$dir XDG_CONFIG_HOME=$dir pulseaudio -n -F "$dir/serve
     --daemonize=no --exit-idle-time=-1 --use-pid-file=no --log-target=stderr --log-level=error &
 server=$!
 export PULSE_SERVER="unix:$dir/native"
+# What the sink plays, for tests that record it.
+export KESTREL_SOUND_MONITOR=kestrel_test.monitor
 tries=0
 until pactl info >/dev/null 2>&1; do
     tries=$((tries + 1))

@@ -7,13 +7,13 @@
 #include <QFile>
 #include <QIODevice>
 #include <QMediaDevices>
-#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <iterator>
 #include <optional>
 
 #include "SoundResources.h"
+#include "WaveFile.h"
 
 namespace kestrel {
 
@@ -28,49 +28,27 @@ namespace {
 // silence after a sound played once makes sure that is silence only.
 constexpr int kTailMilliseconds = 250;
 
-// The samples of a PCM WAVE image (8-bit unsigned or 16-bit signed), or nullopt for anything
-// else. Chunk sizes are trusted no further than the image goes.
+// The samples of a PCM WAVE image (8-bit unsigned or 16-bit signed) as the file holds them,
+// or nullopt for anything else.
 std::optional<Recording> parseWave(const QByteArray& image) {
-    const auto u16 = [&](qsizetype at) {
-        return qFromLittleEndian<quint16>(image.constData() + at);
-    };
-    const auto u32 = [&](qsizetype at) {
-        return qFromLittleEndian<quint32>(image.constData() + at);
-    };
-    if (image.size() < 12 || !image.startsWith("RIFF") || image.mid(8, 4) != "WAVE") {
+    const std::optional<sound::WaveData> data =
+        sound::locateWaveData({reinterpret_cast<const std::uint8_t*>(image.constData()),
+                               static_cast<std::size_t>(image.size())});
+    if (!data || data->format != 1 || data->channels < 1 || data->channels > 2 ||
+        data->rate < 1000 || data->rate > 192000) {
         return std::nullopt;
     }
-    std::optional<QAudioFormat> format;
-    qsizetype at = 12;
-    while (at + 8 <= image.size()) {
-        const QByteArray id = image.mid(at, 4);
-        const qsizetype size = std::min<qsizetype>(u32(at + 4), image.size() - at - 8);
-        const qsizetype body = at + 8;
-        if (id == "fmt " && size >= 16) {
-            const int tag = u16(body);
-            const int channels = u16(body + 2);
-            const int rate = static_cast<int>(u32(body + 4));
-            const int bits = u16(body + 14);
-            if (tag != 1 || channels < 1 || channels > 2 || rate < 1000 || rate > 192000 ||
-                (bits != 8 && bits != 16)) {
-                return std::nullopt;
-            }
-            QAudioFormat f;
-            f.setSampleRate(rate);
-            f.setChannelCount(channels);
-            f.setSampleFormat(bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-            format = f;
-        } else if (id == "data" && format) {
-            const qsizetype frame = format->bytesPerFrame();
-            QByteArray samples = image.mid(body, size - size % frame);
-            if (samples.isEmpty()) {
-                return std::nullopt;
-            }
-            return Recording{*format, samples};
-        }
-        at = body + size + size % 2;
+    QAudioFormat format;
+    format.setSampleRate(data->rate);
+    format.setChannelCount(data->channels);
+    format.setSampleFormat(data->bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
+    const auto frame = static_cast<std::size_t>(format.bytesPerFrame());
+    QByteArray samples = image.mid(static_cast<qsizetype>(data->offset),
+                                   static_cast<qsizetype>(data->size - data->size % frame));
+    if (samples.isEmpty()) {
+        return std::nullopt;
     }
-    return std::nullopt;
+    return Recording{format, samples};
 }
 
 std::unique_ptr<const Recording> load(int resource) {

@@ -72,12 +72,12 @@ std::vector<std::uint8_t> encodeWave(std::span<const float> samples, int rate, i
     return out;
 }
 
-std::optional<Wave> decodeWave(std::span<const std::uint8_t> bytes) {
+std::optional<WaveData> locateWaveData(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < 12 || !tagAt(bytes, 0, "RIFF") || !tagAt(bytes, 8, "WAVE") ||
         get(bytes, 4, 4) != bytes.size() - 8) {
         return std::nullopt;
     }
-    Wave wave;
+    WaveData data;
     bool haveFormat = false;
     std::size_t at = 12;
     while (at + 8 <= bytes.size()) {
@@ -87,28 +87,43 @@ std::optional<Wave> decodeWave(std::span<const std::uint8_t> bytes) {
             return std::nullopt;
         }
         if (tagAt(bytes, at, "fmt ") && size >= 16) {
-            wave.format = static_cast<int>(get(bytes, body, 2));
-            wave.channels = static_cast<int>(get(bytes, body + 2, 2));
-            wave.rate = static_cast<int>(get(bytes, body + 4, 4));
-            wave.bits = static_cast<int>(get(bytes, body + 14, 2));
+            data.format = static_cast<int>(get(bytes, body, 2));
+            data.channels = static_cast<int>(get(bytes, body + 2, 2));
+            data.rate = static_cast<int>(get(bytes, body + 4, 4));
+            data.bits = static_cast<int>(get(bytes, body + 14, 2));
             haveFormat = true;
         } else if (tagAt(bytes, at, "data")) {
-            if (!haveFormat || (wave.bits != 8 && wave.bits != 16)) {
+            if (!haveFormat || (data.bits != 8 && data.bits != 16)) {
                 return std::nullopt;
             }
-            const std::size_t step = static_cast<std::size_t>(wave.bits / 8);
-            for (std::size_t i = body; i + step <= body + size; i += step) {
-                wave.samples.push_back(
-                    wave.bits == 8
-                        ? (static_cast<float>(bytes[i]) - 128.0f) / 128.0f
-                        : static_cast<float>(static_cast<std::int16_t>(get(bytes, i, 2))) /
-                              32768.0f);
-            }
-            return wave;
+            data.offset = body;
+            data.size = size;
+            return data;
         }
         at = body + size + size % 2;
     }
     return std::nullopt;
+}
+
+std::optional<Wave> decodeWave(std::span<const std::uint8_t> bytes) {
+    const std::optional<WaveData> data = locateWaveData(bytes);
+    if (!data) {
+        return std::nullopt;
+    }
+    Wave wave;
+    wave.format = data->format;
+    wave.channels = data->channels;
+    wave.rate = data->rate;
+    wave.bits = data->bits;
+    const std::size_t step = static_cast<std::size_t>(wave.bits / 8);
+    const std::size_t end = data->offset + data->size;
+    for (std::size_t i = data->offset; i + step <= end; i += step) {
+        wave.samples.push_back(
+            wave.bits == 8
+                ? (static_cast<float>(bytes[i]) - 128.0f) / 128.0f
+                : static_cast<float>(static_cast<std::int16_t>(get(bytes, i, 2))) / 32768.0f);
+    }
+    return wave;
 }
 
 }  // namespace kestrel::sound
